@@ -1,0 +1,7 @@
+# Host build: the core's tests run directly.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+file(GLOB HORALO_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp)
+add_executable(horalo_core_tests ${HORALO_CORE_TESTS})
+target_link_libraries(horalo_core_tests PRIVATE horalo_core GTest::gtest GTest::gtest_main)
+gtest_discover_tests(horalo_core_tests DISCOVERY_TIMEOUT 30)

@@ -1,0 +1,117 @@
+/* Every number shared by the program and the language library: dialog
+   templates, icons, pictures, strings, controls, commands and messages.
+   Plain #defines, because the resource compiler reads this file too. */
+#ifndef HORALO_RESOURCE_IDS_H
+#define HORALO_RESOURCE_IDS_H
+
+/* Dialog templates */
+#define IDD_ABOUT            2000
+#define IDD_MAIN             2001
+#define IDD_DELETE_RANGE     2002
+#define IDD_ENTRY_EDIT       2003
+#define IDD_OPTIONS          2004
+#define IDD_PREVIEW_BAR      2005
+#define IDD_MONTHLY_LIST     2008
+#define IDD_MONTH_VALUES     2009
+#define IDD_SPECIAL_EDITOR   2010
+#define IDD_CALENDAR         2011
+#define IDD_LOG_BROWSER      2012
+
+/* Icons, frame, pictures */
+#define IDI_MAIN             3000
+#define IDI_TRAY             3001
+#define IDI_TRAY_BREAK       3005
+#define IDR_PREVIEW_FRAME    4001
+#define IDR_ABOUT_PICTURE    4002
+#define IDB_ROW_IMAGES       4003
+#define IDR_VERSION          1
+
+/* Strings */
+#define IDS_FORM_MISSING          6001
+#define IDS_FORM_UNREADABLE       6002
+#define IDS_DAILY_MAXIMUM         6003
+#define IDS_STORE_NEXT_BALANCE    6004
+#define IDS_PREVIEW_FAILED        6005
+#define IDS_ABOUT_MENU            6006
+#define IDS_PROBLEM_CODE          6007
+#define IDS_PROBLEM_CODE_2        6008
+#define IDS_QUIT_QUESTION         6009
+#define IDS_TIP_PRESENT           6010
+#define IDS_TIP_BREAK             6011
+#define IDS_CONFIRM_ENTRY         6012
+#define IDS_NO_RECORD             6013
+#define IDS_DELETE_SELECTED       6014
+#define IDS_DELETE_ALL            6015
+#define IDS_DELETE_TO_MONTH_END   6016
+#define IDS_DELETE_RANGE          6017
+#define IDS_ABSENCE_MARK          6018
+#define IDS_LOG_OPEN_FAILED       6019
+#define IDS_LOG_IN_USE            6020
+#define IDS_LOG_RENAME_FAILED     6021
+#define IDS_LOG_WRITE_FAILED      6022
+#define IDS_SPECIAL_READ_FAILED   6023
+#define IDS_SPECIAL_WRITE_FAILED  6024
+#define IDS_UNUSED_6025           6025
+#define IDS_MONTH_NAMES           6026
+#define IDS_MONTHLY_COLUMNS       6027
+#define IDS_PREVIEW_TITLE         6028
+#define IDS_HOLIDAY_NOTE          6029
+#define IDS_WEEKDAY_NAMES         6030
+#define IDS_BROWSER_COLUMNS       6031
+#define IDS_BROWSER_TITLE         6032
+#define IDS_VERSION_LINE          61466
+
+/* Standard messages of the dialog layer's data exchange (outside the
+   ranges above). */
+#define IDS_DDX_TEXT_TOO_LONG     7001 /* %u: the maximum number of characters */
+#define IDS_DDX_NUMBER_RANGE      7002 /* %u, %u: minimum and maximum */
+#define IDS_DDX_NOT_A_NUMBER      7003
+
+/* Main dialog (2001) */
+#define IDC_LOG_BROWSER      5000
+#define IDC_NOTE_EDIT        5001
+#define IDC_ADD_NOTE         5002
+#define IDC_PREVIEW          5005
+#define IDC_BEGIN_BREAK      5009
+#define IDC_END_BREAK        5012
+#define IDC_HIDE             5028
+#define IDC_START_WORK       5035
+#define IDC_HELP_INDEX       5076
+#define IDC_HELP_MAIN        5077
+#define IDC_DELETE_RANGE     1003
+#define IDC_UNUSED_1004      1004
+#define IDC_UNUSED_1005      1005
+#define IDC_OPTIONS          1006
+#define IDC_SPECIAL_EDITOR   1007
+#define IDC_CALENDAR         1008
+#define IDC_MONTHLY_LIST     1009
+#define IDC_LINK             20001
+#define IDC_END_WORK         20007
+
+/* About dialog (2000) */
+#define IDC_VERSION_LINE     20006
+
+/* Options dialog (2004) */
+#define IDC_FORM_TEXT1       5017
+#define IDC_FORM_TEXT2       5046
+#define IDC_NUMBER1          5048
+#define IDC_NUMBER2          5047
+#define IDC_WORK_TIME        5020
+#define IDC_BREAK_TIME       5023
+#define IDC_MAX_TIME         5025
+#define IDC_START_HIDDEN     5030
+#define IDC_AUTOSTART        5049
+#define IDC_WAY_MINUTES      5040
+#define IDC_POWER_EVENTS     20008
+
+/* Preview help command */
+#define IDC_HELP_FORM        5078
+
+/* Window messages and system-menu command of the main dialog */
+#define WM_HORALO_QUIT_REQUEST   0x054D
+#define WM_HORALO_TRAY_CALLBACK  0x8064
+#define IDM_ABOUT_BOX            0x0010
+#define HORALO_TIMER_BLINK       1
+#define HORALO_TRAY_ICON_ID      1
+
+#endif

@@ -1,0 +1,71 @@
+#pragma once
+// The records of the time log horalo.log: a 32-bit type tag and a payload
+// that always begins with a 32-bit time, little-endian, no header or padding.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/clock.h"
+#include "core/host.h"
+
+namespace horalo {
+
+enum class LogRecordType : std::uint32_t {
+    WorkEnd = 0,
+    WorkStart = 1,
+    Break = 2,
+    Note = 3,
+    AbsenceDay = 4,
+    CompensationDay = 5,
+    MonthRecord = 6,
+};
+
+// A record's byte offset in the log; valid only until the log changes.
+using RecordPosition = long;
+
+struct LogRecord {
+    std::uint32_t tag = 0;  // a LogRecordType, or an unknown tag above 6 (no payload)
+    TimeValue time = 0;     // every payload's first field; MonthRecord: the month key
+    TimeValue breakEnd = 0;              // Break only
+    std::int32_t hoursDeducted = 0;      // MonthRecord only
+    std::int32_t carriedBalance = 0;     // MonthRecord only: hours * 100 + minutes
+    std::string text;                    // Note only: ANSI bytes without terminator
+
+    LogRecordType type() const { return static_cast<LogRecordType>(tag); }
+    bool HasPayload() const { return tag <= 6; }
+    bool operator==(const LogRecord&) const = default;
+
+    static LogRecord Of(LogRecordType type, TimeValue time);
+    static LogRecord Break(TimeValue start, TimeValue end);
+    static LogRecord Note(TimeValue time, std::string text);
+    static LogRecord Month(TimeValue monthKey, std::int32_t hoursDeducted, std::int32_t carriedBalance);
+};
+
+struct StoredRecord {
+    RecordPosition position = 0;  // offset of the tag
+    LogRecord record;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using LogFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens horalo.log (or the rewrite file horalo_b.log) in the program folder
+// with a C mode ("ab", "rb", "wb"). On failure shows string 6019 with the stop
+// icon and returns none.
+LogFile OpenLogFile(Host& host, const char* mode, bool rewrite = false);
+
+// Writes one record at the file's position. Only a failed tag write counts as
+// failure (string 6022, stop icon).
+bool WriteRecord(Host& host, const LogRecord& record, std::FILE* file);
+
+// Reads the record at the file's position; none at the end of the file or in
+// a cut-off tag. A payload cut short by the end of the file is zero-filled;
+// a Note length is checked against the bytes left before anything is
+// allocated. Shows no message.
+std::optional<StoredRecord> ReadRecord(std::FILE* file);
+
+}  // namespace horalo

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+TEST(Smoke, RunsUnderWine) { EXPECT_NE(GetModuleHandleA(nullptr), nullptr); }
