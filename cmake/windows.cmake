@@ -46,3 +46,6 @@ add_custom_target(program_folder ALL
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)
 endif()
+
+# Used by the run command to end Horalo with its private quit request.
+add_executable(horalo_quit tools/horalo_quit.cpp)

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds Horalo, lays out its program folder and starts it under Wine with a
+# private prefix (build/windows/run/prefix). Ctrl+C or SIGTERM ends Horalo
+# with its private quit request, so the end of work is recorded; it is
+# never simply killed.
+set -u
+cd "$(dirname "$0")/.."
+scripts/deps.sh run || exit 1
+cmake --preset windows >/dev/null || exit 1
+cmake --build --preset windows --target program_folder horalo_quit || exit 1
+
+root=$PWD
+program_dir=$root/build/windows/program
+run_dir=$root/build/windows/run
+mkdir -p "$run_dir"
+rm -f "$run_dir/display"
+orig_display=${DISPLAY:-}
+source scripts/wine-env.sh "$run_dir"
+
+xvfb_pid=""
+if [ -z "$orig_display" ]; then
+  n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  echo "No DISPLAY is set: started Xvfb on $DISPLAY."
+  echo "  Screenshot: DISPLAY=$DISPLAY import -window root horalo.png"
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Creating the Wine prefix $WINEPREFIX (once; takes a while)..."
+  "$wine_bin" wineboot -i </dev/null >/dev/null 2>&1
+fi
+
+echo "Starting Horalo from $program_dir (Ctrl+C ends it and records the end of work)."
+(cd "$program_dir" && exec setsid "$wine_bin" horalo.exe </dev/null >"$run_dir/horalo.out" 2>&1) &
+horalo_pid=$!
+
+request_quit() {
+  echo
+  echo "Asking Horalo to end..."
+  "$wine_bin" "$root/build/windows/bin/horalo_quit.exe" </dev/null 2>&1 | sed 's/^/  /'
+}
+trap request_quit INT TERM
+
+while kill -0 "$horalo_pid" 2>/dev/null; do
+  wait "$horalo_pid"
+done
+trap - INT TERM
+echo "Horalo has ended."
+[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+exit 0

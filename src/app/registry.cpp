@@ -1,0 +1,35 @@
+#include "app/registry.h"
+
+namespace horalo {
+
+bool ReadRegistryValue(const char* name, void* buffer, DWORD& size) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    DWORD type = 0;
+    DWORD got = size;
+    const LONG result = RegQueryValueExA(key, name, nullptr, &type, static_cast<BYTE*>(buffer), &got);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return false;
+    if (type == REG_BINARY) {
+        if (got != size) return false;
+    } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
+        auto* text = static_cast<char*>(buffer);
+        if (got > 0 && text[got - 1] == '\0') --got;
+        if (got >= size) return false;  // no room left for the terminator
+        text[got] = '\0';
+    }
+    size = got;
+    return true;
+}
+
+bool WriteRegistryValue(const char* name, const void* data, DWORD size, bool asString) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    RegSetValueExA(key, name, 0, asString ? REG_SZ : REG_BINARY, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return true;
+}
+
+}  // namespace horalo

@@ -1,0 +1,25 @@
+#pragma once
+// The program's values under HKEY_CURRENT_USER: the settings record, the
+// program folder and the autostart entry.
+#include <windows.h>
+
+#include <string>
+
+namespace horalo {
+
+inline constexpr const char* kProgramKey = "Software\\Pellwick\\HORALO";
+inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* kRunValue = "PW Horalo";
+inline constexpr const char* kSettingsValue = "SETTINGS";
+inline constexpr const char* kPathValue = "Path";
+
+// Reads a value of the program key into the buffer. A binary value must fill
+// the buffer exactly; a string value is accepted at any length that leaves
+// room for its terminator, and is terminated. `size` becomes the bytes read.
+bool ReadRegistryValue(const char* name, void* buffer, DWORD& size);
+
+// Creates or opens the program key and writes the value (REG_SZ when
+// asString, else REG_BINARY). Only a failure to open the key is reported.
+bool WriteRegistryValue(const char* name, const void* data, DWORD size, bool asString);
+
+}  // namespace horalo

@@ -1,0 +1,15 @@
+#include "app/win_host.h"
+
+#include "app/settings_store.h"
+#include "win/message_box.h"
+#include "win/resources.h"
+
+namespace horalo {
+
+std::string WinHost::ProgramFolder() { return ReadProgramFolder(); }
+
+int WinHost::ShowMessage(unsigned stringId, unsigned style) { return win::ShowMessageId(nullptr, stringId, style); }
+
+std::string WinHost::LoadText(unsigned stringId) { return win::LoadText(stringId); }
+
+}  // namespace horalo

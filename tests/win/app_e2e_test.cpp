@@ -1,0 +1,182 @@
+// horalo.exe itself, started from a fresh program folder the way the logon
+// would start it, and ended the way another program may end it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "core/settings/settings_record.h"
+#include "registry_fixture.h"
+#include "resource_ids.h"
+#include "ui/main/main_dialog.h"
+
+namespace horalo {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::int32_t Int32At(const std::string& bytes, size_t offset) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes.at(offset + i));
+    return static_cast<std::int32_t>(value);
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const char* property;  // null: any dialog-class window
+    HWND found;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId) return TRUE;
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770") return TRUE;
+    if (search->property && !GetPropA(window, search->property)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND WaitForWindow(DWORD processId, const char* property, HANDLE process) {
+    for (int i = 0; i < 300; ++i) {
+        WindowSearch search{processId, property, nullptr};
+        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+class ProgramRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteProgramValues();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        elsewhere_ = temp;
+        folder_ = elsewhere_ + "Horalo e2e " + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+    }
+    void TearDown() override {
+        for (const char* name : {"horalo.exe", "HoraloRDLL.dll", "horalo.log"}) DeleteFileA((folder_ + name).c_str());
+        RemoveDirectoryA(folder_.c_str());
+        test::DeleteProgramValues();
+    }
+
+    void CopyIn(const char* name) {
+        ASSERT_TRUE(CopyFileA((test::TestProgramFolder() + name).c_str(), (folder_ + name).c_str(), FALSE)) << name;
+    }
+
+    // Starts the program with a current folder other than its own, as the
+    // logon does.
+    void Start() {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string command = "\"" + folder_ + "horalo.exe\"";
+        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, elsewhere_.c_str(),
+                                   &startup, &process_));
+        CloseHandle(process_.hThread);
+    }
+
+    DWORD WaitForExit() {
+        EXPECT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0);
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        CloseHandle(process_.hProcess);
+        return code;
+    }
+
+    std::string Log() { return ReadFile(folder_ + "horalo.log"); }
+
+    std::string elsewhere_;
+    std::string folder_;
+    PROCESS_INFORMATION process_{};
+};
+
+TEST_F(ProgramRun, FirstStartRegistersAndRecordsTheDayUntilQuitRequest) {
+    CopyIn("horalo.exe");
+    CopyIn("HoraloRDLL.dll");
+    const auto before = static_cast<std::int32_t>(time(nullptr));
+    Start();
+    HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(IsWindowVisible(main));
+    const auto started = static_cast<std::int32_t>(time(nullptr));
+
+    auto settings = test::ReadRawValue(kProgramKey, kSettingsValue);
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->type, static_cast<DWORD>(REG_BINARY));
+    const SettingsBytes defaults = EncodeSettings(DefaultSettings());
+    EXPECT_EQ(settings->bytes, std::string(defaults.begin(), defaults.end()));
+    auto path = test::ReadRawValue(kProgramKey, kPathValue);
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->bytes, folder_);
+    auto run = test::ReadRawValue(kRunKey, kRunValue);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->bytes, "\"" + folder_ + "horalo.exe\"");
+
+    std::string log = Log();
+    ASSERT_EQ(log.size(), 8u);
+    EXPECT_EQ(Int32At(log, 0), 1);
+    EXPECT_GE(Int32At(log, 4), before);
+    EXPECT_LE(Int32At(log, 4), started);
+
+    const std::string startRecord = log;
+    PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
+    EXPECT_EQ(WaitForExit(), 0u);
+    const auto ended = static_cast<std::int32_t>(time(nullptr));
+    log = Log();
+    ASSERT_EQ(log.size(), 16u);
+    EXPECT_EQ(log.substr(0, 8), startRecord);
+    EXPECT_EQ(Int32At(log, 8), 0);
+    EXPECT_GE(Int32At(log, 12), Int32At(log, 4));
+    EXPECT_LE(Int32At(log, 12), ended);
+}
+
+TEST_F(ProgramRun, SecondStartKeepsSettingsAndAppendsAnotherDay) {
+    CopyIn("horalo.exe");
+    CopyIn("HoraloRDLL.dll");
+    for (int run = 1; run <= 2; ++run) {
+        Start();
+        HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
+        ASSERT_NE(main, nullptr);
+        PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
+        WaitForExit();
+    }
+    const std::string log = Log();
+    ASSERT_EQ(log.size(), 32u);
+    for (size_t record = 0; record < 4; ++record) EXPECT_EQ(Int32At(log, record * 8), record % 2 == 0 ? 1 : 0);
+}
+
+TEST_F(ProgramRun, WithoutLanguageLibraryOnlyTheBuiltInMessageAppears) {
+    CopyIn("horalo.exe");
+    Start();
+    HWND box = WaitForWindow(process_.dwProcessId, nullptr, process_.hProcess);
+    ASSERT_NE(box, nullptr);
+    // The message box's text is a static control of the box.
+    char text[128] = {};
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        GetWindowTextA(child, text, sizeof text);
+        if (std::string(text).find("Language DLL") != std::string::npos) break;
+    }
+    EXPECT_STREQ(text, "Sprach DLL fehlt!\nLanguage DLL is missing!");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitForExit();
+
+    EXPECT_FALSE(test::ProgramKeyExists());
+    EXPECT_FALSE(test::ReadRawValue(kRunKey, kRunValue));
+    EXPECT_EQ(GetFileAttributesA((folder_ + "horalo.log").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace horalo
