@@ -41,8 +41,8 @@ SettingsBytes EncodeSettings(const SettingsRecord& settings);
 // Accepts exactly 180 bytes; any other size is a record of another version.
 std::optional<SettingsRecord> DecodeSettings(const std::uint8_t* data, std::size_t size);
 
-// The text of a form-text field up to its NUL (all 64 bytes when it has none
-// is impossible: the last byte is kept as terminator when writing).
+// The text of a form-text field up to its NUL, at most 63 characters: a field
+// without a NUL (from a damaged record) ends before its last byte.
 std::string FormText(const std::array<char, kFormTextSize>& field);
 // Stores at most 63 characters and a NUL; the bytes behind the NUL are zeroed.
 void SetFormText(std::array<char, kFormTextSize>& field, const std::string& text);
