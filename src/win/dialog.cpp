@@ -1,0 +1,190 @@
+#include "win/dialog.h"
+
+#include <exception>
+
+#include "win/data_exchange.h"
+#include "win/resources.h"
+
+namespace horalo::win {
+
+Dialog::Dialog(int templateId, HINSTANCE templateModule)
+    : templateId_(templateId), templateModule_(templateModule) {}
+
+Dialog::~Dialog() {
+    // Deleted while its window still exists: cut the window loose first, so
+    // no message reaches a dead object and PostNcDestroy does not run again.
+    if (handle_) {
+        HWND window = handle_;
+        Detach();
+        DestroyWindow(window);
+    }
+}
+
+HINSTANCE Dialog::TemplateModule() const { return templateModule_ ? templateModule_ : ResourceModule(); }
+
+INT_PTR Dialog::RunModal(HWND parent) {
+    if (handle_) return -1;
+    InitCommonControlsOnce();
+    modal_ = true;
+    const INT_PTR result = DialogBoxParamA(TemplateModule(), MAKEINTRESOURCEA(templateId_), parent, Procedure,
+                                           reinterpret_cast<LPARAM>(this));
+    modal_ = false;
+    return result;
+}
+
+bool Dialog::CreateModeless(HWND parent) {
+    if (handle_) return false;
+    InitCommonControlsOnce();
+    modal_ = false;
+    creating_ = true;
+    HWND window = CreateDialogParamA(TemplateModule(), MAKEINTRESOURCEA(templateId_), parent, Procedure,
+                                     reinterpret_cast<LPARAM>(this));
+    creating_ = false;
+    windowGone_ = false;
+    return window != nullptr;
+}
+
+HWND Dialog::Item(int id) const { return handle_ ? GetDlgItem(handle_, id) : nullptr; }
+
+bool Dialog::UpdateData(bool saveAndValidate) {
+    if (!handle_) return false;
+    DataExchange exchange(*this, saveAndValidate);
+    DoDataExchange(exchange);
+    return !exchange.Failed();
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+    if (!handle_) return;
+    if (modal_) {
+        ::EndDialog(handle_, result);
+    } else {
+        DestroyWindow(handle_);
+    }
+}
+
+bool Dialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void Dialog::DoDataExchange(DataExchange&) {}
+
+void Dialog::OnOK() {
+    if (UpdateData(true)) EndDialog(IDOK);
+}
+
+void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void Dialog::PostNcDestroy() {
+    if (!modal_) delete this;
+}
+
+void Dialog::OnCommand(int id, std::function<void()> handler) { commands_[id] = std::move(handler); }
+
+void Dialog::OnCommandCode(int id, UINT code, std::function<void()> handler) {
+    codeCommands_[{id, code}] = std::move(handler);
+}
+
+void Dialog::OnNotify(int id, UINT code, std::function<LRESULT(NMHDR*)> handler) {
+    notifications_[{id, code}] = std::move(handler);
+}
+
+INT_PTR Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog() ? TRUE : FALSE;
+    case WM_COMMAND:
+        return DispatchCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_NOTIFY:
+        return DispatchNotify(reinterpret_cast<NMHDR*>(lParam)) ? TRUE : FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+// Handlers are copied before they run: a handler may end a modeless dialog,
+// and the maps must not be torn down under a running handler.
+bool Dialog::DispatchCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const UINT code = HIWORD(wParam);
+    if (auto found = codeCommands_.find({id, code}); found != codeCommands_.end()) {
+        const auto handler = found->second;
+        handler();
+        return true;
+    }
+    // A click has code 0; menus and accelerators come without a control.
+    if (code != BN_CLICKED && lParam != 0) return false;
+    if (auto found = commands_.find(id); found != commands_.end()) {
+        const auto handler = found->second;
+        handler();
+        return true;
+    }
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+bool Dialog::DispatchNotify(const NMHDR* header) {
+    if (!header) return false;
+    auto found = notifications_.find({static_cast<int>(header->idFrom), header->code});
+    if (found == notifications_.end()) return false;
+    const auto handler = found->second;
+    HWND window = handle_;
+    const LRESULT result = handler(const_cast<NMHDR*>(header));
+    if (IsWindow(window)) SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    return true;
+}
+
+void Dialog::Detach() {
+    if (handle_) SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    handle_ = nullptr;
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return WindowProc(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        OutputDebugStringA(error.what());
+    } catch (...) {
+        OutputDebugStringA("Horalo: unknown exception in a dialog");
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+        self->handle_ = window;
+    } else {
+        // Messages before WM_INITDIALOG (WM_SETFONT) find no object yet.
+        self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    if (!self) return FALSE;
+
+    // The object may only go once the outermost of its messages is done: a
+    // handler that destroys the window still returns through this object.
+    ++self->depth_;
+    const INT_PTR result = self->Dispatch(message, wParam, lParam);
+    --self->depth_;
+    if (message == WM_NCDESTROY) {
+        self->Detach();
+        self->windowGone_ = true;
+    }
+    // A window that failed during creation is reported by CreateModeless;
+    // the caller keeps the object then.
+    if (self->windowGone_ && self->depth_ == 0 && !self->creating_) {
+        self->windowGone_ = false;
+        self->PostNcDestroy();
+    }
+    return result;
+}
+
+}  // namespace horalo::win

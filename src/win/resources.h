@@ -1,0 +1,23 @@
+#pragma once
+// Texts and templates come from the language library, never from the
+// program file; this is where its module handle lives.
+#include <windows.h>
+
+#include <string>
+
+namespace horalo::win {
+
+// Also registers the common control classes, so every dialog that needs
+// a date-time picker or list view finds its class.
+void SetResourceModule(HINSTANCE module);
+HINSTANCE ResourceModule();
+
+// Safe to call any number of times; only the first call does the work.
+void InitCommonControlsOnce();
+
+// "" when the string does not exist.
+std::string LoadText(UINT id);
+// printf-style formatting with the string as format; "" when it does not exist.
+std::string FormatText(UINT id, ...);
+
+}  // namespace horalo::win
