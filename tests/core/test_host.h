@@ -24,8 +24,8 @@ public:
     TestHost() {
         // Tests run in parallel processes, so the name must not depend on
         // this process alone; create_directory tells us whether it was free.
-        std::mt19937_64 random(std::random_device{}() ^
-                               static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
+        const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+        std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned long long>(ticks));
         const auto base = std::filesystem::temp_directory_path();
         do {
             folder_ = base / ("horalo_test_" + std::to_string(random()));

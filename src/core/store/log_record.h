@@ -22,6 +22,10 @@ enum class LogRecordType : std::uint32_t {
     MonthRecord = 6,
 };
 
+// The log and the copy that a rewrite builds, both in the program folder.
+inline constexpr char kLogFileName[] = "horalo.log";
+inline constexpr char kRewriteFileName[] = "horalo_b.log";
+
 // A record's byte offset in the log; valid only until the log changes.
 using RecordPosition = long;
 
