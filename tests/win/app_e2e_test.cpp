@@ -9,6 +9,7 @@
 #include <iterator>
 #include <vector>
 
+#include "app/registry.h"
 #include "core/settings/settings_record.h"
 #include "registry_fixture.h"
 #include "resource_ids.h"
@@ -156,6 +157,47 @@ TEST_F(ProgramRun, SecondStartKeepsSettingsAndAppendsAnotherDay) {
     const std::string log = Log();
     ASSERT_EQ(log.size(), 32u);
     for (size_t record = 0; record < 4; ++record) EXPECT_EQ(Int32At(log, record * 8), record % 2 == 0 ? 1 : 0);
+}
+
+TEST_F(ProgramRun, StoredSettingsAreUsedAndPathWaitsForTheEnd) {
+    CopyIn("horalo.exe");
+    CopyIn("HoraloRDLL.dll");
+    SettingsRecord settings = DefaultSettings();
+    settings.startHidden = 1;
+    settings.wayMinutes = 30;
+    const SettingsBytes bytes = EncodeSettings(settings);
+    WriteRegistryValue(kSettingsValue, bytes.data(), kSettingsRecordSize, false);
+    // As after the program folder moved: the first run still uses the old one.
+    WriteRegistryValue(kPathValue, folder_.data(), static_cast<DWORD>(folder_.size()), true);
+    const std::string moved = "C:\\elsewhere\\";
+    const auto before = static_cast<std::int32_t>(time(nullptr));
+    Start();
+    HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));
+    WriteRegistryValue(kPathValue, moved.data(), static_cast<DWORD>(moved.size()), true);
+    std::string log = Log();
+    ASSERT_EQ(log.size(), 8u);
+    EXPECT_LE(Int32At(log, 4), before - 30 * 60 + 5);
+
+    PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
+    WaitForExit();
+    EXPECT_EQ(test::ReadRawValue(kProgramKey, kPathValue)->bytes, folder_);
+    EXPECT_EQ(test::ReadRawValue(kProgramKey, kSettingsValue)->bytes, std::string(bytes.begin(), bytes.end()));
+}
+
+TEST_F(ProgramRun, SettingsOfAnotherSizeAreReplacedByDefaults) {
+    CopyIn("horalo.exe");
+    CopyIn("HoraloRDLL.dll");
+    const std::string wrong(179, '\x05');
+    WriteRegistryValue(kSettingsValue, wrong.data(), static_cast<DWORD>(wrong.size()), false);
+    Start();
+    HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
+    ASSERT_NE(main, nullptr);
+    const SettingsBytes defaults = EncodeSettings(DefaultSettings());
+    EXPECT_EQ(test::ReadRawValue(kProgramKey, kSettingsValue)->bytes, std::string(defaults.begin(), defaults.end()));
+    PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
+    WaitForExit();
 }
 
 TEST_F(ProgramRun, WithoutLanguageLibraryOnlyTheBuiltInMessageAppears) {

@@ -36,6 +36,8 @@ inline std::optional<RawValue> ReadRawValue(const char* keyPath, const char* nam
     }
     RegCloseKey(key);
     if (result != ERROR_SUCCESS) return std::nullopt;
+    // The reading side may see a terminator the writer did not send.
+    if (value.type == REG_SZ && !value.bytes.empty() && value.bytes.back() == '\0') value.bytes.pop_back();
     return value;
 }
 
