@@ -37,11 +37,13 @@ bool Dialog::CreateModeless(HWND parent) {
     InitCommonControlsOnce();
     modal_ = false;
     creating_ = true;
-    HWND window = CreateDialogParamA(TemplateModule(), MAKEINTRESOURCEA(templateId_), parent, Procedure,
-                                     reinterpret_cast<LPARAM>(this));
+    CreateDialogParamA(TemplateModule(), MAKEINTRESOURCEA(templateId_), parent, Procedure,
+                       reinterpret_cast<LPARAM>(this));
     creating_ = false;
     windowGone_ = false;
-    return window != nullptr;
+    // Not the returned handle: a window destroyed during WM_INITDIALOG may
+    // still be returned by some systems, but it has detached itself here.
+    return handle_ != nullptr;
 }
 
 HWND Dialog::Item(int id) const { return handle_ ? GetDlgItem(handle_, id) : nullptr; }
