@@ -107,6 +107,95 @@
 /* Preview help command */
 #define IDC_HELP_FORM        5078
 
+/* Month and year navigation: buttons of the log browser (2012) and menu
+   items of the preview frame (4001), whose texts the program replaces with
+   the neighbouring month names and years. */
+#define IDC_NEXT_MONTH       5003
+#define IDC_PREV_MONTH       5004
+#define IDC_NEXT_YEAR        5006
+#define IDC_PREV_YEAR        5010
+
+/* Month inputs: edits of the preview's dialog bar (2005) and of the month
+   values dialog (2009). */
+#define IDC_CARRIED_HOURS    5050
+#define IDC_CARRIED_MINUTES  5052
+#define IDC_HOURS_DEDUCTED   5053
+
+/* Delete-range dialog (2002) */
+#define IDC_RANGE_FIRST_DAY      5013
+#define IDC_RANGE_LAST_DAY       5016
+#define IDC_DELETE_TO_MONTH_END  5021
+#define IDC_DELETE_ALL           5026
+#define IDC_DELETE_DAYS          5027
+
+/* Entry edit dialog (2003): radio buttons of the entry type, then fields */
+#define IDC_TYPE_WORK_END        5036
+#define IDC_TYPE_WORK_START      5035
+#define IDC_TYPE_BREAK           5038
+#define IDC_TYPE_NOTE            5002
+#define IDC_TYPE_ABSENCE         5043
+#define IDC_TYPE_COMPENSATION    5041
+#define IDC_ENTRY_NOTE           5001
+#define IDC_ENTRY_DATE           5007
+#define IDC_ENTRY_TIME           5008
+#define IDC_ENTRY_DURATION       5011
+#define IDC_ENTRY_FROM_DATE      5014
+#define IDC_ENTRY_TO_DATE        5018
+
+/* Preview frame (4001): menu and accelerator commands, dialog bar (2005) */
+#define IDM_ZOOM_1               1001
+#define IDM_ZOOM_2               1002
+#define IDM_PRINT                5045
+#define IDM_STORE_MONTH          5075
+#define IDM_PREVIEW_CLOSE        57602 /* the usual "File, Close" number */
+
+/* Monthly list (2008) */
+#define IDC_MONTH_LIST           5037
+#define IDC_MONTH_NEW            5063
+#define IDC_MONTH_CHANGE         5039
+#define IDC_MONTH_REMOVE         5015
+
+/* Month values dialog (2009); the month inputs are above */
+#define IDC_VALUES_MONTH         5022
+
+/* Special-entries editor (2010) */
+#define IDC_SPECIAL_NAME         5017
+#define IDC_SPECIAL_TEXT         5054
+#define IDC_SPECIAL_MONTH        5022
+#define IDC_SPECIAL_WEEKDAY      5060
+#define IDC_SPECIAL_EASTER       5057
+#define IDC_SPECIAL_WEEKDAY_RULE 5059
+#define IDC_SPECIAL_HOLIDAY      5058
+#define IDC_SPECIAL_EXTRA        20004
+#define IDC_SPECIAL_DAY          5055
+#define IDC_SPECIAL_OFFSET       5056
+#define IDC_SPECIAL_ORDINAL      5061
+#define IDC_SPECIAL_STORE        5063
+#define IDC_SPECIAL_DELETE       5062
+
+/* Calendar view (2011). Day cells run row by row, each row Monday to
+   Sunday: cell n (0..41) is IDC_CAL_FIRST_CELL + n; week number of row r
+   (0..5) is IDC_CAL_FIRST_WEEK + r. */
+#define IDC_CAL_MONTH            5022
+#define IDC_CAL_YEAR             5034
+#define IDC_CAL_FIRST_CELL       10001
+#define IDC_CAL_LAST_CELL        10042
+#define IDC_CAL_FIRST_WEEK       5068
+#define IDC_CAL_LAST_WEEK        5073
+#define IDC_CAL_ENTRIES          5074
+#define IDC_CAL_ON_TOP           5044
+#define IDC_CAL_PREV_YEAR        5064
+#define IDC_CAL_NEXT_YEAR        5065
+#define IDC_CAL_PREV_MONTH       5066
+#define IDC_CAL_NEXT_MONTH       5067
+
+/* Log browser (2012); the navigation buttons are above */
+#define IDC_BROWSER_LIST         5042
+#define IDC_BROWSER_DELETE       5015
+#define IDC_BROWSER_INSERT       5019
+#define IDC_BROWSER_EDIT         5024
+#define IDC_BROWSER_PREVIEW      5051
+
 /* Window messages and system-menu command of the main dialog */
 #define WM_HORALO_QUIT_REQUEST   0x054D
 #define WM_HORALO_TRAY_CALLBACK  0x8064
