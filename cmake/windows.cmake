@@ -11,6 +11,11 @@ if(MINGW)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
+# windres writes no dependency file: name what the resource scripts include.
+file(GLOB HORALO_RESOURCE_INPUTS CONFIGURE_DEPENDS
+  res/*.h res/*.ico res/*.cur res/*.bmp res/*.emf res/*.manifest)
+set_source_files_properties(res/horalo_rdll.rc res/horalo.rc PROPERTIES OBJECT_DEPENDS "${HORALO_RESOURCE_INPUTS}")
+
 # The language library: resources only, no code.
 add_library(HoraloRDLL SHARED res/horalo_rdll.rc)
 set_target_properties(HoraloRDLL PROPERTIES PREFIX "" LINKER_LANGUAGE C)

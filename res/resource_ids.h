@@ -27,7 +27,7 @@
 #define IDR_VERSION          1
 
 /* Strings */
-#define IDS_FORM_MISSING          6001
+#define IDS_SHEET_ORDER_PROBLEM          6001
 #define IDS_FORM_UNREADABLE       6002
 #define IDS_DAILY_MAXIMUM         6003
 #define IDS_STORE_NEXT_BALANCE    6004

@@ -469,7 +469,7 @@ TEST(ResourceVersion, LibraryHasAVersionBlockWithFixedInfo) {
 TEST(ResourceStrings, EveryTextIsThere) {
   std::vector<UINT> ids = {IDS_VERSION_LINE, IDS_DDX_TEXT_TOO_LONG, IDS_DDX_NUMBER_RANGE, IDS_DDX_NOT_A_NUMBER,
                            IDR_PREVIEW_FRAME};
-  for (UINT id = IDS_FORM_MISSING; id <= IDS_BROWSER_TITLE; ++id) ids.push_back(id);
+  for (UINT id = IDS_SHEET_ORDER_PROBLEM; id <= IDS_BROWSER_TITLE; ++id) ids.push_back(id);
   for (UINT id : ids) EXPECT_FALSE(Text(id).empty()) << "string " << id;
   // Tooltips hold at most 63 characters.
   EXPECT_LE(Text(IDS_TIP_PRESENT).size(), 63u);
