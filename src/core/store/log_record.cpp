@@ -1,37 +1,16 @@
 #include "core/store/log_record.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
-#include <vector>
 
+#include "core/store/file_layer.h"
 #include "resource_ids.h"
 
 namespace horalo {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// Every file access of the codec goes through the helpers below, so a file
-// layer that can be made to fail can take their place.
-
-bool WriteBytes(std::FILE* file, const Bytes& bytes) {
-    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-}
-
-std::size_t ReadBytes(std::FILE* file, void* buffer, std::size_t count) {
-    return count == 0 ? 0 : std::fread(buffer, 1, count, file);
-}
-
-long Tell(std::FILE* file) { return std::ftell(file); }
-
-// The bytes between the file's position and its end; 0 when the file cannot
-// tell, which makes the reader take nothing rather than trust a length.
-long BytesLeft(std::FILE* file) {
-    const long position = Tell(file);
-    if (position < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
-    const long end = Tell(file);
-    if (std::fseek(file, position, SEEK_SET) != 0) return 0;
-    return end > position ? end - position : 0;
-}
 
 void PutInt(Bytes& bytes, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -43,39 +22,53 @@ std::uint32_t GetInt(const std::uint8_t* bytes) {
     return value;
 }
 
+// The decoder reads through one of these two sources, so the log read from a
+// file and the log held in memory can never be read differently.
+class FileSource {
+public:
+    explicit FileSource(std::FILE* file) : file_(file) {}
+    std::size_t Read(void* buffer, std::size_t count) { return Files().Read(file_, buffer, count); }
+    long Position() { return Files().Tell(file_); }
+    // The bytes between the position and the end; 0 when the file cannot
+    // tell, which makes the reader take nothing rather than trust a length.
+    long BytesLeft() {
+        FileLayer& files = Files();
+        const long position = files.Tell(file_);
+        if (position < 0 || !files.Seek(file_, 0, SEEK_END)) return 0;
+        const long end = files.Tell(file_);
+        if (!files.Seek(file_, position, SEEK_SET)) return 0;
+        return end > position ? end - position : 0;
+    }
+
+private:
+    std::FILE* file_;
+};
+
+class MemorySource {
+public:
+    MemorySource(LogBytes log, std::size_t offset) : log_(log), offset_(std::min(offset, log.size())) {}
+    std::size_t Read(void* buffer, std::size_t count) {
+        const std::size_t taken = std::min(count, log_.size() - offset_);
+        if (taken > 0) std::memcpy(buffer, log_.data() + offset_, taken);
+        offset_ += taken;
+        return taken;
+    }
+    long Position() const { return static_cast<long>(offset_); }
+    long BytesLeft() const { return static_cast<long>(log_.size() - offset_); }
+    std::size_t Offset() const { return offset_; }
+
+private:
+    LogBytes log_;
+    std::size_t offset_;
+};
+
 // A field cut short by the end of the file keeps the bytes that were there;
 // the rest is zero, never whatever the memory held.
-std::uint32_t ReadInt(std::FILE* file) {
+template <class Source>
+std::uint32_t ReadInt(Source& source) {
     std::uint8_t bytes[4] = {};
-    ReadBytes(file, bytes, sizeof bytes);
+    source.Read(bytes, sizeof bytes);
     return GetInt(bytes);
-}
-
-Bytes EncodePayload(const LogRecord& record) {
-    Bytes bytes;
-    if (!record.HasPayload()) return bytes;
-    PutInt(bytes, static_cast<std::uint32_t>(record.time));
-    switch (record.type()) {
-    case LogRecordType::Break:
-        PutInt(bytes, static_cast<std::uint32_t>(record.breakEnd));
-        break;
-    case LogRecordType::MonthRecord:
-        PutInt(bytes, static_cast<std::uint32_t>(record.hoursDeducted));
-        PutInt(bytes, static_cast<std::uint32_t>(record.carriedBalance));
-        break;
-    case LogRecordType::Note: {
-        // Readers take the text up to its first NUL; storing more than that
-        // would give the length field a meaning no reader shares.
-        const std::string_view text(record.text.c_str());
-        PutInt(bytes, static_cast<std::uint32_t>(text.size()));
-        bytes.insert(bytes.end(), text.begin(), text.end());
-        bytes.push_back(0);
-        break;
-    }
-    default:
-        break;
-    }
-    return bytes;
 }
 
 // A length that does not fit into the rest of the file (negative, too large,
@@ -83,16 +76,47 @@ Bytes EncodePayload(const LogRecord& record) {
 // there up to its first NUL, and the rest of the file goes with it, so the
 // reading loop ends instead of taking text bytes for records. Either way no
 // more is allocated than the file holds.
-std::string ReadNoteText(std::FILE* file, std::int32_t length) {
-    const long left = BytesLeft(file);
+template <class Source>
+std::string ReadNoteText(Source& source, std::int32_t length) {
+    const long left = source.BytesLeft();
     const bool fits = length >= 0 && static_cast<long long>(length) + 1 <= left;
     std::string bytes(fits ? static_cast<std::size_t>(length) + 1 : static_cast<std::size_t>(left), '\0');
-    bytes.resize(ReadBytes(file, bytes.data(), bytes.size()));
+    bytes.resize(source.Read(bytes.data(), bytes.size()));
     if (fits && bytes.size() > static_cast<std::size_t>(length)) bytes.resize(static_cast<std::size_t>(length));
     return std::string(bytes.c_str());
 }
 
+template <class Source>
+std::optional<StoredRecord> Decode(Source& source) {
+    StoredRecord stored;
+    stored.position = source.Position();
+    std::uint8_t tag[4];
+    if (source.Read(tag, sizeof tag) < sizeof tag) return std::nullopt;
+
+    LogRecord& record = stored.record;
+    record.tag = GetInt(tag);
+    if (!record.HasPayload()) return stored;
+    record.time = static_cast<TimeValue>(ReadInt(source));
+    switch (record.type()) {
+    case LogRecordType::Break:
+        record.breakEnd = static_cast<TimeValue>(ReadInt(source));
+        break;
+    case LogRecordType::MonthRecord:
+        record.hoursDeducted = static_cast<std::int32_t>(ReadInt(source));
+        record.carriedBalance = static_cast<std::int32_t>(ReadInt(source));
+        break;
+    case LogRecordType::Note:
+        record.text = ReadNoteText(source, static_cast<std::int32_t>(ReadInt(source)));
+        break;
+    default:
+        break;
+    }
+    return stored;
+}
+
 }  // namespace
+
+void FileCloser::operator()(std::FILE* file) const { Files().Close(file); }
 
 LogRecord LogRecord::Of(LogRecordType type, TimeValue time) {
     LogRecord record;
@@ -122,46 +146,60 @@ LogRecord LogRecord::Month(TimeValue monthKey, std::int32_t hoursDeducted, std::
 
 LogFile OpenLogFile(Host& host, const char* mode, bool rewrite) {
     const std::string path = host.ProgramFolder() + (rewrite ? kRewriteFileName : kLogFileName);
-    LogFile file(std::fopen(path.c_str(), mode));
+    LogFile file(Files().Open(path, mode));
     if (!file) host.ShowMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
     return file;
 }
 
+std::vector<std::uint8_t> EncodeRecord(const LogRecord& record) {
+    Bytes bytes;
+    PutInt(bytes, record.tag);
+    if (!record.HasPayload()) return bytes;
+    PutInt(bytes, static_cast<std::uint32_t>(record.time));
+    switch (record.type()) {
+    case LogRecordType::Break:
+        PutInt(bytes, static_cast<std::uint32_t>(record.breakEnd));
+        break;
+    case LogRecordType::MonthRecord:
+        PutInt(bytes, static_cast<std::uint32_t>(record.hoursDeducted));
+        PutInt(bytes, static_cast<std::uint32_t>(record.carriedBalance));
+        break;
+    case LogRecordType::Note: {
+        // Readers take the text up to its first NUL; storing more than that
+        // would give the length field a meaning no reader shares.
+        const std::string_view text(record.text.c_str());
+        PutInt(bytes, static_cast<std::uint32_t>(text.size()));
+        bytes.insert(bytes.end(), text.begin(), text.end());
+        bytes.push_back(0);
+        break;
+    }
+    default:
+        break;
+    }
+    return bytes;
+}
+
+// A record whose payload is lost behind its tag would make every later
+// record unreadable, so the record is written in one piece and only counts
+// as written when all of it is.
 bool WriteRecord(Host& host, const LogRecord& record, std::FILE* file) {
-    Bytes tag;
-    PutInt(tag, record.tag);
-    if (!WriteBytes(file, tag)) {
+    const Bytes bytes = EncodeRecord(record);
+    if (Files().Write(file, bytes.data(), bytes.size()) != bytes.size()) {
         host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
         return false;
     }
-    WriteBytes(file, EncodePayload(record));  // by contract only the tag decides
     return true;
 }
 
 std::optional<StoredRecord> ReadRecord(std::FILE* file) {
-    StoredRecord stored;
-    stored.position = Tell(file);
-    std::uint8_t tag[4];
-    if (ReadBytes(file, tag, sizeof tag) < sizeof tag) return std::nullopt;
+    FileSource source(file);
+    return Decode(source);
+}
 
-    LogRecord& record = stored.record;
-    record.tag = GetInt(tag);
-    if (!record.HasPayload()) return stored;
-    record.time = static_cast<TimeValue>(ReadInt(file));
-    switch (record.type()) {
-    case LogRecordType::Break:
-        record.breakEnd = static_cast<TimeValue>(ReadInt(file));
-        break;
-    case LogRecordType::MonthRecord:
-        record.hoursDeducted = static_cast<std::int32_t>(ReadInt(file));
-        record.carriedBalance = static_cast<std::int32_t>(ReadInt(file));
-        break;
-    case LogRecordType::Note:
-        record.text = ReadNoteText(file, static_cast<std::int32_t>(ReadInt(file)));
-        break;
-    default:
-        break;
-    }
+std::optional<StoredRecord> DecodeRecord(LogBytes log, std::size_t& offset) {
+    MemorySource source(log, offset);
+    auto stored = Decode(source);
+    offset = source.Offset();
     return stored;
 }
 

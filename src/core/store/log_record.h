@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "core/clock.h"
 #include "core/host.h"
@@ -52,8 +54,10 @@ struct StoredRecord {
     LogRecord record;
 };
 
+// Closes through the file layer; code that must know whether the close
+// succeeded (buffered bytes are written then) releases and closes itself.
 struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+    void operator()(std::FILE* file) const;
 };
 using LogFile = std::unique_ptr<std::FILE, FileCloser>;
 
@@ -62,14 +66,25 @@ using LogFile = std::unique_ptr<std::FILE, FileCloser>;
 // icon and returns none.
 LogFile OpenLogFile(Host& host, const char* mode, bool rewrite = false);
 
-// Writes one record at the file's position. Only a failed tag write counts as
-// failure (string 6022, stop icon).
+// Writes one record at the file's position in one piece. If any of its bytes
+// is not written, shows string 6022 with the stop icon and fails; what was
+// written stays in the file.
 bool WriteRecord(Host& host, const LogRecord& record, std::FILE* file);
+
+// The bytes of one record as they stand in the log.
+std::vector<std::uint8_t> EncodeRecord(const LogRecord& record);
 
 // Reads the record at the file's position; none at the end of the file or in
 // a cut-off tag. A payload cut short by the end of the file is zero-filled;
 // a Note length is checked against the bytes left before anything is
 // allocated. Shows no message.
 std::optional<StoredRecord> ReadRecord(std::FILE* file);
+
+// A whole log held in memory.
+using LogBytes = std::span<const std::uint8_t>;
+
+// Decodes the record at `offset` exactly as ReadRecord reads it from a file
+// holding `log`, and moves `offset` behind it; none where ReadRecord finds none.
+std::optional<StoredRecord> DecodeRecord(LogBytes log, std::size_t& offset);
 
 }  // namespace horalo

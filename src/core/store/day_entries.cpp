@@ -1,0 +1,83 @@
+#include "core/store/day_entries.h"
+
+#include <algorithm>
+#include <climits>
+#include <ctime>
+
+#include "core/store/file_layer.h"
+#include "core/store/log_image.h"
+
+namespace horalo {
+namespace {
+
+// Local midnight at the start of a month, for bounds only: a day either side
+// covers every offset from UTC and every daylight-saving rule, and the
+// records near a bound are then decided by their own local time.
+long long MonthStart(int yearSince1900, int month) {
+    std::tm fields{};
+    fields.tm_year = yearSince1900;
+    fields.tm_mon = month;
+    fields.tm_mday = 1;
+    fields.tm_isdst = -1;
+    return std::mktime(&fields);
+}
+
+struct MonthBounds {
+    long long low = LLONG_MIN;
+    long long high = LLONG_MAX;
+};
+
+MonthBounds CandidateBounds(int yearSince1900, int month) {
+    constexpr long long kDay = 86400;
+    const long long start = MonthStart(yearSince1900, month);
+    const long long next = MonthStart(yearSince1900, month + 1);
+    if (start == -1 || next == -1 || next <= start) return {};  // no bounds: look at every record
+    return {start - 2 * kDay, next + 2 * kDay};
+}
+
+// A time before 1970 has no local time in the Windows C runtime; treating it
+// so everywhere keeps the list the same on every platform.
+bool LocalMonth(TimeValue time, int& yearSince1900, int& month) {
+    if (time < 0) return false;
+    const std::time_t value = time;
+    const std::tm* local = std::localtime(&value);
+    if (!local) return false;
+    yearSince1900 = local->tm_year;
+    month = local->tm_mon;
+    return true;
+}
+
+}  // namespace
+
+// The log is read in one block and walked without decoding; only the records
+// whose UTC time lies near the month are converted to local time and decoded.
+std::vector<DayEntry> ReadDayEntries(int yearSince1900, int month, std::FILE* file) {
+    std::vector<DayEntry> entries;
+    const long base = Files().Tell(file);
+    const auto bytes = ReadToEnd(file);
+    if (base < 0 || !bytes) return entries;
+    const LogBytes log(*bytes);
+    const MonthBounds bounds = CandidateBounds(yearSince1900, month);
+
+    for (std::size_t offset = 0, end; (end = RecordEnd(log, offset)) != offset; offset = end) {
+        const std::uint32_t tag = RecordTag(log, offset);
+        if (tag > 5) continue;
+        const TimeValue time = *RecordTime(log, offset);
+        if (time >= 0 && (time < bounds.low || time >= bounds.high)) continue;
+
+        DayEntryType type = static_cast<DayEntryType>(tag);
+        int year = 0, localMonth = 0;
+        if (!LocalMonth(time, year, localMonth))
+            type = DayEntryType::UnreadableEntry;
+        else if (year != yearSince1900 || localMonth != month)
+            continue;
+        std::size_t at = offset;
+        auto stored = DecodeRecord(log, at);
+        entries.push_back({base + static_cast<RecordPosition>(offset), type, std::move(stored->record)});
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const DayEntry& a, const DayEntry& b) { return a.record.time < b.record.time; });
+    return entries;
+}
+
+}  // namespace horalo

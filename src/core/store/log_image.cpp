@@ -1,0 +1,69 @@
+#include "core/store/log_image.h"
+
+#include "core/store/file_layer.h"
+
+namespace horalo {
+namespace {
+
+std::uint32_t WordAt(LogBytes log, std::size_t offset) {
+    if (offset <= log.size() && log.size() - offset >= 4)
+        return log[offset] | log[offset + 1] << 8 | log[offset + 2] << 16 | static_cast<std::uint32_t>(log[offset + 3]) << 24;
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        if (offset + i < log.size()) value |= static_cast<std::uint32_t>(log[offset + i]) << (8 * i);
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadToEnd(std::FILE* file) {
+    FileLayer& files = Files();
+    const long start = files.Tell(file);
+    if (start < 0 || !files.Seek(file, 0, SEEK_END)) return std::nullopt;
+    const long end = files.Tell(file);
+    if (end < start || !files.Seek(file, start, SEEK_SET)) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(end - start));
+    if (!bytes.empty() && files.Read(file, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
+    return bytes;
+}
+
+// Must agree with DecodeRecord to the byte; the fuzz target checks that it does.
+std::size_t RecordEnd(LogBytes log, std::size_t offset) {
+    const std::size_t size = log.size();
+    if (offset > size || size - offset < 4) return offset;
+    std::size_t payload = 0;
+    switch (WordAt(log, offset)) {
+    case 0: case 1: case 4: case 5: payload = 4; break;
+    case 2: payload = 8; break;
+    case 6: payload = 12; break;
+    case 3: {
+        // A length that does not fit the rest of the file takes all of it.
+        const std::size_t text = offset + 12;
+        const auto length = static_cast<std::int32_t>(WordAt(log, offset + 8));
+        const std::size_t left = text < size ? size - text : 0;
+        const bool fits = length >= 0 && static_cast<std::size_t>(length) + 1 <= left;
+        return fits ? text + static_cast<std::size_t>(length) + 1 : size;
+    }
+    default: return offset + 4;
+    }
+    return offset + 4 + payload < size ? offset + 4 + payload : size;
+}
+
+std::uint32_t RecordTag(LogBytes log, std::size_t offset) { return WordAt(log, offset); }
+
+std::optional<TimeValue> RecordTime(LogBytes log, std::size_t offset) {
+    if (WordAt(log, offset) > 6) return std::nullopt;
+    return static_cast<TimeValue>(WordAt(log, offset + 4));
+}
+
+bool IsRecordStart(LogBytes log, std::size_t position) {
+    std::size_t offset = 0;
+    while (offset < position) {
+        const std::size_t end = RecordEnd(log, offset);
+        if (end == offset) return false;
+        offset = end;
+    }
+    return offset == position;
+}
+
+}  // namespace horalo

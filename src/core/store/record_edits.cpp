@@ -1,0 +1,126 @@
+#include "core/store/record_edits.h"
+
+#include <ctime>
+#include <vector>
+
+#include "core/store/file_layer.h"
+#include "core/store/log_image.h"
+#include "core/store/log_rewrite.h"
+#include "resource_ids.h"
+
+namespace horalo {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The end of the record at `position`, or none when no record of `log`
+// starts there. A caller's position may be stale (another instance changed
+// the log since it was read); cutting the log there would split a record.
+std::optional<std::size_t> RecordAt(LogBytes log, RecordPosition position) {
+    if (position < 0 || static_cast<unsigned long>(position) >= log.size()) return std::nullopt;
+    const auto offset = static_cast<std::size_t>(position);
+    const std::size_t end = RecordEnd(log, offset);
+    if (end == offset || !IsRecordStart(log, offset)) return std::nullopt;
+    return end;
+}
+
+// Local midnight (or 23:59:59) of a day. Daylight saving time is left to the
+// C library: taking it as not in effect would move a summer range by an hour
+// and delete records of the day after it.
+std::time_t LocalTime(int year, int month1, int day, int hour, int minute, int second) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month1 - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    return std::mktime(&fields);
+}
+
+}  // namespace
+
+bool AppendRecord(Host& host, const LogRecord& record) {
+    LogFile log = OpenLogFile(host, "ab");
+    if (!log || !WriteRecord(host, record, log.get())) return false;
+    const bool flushed = Files().FlushToDisk(log.get());
+    const bool closed = Files().Close(log.release());
+    if (flushed && closed) return true;
+    host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
+    return false;
+}
+
+bool DeleteRecordAt(Host& host, RecordPosition position) {
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto end = RecordAt(log, position);
+    if (!end) return false;
+    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), log.subspan(*end)};
+    return RewriteLog(host, parts);
+}
+
+// The record read is written again as read, as a record cut short by the end
+// of the file would otherwise take the new record's bytes for its payload.
+bool InsertRecordAfter(Host& host, RecordPosition position, const LogRecord& record) {
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto end = RecordAt(log, position);
+    if (!end) return false;
+    std::size_t offset = static_cast<std::size_t>(position);
+    const Bytes before = EncodeRecord(DecodeRecord(log, offset)->record);
+    const Bytes inserted = EncodeRecord(record);
+    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), before, inserted, log.subspan(*end)};
+    return RewriteLog(host, parts);
+}
+
+bool ReplaceRecordAt(Host& host, RecordPosition position, const LogRecord& record) {
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto end = RecordAt(log, position);
+    if (!end) return false;
+    const Bytes replacement = EncodeRecord(record);
+    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), replacement, log.subspan(*end)};
+    return RewriteLog(host, parts);
+}
+
+// Kept records are copied as they stand, in runs, so the log keeps every
+// byte of what it keeps.
+bool DeleteDateRange(Host& host, int firstYear, int firstMonth, int firstDay, int lastYear, int lastMonth,
+                     int lastDay) {
+    const long long from = LocalTime(firstYear, firstMonth, firstDay, 0, 0, 0);
+    const long long to = LocalTime(lastYear, lastMonth, lastDay, 23, 59, 59);
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+
+    std::vector<LogBytes> kept;
+    std::size_t runStart = 0, offset = 0;
+    for (std::size_t end; (end = RecordEnd(log, offset)) != offset; offset = end) {
+        const auto time = RecordTime(log, offset);
+        if (!time || *time < from || *time > to) continue;
+        if (offset > runStart) kept.push_back(log.subspan(runStart, offset - runStart));
+        runStart = end;
+    }
+    kept.push_back(log.subspan(runStart));  // the rest, a cut-off tag included
+    return RewriteLog(host, kept);
+}
+
+std::optional<LogRecord> ReadRecordAt(Host& host, RecordPosition position) {
+    LogFile log = OpenLogFile(host, "rb");
+    if (!log || !Files().Seek(log.get(), position, SEEK_SET)) return std::nullopt;
+    auto stored = ReadRecord(log.get());
+    if (!stored) return std::nullopt;
+    return std::move(stored->record);
+}
+
+std::optional<TimeValue> ReadTimeAt(Host& host, RecordPosition position) {
+    const auto record = ReadRecordAt(host, position);
+    if (!record || !record->HasPayload()) return std::nullopt;
+    return record->time;
+}
+
+}  // namespace horalo
