@@ -1,0 +1,54 @@
+#include "core/store/calendar_date.h"
+
+namespace horalo {
+namespace {
+constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+}  // namespace
+
+bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+int MonthLength(int year, int month) {
+    return kMonthLengths[month] + (month == 1 && IsLeapYear(year) ? 1 : 0);
+}
+
+int DaysBeforeMonth(int year, int month) {
+    int days = 0;
+    for (int m = 0; m < month; ++m) days += MonthLength(year, m);
+    return days;
+}
+
+long DaysBeforeYear(int year) {
+    const long y = year - 1;
+    return y * 365 + y / 4 - y / 100 + y / 400;
+}
+
+void SetDayOfYearAndWeekday(CalendarDate& date) {
+    date.dayOfYear = static_cast<std::int16_t>(DaysBeforeMonth(date.year, date.month) + date.day);
+    date.weekday = static_cast<std::int32_t>((DaysBeforeYear(date.year) + date.dayOfYear - 1) % 7);
+}
+
+bool ToLocalTime(TimeValue time, std::tm& out) {
+    if (time < 0) return false;
+    const std::time_t value = time;
+#ifdef _WIN32
+    return localtime_s(&out, &value) == 0;
+#else
+    return localtime_r(&value, &out) != nullptr;
+#endif
+}
+
+bool CurrentDate(CalendarDate& out) {
+    std::tm local{};
+    if (!ToLocalTime(Now(), local)) return false;
+    out.year = static_cast<std::int16_t>(local.tm_year + 1900);
+    out.month = local.tm_mon;
+    out.day = static_cast<std::int16_t>(local.tm_mday);
+    out.dayOfYear = static_cast<std::int16_t>(local.tm_yday + 1);
+    out.weekday = (local.tm_wday + 6) % 7;
+    out.hour = static_cast<std::int16_t>(local.tm_hour);
+    out.minute = static_cast<std::int16_t>(local.tm_min);
+    out.second = static_cast<std::int16_t>(local.tm_sec);
+    return true;
+}
+
+}  // namespace horalo
