@@ -1,0 +1,131 @@
+#include "time_log_test_files.h"
+
+namespace horalo {
+namespace {
+
+using namespace test;
+
+// Three records at positions 0, 8 and 20, 35 bytes in all.
+const std::string kStart = Words({1, 1700000000});
+const std::string kBreak = Words({2, 1700001000, 1700002000});
+const std::string kNote = NoteBytes(1700003000, "ok");
+
+class RecordEditTest : public TimeLogTest {};
+
+TEST_F(RecordEditTest, DeleteRecordAtCutsExactlyThatRecord) {
+    SetLog(kStart + kBreak + kNote);
+    EXPECT_TRUE(DeleteRecordAt(host, 8));
+    EXPECT_EQ(Log(), kStart + kNote);
+
+    EXPECT_TRUE(DeleteRecordAt(host, 8));  // the last record
+    EXPECT_EQ(Log(), kStart);
+    EXPECT_TRUE(DeleteRecordAt(host, 0));
+    EXPECT_EQ(Log(), "");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
+}
+
+TEST_F(RecordEditTest, PositionsWithoutARecordOfTheLogChangeNothing) {
+    // The note's text holds the bytes of a WorkEnd record: a stale position
+    // pointing into it would read as a record of its own.
+    const std::string trap = NoteBytes(1700004000, Words({0, 1700005000}));
+    const std::string log = kStart + trap + kBreak;
+    const long inText = static_cast<long>(kStart.size()) + 12;
+    const long positions[] = {-1, 4, 9, inText, static_cast<long>(log.size()), static_cast<long>(log.size()) + 8};
+    for (const long position : positions) {
+        SCOPED_TRACE("position " + std::to_string(position));
+        SetLog(log);
+        EXPECT_FALSE(DeleteRecordAt(host, position));
+        EXPECT_FALSE(ReplaceRecordAt(host, position, LogRecord::Of(LogRecordType::WorkEnd, 5)));
+        EXPECT_FALSE(InsertRecordAfter(host, position, LogRecord::Of(LogRecordType::WorkEnd, 5)));
+        EXPECT_EQ(Log(), log);
+    }
+    SetLog("");
+    EXPECT_FALSE(InsertRecordAfter(host, 0, LogRecord::Of(LogRecordType::WorkStart, 5)));
+    EXPECT_EQ(Log(), "");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(RecordEditTest, InsertAndReplaceKeepEverythingAround) {
+    SetLog(kStart + kBreak + kNote);
+    const auto end = LogRecord::Of(LogRecordType::WorkEnd, 1700009000);
+    EXPECT_TRUE(InsertRecordAfter(host, 20, end));  // behind the last record: an append
+    EXPECT_EQ(Log(), kStart + kBreak + kNote + Words({0, 1700009000}));
+
+    EXPECT_TRUE(InsertRecordAfter(host, 0, LogRecord::Note(1700000500, "mid")));
+    EXPECT_EQ(Log(), kStart + NoteBytes(1700000500, "mid") + kBreak + kNote + Words({0, 1700009000}));
+
+    EXPECT_TRUE(ReplaceRecordAt(host, 8, LogRecord::Of(LogRecordType::AbsenceDay, 1700000600)));
+    EXPECT_EQ(Log(), kStart + Words({4, 1700000600}) + kBreak + kNote + Words({0, 1700009000}));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(RecordEditTest, InsertBehindARecordCutShortCompletesItFirst) {
+    SetLog(kStart + Words({2, 1700001000}));  // a Break whose end is missing
+    EXPECT_TRUE(InsertRecordAfter(host, 8, LogRecord::Of(LogRecordType::WorkEnd, 1700009000)));
+    const auto records = DecodeLog(Log());
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].record, LogRecord::Break(1700001000, 0));
+    EXPECT_EQ(records[2].record, LogRecord::Of(LogRecordType::WorkEnd, 1700009000));
+}
+
+TEST_F(RecordEditTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
+    const std::string before = Words({1, Berlin(2024, 2, 28, 23, 59, 59)});
+    const std::string first = Words({1, Berlin(2024, 3, 1, 0, 0, 0)});
+    const std::string last = NoteBytes(Berlin(2024, 3, 1, 23, 59, 59), "late");
+    const std::string after = Words({0, Berlin(2024, 3, 2, 0, 0, 0)});
+    const std::string marchKey = Words({6, MonthKey(2024, 2), 1, 2});
+    const std::string aprilKey = Words({6, MonthKey(2024, 3), 3, 4});
+    const std::string unknown = Words({9});
+    SetLog(marchKey + aprilKey + before + first + unknown + last + after + "\x01\x00");
+    EXPECT_TRUE(DeleteDateRange(host, 2024, 3, 1, 2024, 3, 1));
+    EXPECT_EQ(Log(), aprilKey + before + unknown + after + "\x01\x00");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(RecordEditTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
+    // Just after midnight in summer time: taken as standard time, the range
+    // would reach an hour into 2 July and miss the first hour of 1 July.
+    const std::string early = Words({1, Berlin(2024, 7, 1, 0, 30)});
+    const std::string nextDay = Words({1, Berlin(2024, 7, 2, 0, 30)});
+    const std::string julyKey = Words({6, MonthKey(2024, 6), 0, 0});
+    const std::string augustKey = Words({6, MonthKey(2024, 7), 0, 0});
+    SetLog(julyKey + augustKey + early + nextDay);
+    EXPECT_TRUE(DeleteDateRange(host, 2024, 7, 1, 2024, 7, 1));
+    EXPECT_EQ(Log(), augustKey + nextDay);
+
+    const std::string lateJuly = Words({0, Berlin(2024, 7, 31, 23, 30)});
+    const std::string earlyAugust = Words({1, Berlin(2024, 8, 1, 0, 30)});
+    SetLog(augustKey + lateJuly + earlyAugust);
+    EXPECT_TRUE(DeleteDateRange(host, 2024, 6, 1, 2024, 7, 31));
+    EXPECT_EQ(Log(), augustKey + earlyAugust);
+}
+
+TEST_F(RecordEditTest, ReadAtPositions) {
+    SetLog(kStart + kBreak + kNote + Words({9}));
+    EXPECT_EQ(ReadTimeAt(host, 8), 1700001000);
+    EXPECT_EQ(ReadRecordAt(host, 20), LogRecord::Note(1700003000, "ok"));
+    EXPECT_EQ(ReadRecordAt(host, 35)->tag, 9u);
+    EXPECT_EQ(ReadTimeAt(host, 35), std::nullopt);  // no payload, no time
+    EXPECT_EQ(ReadTimeAt(host, 39), std::nullopt);
+    EXPECT_EQ(ReadRecordAt(host, -4), std::nullopt);
+    EXPECT_TRUE(host.messages.empty());
+
+    std::filesystem::remove(host.File(kLogFileName));
+    EXPECT_EQ(ReadTimeAt(host, 0), std::nullopt);
+    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kOpenFailed});
+}
+
+TEST_F(RecordEditTest, AppendAddsOneRecord) {
+    EXPECT_TRUE(AppendRecord(host, LogRecord::Of(LogRecordType::WorkStart, 1700000000)));
+    EXPECT_TRUE(AppendRecord(host, LogRecord::Break(1700001000, 1700002000)));
+    EXPECT_EQ(Log(), kStart + kBreak);
+    EXPECT_TRUE(host.messages.empty());
+
+    host.programFolder += "missing/";
+    EXPECT_FALSE(AppendRecord(host, LogRecord::Of(LogRecordType::WorkEnd, 1)));
+    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kOpenFailed});
+}
+
+}  // namespace
+}  // namespace horalo

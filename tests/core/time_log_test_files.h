@@ -1,0 +1,125 @@
+#pragma once
+// Shared by the time-log tests: logs written and read as plain bytes, a
+// second reader that decodes them by the record table alone, and a fixture
+// with a temporary program folder in the Berlin time zone.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/store/time_log.h"
+#include "resource_ids.h"
+#include "test_host.h"
+
+namespace horalo {
+
+inline void PrintTo(const LogRecord& r, std::ostream* os) {
+    *os << "{tag " << r.tag << ", time " << r.time << ", " << r.breakEnd << ", " << r.hoursDeducted << ", "
+        << r.carriedBalance << ", \"" << r.text << "\"}";
+}
+
+inline void PrintTo(const DayEntry& e, std::ostream* os) {
+    *os << "{at " << e.position << ", type " << static_cast<unsigned>(e.type) << ", ";
+    PrintTo(e.record, os);
+    *os << "}";
+}
+
+inline void PrintTo(const MonthRecordEntry& e, std::ostream* os) {
+    *os << "{at " << e.position << ", key " << e.monthKey << ", " << e.hoursDeducted << ", " << e.carriedBalance
+        << "}";
+}
+
+}  // namespace horalo
+
+namespace horalo::test {
+
+inline const ShownMessage kOpenFailed{IDS_LOG_OPEN_FAILED, kMessageStop};
+inline const ShownMessage kInUse{IDS_LOG_IN_USE, kMessageStop};
+inline const ShownMessage kReplaceFailed{IDS_LOG_RENAME_FAILED, kMessageStop};
+inline const ShownMessage kWriteFailed{IDS_LOG_WRITE_FAILED, kMessageStop};
+
+// 32-bit little-endian words, written out by hand.
+inline std::string Words(std::initializer_list<std::int64_t> values) {
+    std::string bytes;
+    for (const auto value : values)
+        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
+    return bytes;
+}
+
+inline std::string NoteBytes(std::int32_t time, const std::string& text) {
+    return Words({3, time, static_cast<std::int64_t>(text.size())}) + text + std::string(1, '\0');
+}
+
+struct DecodedRecord {
+    long position = 0;
+    LogRecord record;
+};
+
+// The second reader: well-formed records only, by the layout table.
+inline std::vector<DecodedRecord> DecodeLog(const std::string& bytes) {
+    std::vector<DecodedRecord> records;
+    std::size_t p = 0;
+    const auto next = [&] {
+        std::uint32_t value = 0;
+        for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes.at(p + i));
+        p += 4;
+        return static_cast<std::int32_t>(value);
+    };
+    while (p < bytes.size()) {
+        DecodedRecord d{static_cast<long>(p), {}};
+        LogRecord& r = d.record;
+        r.tag = static_cast<std::uint32_t>(next());
+        if (r.tag <= 6) r.time = next();
+        if (r.tag == 2) r.breakEnd = next();
+        if (r.tag == 6) r.hoursDeducted = next(), r.carriedBalance = next();
+        if (r.tag == 3) {
+            const auto length = static_cast<std::size_t>(next());
+            r.text = bytes.substr(p, length);
+            p += length;
+            EXPECT_EQ(bytes.at(p++), '\0') << "terminator of the note at " << d.position;
+        }
+        records.push_back(d);
+    }
+    return records;
+}
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Local time in Berlin, daylight saving time decided by the C library.
+inline TimeValue Berlin(int year, int month1, int day, int hour = 0, int minute = 0, int second = 0) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month1 - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    return static_cast<TimeValue>(std::mktime(&fields));
+}
+
+class TimeLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("TZ", "Europe/Berlin", 1);
+        tzset();
+    }
+    void SetLog(const std::string& bytes) { WriteAll(host.File(kLogFileName), bytes); }
+    std::string Log() const { return ReadAll(host.File(kLogFileName)); }
+
+    TestHost host;
+};
+
+}  // namespace horalo::test
