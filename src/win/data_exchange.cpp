@@ -55,10 +55,9 @@ void DataExchange::Fail(HWND control, const std::string& message) {
     HWND window = dialog_.Handle();
     ShowMessageBox(window, message, MB_ICONEXCLAMATION);
     if (!IsWindow(control)) return;
-    // WM_NEXTDLGCTL keeps the dialog's default button in step with the focus.
+    // Through the dialog manager rather than SetFocus: it keeps the default
+    // button in step and selects an edit's whole text for retyping.
     SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    if (GetFocus() != control) SetFocus(control);
-    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
 }
 
 void DataExchange::Text(int id, std::string& value, std::size_t maxChars) {
