@@ -163,6 +163,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     Dialog* self = nullptr;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);
+        if (!self) return FALSE;  // not created through RunModal or CreateModeless
         SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
         self->handle_ = window;
     } else {
