@@ -1,0 +1,56 @@
+# The default horalo.spc, made from res/special_days.txt by a tool that runs
+# on the build machine, so in a cross build it is compiled with the host's
+# compiler from the few core sources it needs.
+set(HORALO_SPECIAL_DAYS_LIST ${CMAKE_SOURCE_DIR}/res/special_days.txt)
+set(HORALO_SPECIAL_DAYS_FILE ${CMAKE_BINARY_DIR}/horalo.spc)
+set(HORALO_SPECIAL_DAYS_SOURCES
+  ${CMAKE_SOURCE_DIR}/tools/make_special_days.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/store/special_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/store/special_entry.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/store/stdio_file_layer.cpp)
+
+if(CMAKE_CROSSCOMPILING)
+  set(HORALO_HOST_CXX c++ CACHE STRING "C++ compiler of the build machine, for the build tools")
+  set(HORALO_SPECIAL_DAYS_TOOL ${CMAKE_BINARY_DIR}/tools/make_special_days)
+  file(GLOB HORALO_SPECIAL_DAYS_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/core/store/*.h)
+  add_custom_command(
+    OUTPUT ${HORALO_SPECIAL_DAYS_TOOL}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/tools
+    COMMAND ${HORALO_HOST_CXX} -std=c++20 -O1 -Wall -Wextra
+            -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/res
+            ${HORALO_SPECIAL_DAYS_SOURCES} -o ${HORALO_SPECIAL_DAYS_TOOL}
+    DEPENDS ${HORALO_SPECIAL_DAYS_SOURCES} ${HORALO_SPECIAL_DAYS_HEADERS}
+    COMMENT "Building the special-days tool with the host compiler"
+    VERBATIM)
+else()
+  add_executable(make_special_days ${HORALO_SPECIAL_DAYS_SOURCES})
+  target_include_directories(make_special_days PRIVATE src res)
+  set(HORALO_SPECIAL_DAYS_TOOL make_special_days)
+endif()
+
+add_custom_command(
+  OUTPUT ${HORALO_SPECIAL_DAYS_FILE}
+  COMMAND ${CMAKE_COMMAND} -E remove -f ${HORALO_SPECIAL_DAYS_FILE}
+  COMMAND ${HORALO_SPECIAL_DAYS_TOOL} ${HORALO_SPECIAL_DAYS_LIST} ${HORALO_SPECIAL_DAYS_FILE}
+  DEPENDS ${HORALO_SPECIAL_DAYS_LIST} ${HORALO_SPECIAL_DAYS_TOOL}
+  COMMENT "Making the default horalo.spc"
+  VERBATIM)
+
+# Where the program and the Windows tests look for it.
+set(HORALO_SPECIAL_DAYS_COPIES)
+foreach(folder ${HORALO_PROGRAM_DIR} ${HORALO_BIN})
+  list(APPEND HORALO_SPECIAL_DAYS_COPIES
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${HORALO_SPECIAL_DAYS_FILE} ${folder})
+endforeach()
+add_custom_target(special_days ALL ${HORALO_SPECIAL_DAYS_COPIES}
+  DEPENDS ${HORALO_SPECIAL_DAYS_FILE}
+  VERBATIM)
+
+if(TARGET program_folder)
+  add_dependencies(program_folder special_days)
+endif()
+if(TARGET horalo_core_tests)
+  add_dependencies(horalo_core_tests special_days)
+  target_compile_definitions(horalo_core_tests PRIVATE HORALO_SPECIAL_DAYS_FILE="${HORALO_SPECIAL_DAYS_FILE}")
+endif()
