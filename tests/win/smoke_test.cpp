@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include <windows.h>
-TEST(Smoke, RunsUnderWine) { EXPECT_NE(GetModuleHandleA(nullptr), nullptr); }
