@@ -47,7 +47,7 @@ bool CommitRewrite(Host& host) {
     return false;
 }
 
-std::optional<std::vector<std::uint8_t>> LoadLog(Host& host) {
+std::optional<LogImage> LoadLog(Host& host) {
     LogFile log = OpenLogFile(host, "rb");
     if (!log) return std::nullopt;
     auto bytes = ReadToEnd(log.get());

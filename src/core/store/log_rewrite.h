@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/host.h"
+#include "core/store/log_image.h"
 #include "core/store/log_record.h"
 
 namespace horalo {
@@ -28,7 +29,7 @@ bool FinishRewrite(Host& host, LogFile rewrite);
 
 // The whole log, read in one block; none (with string 6019) when it cannot
 // be opened or read.
-std::optional<std::vector<std::uint8_t>> LoadLog(Host& host);
+std::optional<LogImage> LoadLog(Host& host);
 
 // Makes `parts`, one after the other, the new log: writes them into a fresh
 // rewrite file, flushes it to the disk, closes it and commits. A failed write,

@@ -1,0 +1,12 @@
+# Host build: the time-log benchmarks (Google Benchmark). Figures worth
+# reporting come from a Release build; see docs/performance.md.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_executable(horalo_benchmarks bench/time_log_benchmark.cpp)
+  target_link_libraries(horalo_benchmarks PRIVATE horalo_core benchmark::benchmark)
+  # A quick run on a log of one year proves the program runs; no figure is judged.
+  add_test(NAME TimeLogBenchmarkSmoke
+    COMMAND horalo_benchmarks --horalo_years=1 --benchmark_min_time=0.01)
+else()
+  message(STATUS "Google Benchmark not found: the benchmarks are not built")
+endif()
