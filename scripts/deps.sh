@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages a command needs: deps.sh build|test|run.
+# Installs the Debian packages a command needs: deps.sh build|test|run|fuzz.
 # As root it installs what is missing (apt-get update at most once); as
 # another user it prints the command to run. Safe to repeat.
 set -eu
@@ -7,6 +7,7 @@ common="cmake ninja-build g++ g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-po
 case "${1:-build}" in
   test) wanted="$common googletest libgtest-dev libbenchmark-dev" ;;
   run)  wanted="$common x11-utils" ;;
+  fuzz) wanted="clang libclang-rt-dev" ;;
   *)    wanted="$common" ;;
 esac
 missing=""

@@ -1,0 +1,130 @@
+#pragma once
+// Arbitrary bytes as a time log: the reading loop, the read from memory, a
+// month, the month records and a deletion must agree with each other and
+// with what the bytes say. Shared by the fuzzer and the test that replays
+// its corpus, so both check the same. A failed check aborts with a message.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "../tests/core/test_host.h"
+#include "core/store/file_layer.h"
+#include "core/store/log_image.h"
+#include "core/store/time_log.h"
+
+namespace horalo::fuzz {
+
+inline void Check(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "time log check failed: %s\n", what);
+    std::abort();
+}
+
+// The disk itself is not what is under test; skipping its flush keeps runs fast.
+class CachedFileLayer : public StdioFileLayer {
+public:
+    bool FlushToDisk(std::FILE* file) override { return std::fflush(file) == 0; }
+};
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// What ReadDayEntries must give, decided record by record.
+inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& records, int yearSince1900, int month) {
+    std::vector<DayEntry> expected;
+    for (const auto& [position, record] : records) {
+        if (record.tag > 5) continue;
+        const std::time_t time = record.time;
+        const std::tm* local = record.time < 0 ? nullptr : std::localtime(&time);
+        if (!local)
+            expected.push_back({position, DayEntryType::UnreadableEntry, record});
+        else if (local->tm_year == yearSince1900 && local->tm_mon == month)
+            expected.push_back({position, static_cast<DayEntryType>(record.tag), record});
+    }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const DayEntry& a, const DayEntry& b) { return a.record.time < b.record.time; });
+    return expected;
+}
+
+inline MonthRecordList ExpectedMonthRecords(const std::vector<StoredRecord>& records) {
+    MonthRecordList expected;
+    for (const auto& [position, record] : records) {
+        if (record.type() != LogRecordType::MonthRecord) break;
+        expected.push_back({position, record.time, record.hoursDeducted, record.carriedBalance});
+    }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.monthKey < b.monthKey; });
+    return expected;
+}
+
+inline void FuzzTimeLog(const std::uint8_t* data, std::size_t size) {
+    static test::TestHost host;
+    static CachedFileLayer layer;
+    static const bool zoned = (setenv("TZ", "Europe/Berlin", 1), tzset(), true);
+    (void)zoned;
+    ScopedFileLayer scope(layer);
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const auto logPath = host.File(kLogFileName);
+    std::ofstream(logPath, std::ios::binary | std::ios::trunc) << input;
+    host.messages.clear();
+
+    // The reading loop from the file, and the same log read from memory.
+    std::vector<StoredRecord> records;
+    {
+        LogFile file = OpenLogFile(host, "rb");
+        Check(file != nullptr, "the log opens");
+        while (auto stored = ReadRecord(file.get())) records.push_back(std::move(*stored));
+    }
+    const LogBytes log(data, size);
+    std::size_t offset = 0;
+    for (const StoredRecord& fromFile : records) {
+        const std::size_t end = RecordEnd(log, offset);
+        std::size_t at = offset;
+        const auto fromMemory = DecodeRecord(log, at);
+        Check(end > offset && fromMemory.has_value(), "memory finds the file's record");
+        Check(fromMemory->position == fromFile.position && fromMemory->record == fromFile.record,
+              "memory reads the record as the file does");
+        Check(at == end, "the walk ends the record where decoding does");
+        offset = end;
+    }
+    Check(RecordEnd(log, offset) == offset && size - offset < 4, "both readers end together");
+
+    // A month: one of a record's own, so that matches are met.
+    int year = 124, month = 0;
+    if (!records.empty()) {
+        const std::time_t time = records[size % records.size()].record.time;
+        if (const std::tm* local = time < 0 ? nullptr : std::localtime(&time)) year = local->tm_year, month = local->tm_mon;
+    }
+    {
+        LogFile file = OpenLogFile(host, "rb");
+        Check(ReadDayEntries(year, month, file.get()) == ExpectedMonth(records, year, month), "the month's entries");
+        Check(Files().Seek(file.get(), 0, SEEK_SET), "seek to the start");
+        Check(ReadMonthRecords(file.get()) == ExpectedMonthRecords(records), "the month records");
+    }
+
+    // Deleting at a record's position cuts exactly it; anywhere else nothing.
+    const std::size_t pick = size == 0 ? 0 : data[size - 1];
+    const bool atRecord = !records.empty() && pick % 2 == 0;
+    const std::size_t index = atRecord ? pick / 2 % records.size() : 0;
+    const long position = atRecord ? records[index].position : static_cast<long>(pick * 7 % (size + 5));
+    const auto found = std::find_if(records.begin(), records.end(), [&](const auto& r) { return r.position == position; });
+    std::string expected = input;
+    if (found != records.end()) {
+        const std::size_t start = static_cast<std::size_t>(position);
+        const std::size_t end = found + 1 == records.end() ? offset : static_cast<std::size_t>((found + 1)->position);
+        expected = input.substr(0, start) + input.substr(end);
+    }
+    Check(DeleteRecordAt(host, position) == (found != records.end()), "deletion reports whether it changed the log");
+    Check(ReadFile(logPath) == expected, "the log is the input less exactly the record");
+    Check(host.messages.empty(), "no message");
+}
+
+}  // namespace horalo::fuzz
