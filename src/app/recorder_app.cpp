@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/settings_store.h"
+#include "core/store/special_file.h"
 #include "resource_ids.h"
 #include "ui/main/main_dialog.h"
 #include "win/resources.h"
@@ -15,7 +16,7 @@ constexpr const char* kLanguageLibraryName = "HoraloRDLL.dll";
 constexpr const char* kLibraryMissingText = "Sprach DLL fehlt!\nLanguage DLL is missing!";
 }  // namespace
 
-RecorderApp::RecorderApp() { theApp = this; }
+RecorderApp::RecorderApp() : programPath(ProgramPath()) { theApp = this; }
 
 RecorderApp::~RecorderApp() {
     if (theApp == this) theApp = nullptr;
@@ -35,6 +36,14 @@ bool RecorderApp::InitInstance() {
     }
     win::SetResourceModule(languageLibrary);
 
+    // A second recorder of this user only brings the first one forward: two
+    // would append to and rewrite the same log. Nothing is written before.
+    if (!instance_.Acquire(InstanceMutexName())) {
+        ShowRunningInstance();
+        SetExitCode(0);
+        return false;
+    }
+
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -43,7 +52,7 @@ bool RecorderApp::InitInstance() {
 
     if (!LoadSettings(settings)) {
         ResetSettings(settings);
-        ApplyAutostartAndPath(settings, ProgramPath());
+        ApplyAutostartAndPath(settings, programPath);
         StoreSettings(settings);
     }
 
@@ -72,6 +81,23 @@ void RecorderApp::RunMessageLoop() {
     }
     SetExitCode(static_cast<int>(message.wParam));
 }
+
+bool RecorderApp::LoadSpecialEntryList() {
+    if (!LoadSpecialEntries(host_, specialEntries)) return false;
+    specialEntriesLoaded_ = true;
+    specialEntryCount = specialEntries.size();
+    specialDays.assign(specialEntries.size(), SpecialDaySlot{});
+    return true;
+}
+
+bool RecorderApp::SaveSpecialEntryList() {
+    if (!specialEntriesLoaded_) return true;
+    specialEntriesLoaded_ = false;
+    specialEntryCount = 0;
+    return SaveSpecialEntries(host_, specialEntries);
+}
+
+void RecorderApp::FreeSpecialDayTable() { SpecialDayTable().swap(specialDays); }
 
 int RecorderApp::ExitInstance() {
     if (languageLibrary) {

@@ -1,7 +1,9 @@
 #pragma once
-// The main window: records the start and end of work and is where the
-// program ends. Modeless; the object deletes itself when its window is gone.
+// The main window: records the start and end of work, breaks and notes, lives
+// in the notification area and is where the program ends. Modeless; the
+// object deletes itself when its window is gone.
 #include "core/store/log_record.h"
+#include "ui/main/tray_icon.h"
 #include "win/dialog.h"
 
 namespace horalo {
@@ -18,15 +20,22 @@ public:
     ~MainDialog() override;
 
     // Appends a WorkStart (now minus the way time) unless present already.
-    // With loadSpecialEntries the special days are loaded first.
+    // With loadSpecialEntries the special days are loaded first, and nothing
+    // is written when they cannot be.
     bool StartWork(bool loadSpecialEntries);
     // Appends a WorkEnd (now plus the way time) when present. With
     // saveSpecialEntries the special days are saved and released.
     bool EndWork(bool saveSpecialEntries);
+    // A break is written only when it ends, as one record of both times.
+    void BeginBreak();
+    void EndBreak();
+    void AddNote();
     void UpdateButtons();
 
     bool present() const { return present_; }
     bool onBreak() const { return onBreak_; }
+    int blinkPhase() const { return blinkPhase_; }
+    const TrayIcon& trayIcon() const { return tray_; }
 
 protected:
     bool OnInitDialog() override;
@@ -35,13 +44,26 @@ protected:
     INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    bool Append(const LogRecord& record);
+    void BindCommands();
+    void AddAboutToSystemMenu();
+    int SwapTrayIcon(int phase);
+    void OnTrayCallback(LPARAM mouseMessage);
+    void OnPowerEvent(WPARAM event);
+    bool PaintMinimised();
     void RunEndOfWorkSequence();
     void QuitProgram();
 
     RecorderApp& app_;
+    HICON icon_ = nullptr;
+    TrayIcon tray_;
+    TimeValue breakStart_ = 0;
+    TimeValue breakEnd_ = 0;
+    int blinkPhase_ = 0;
     bool onBreak_ = false;
     bool present_ = false;
+    // Log-off runs the end of work without destroying the window; it must
+    // not run a second time, when the saved special days are gone.
+    bool workEnded_ = false;
 };
 
 }  // namespace horalo

@@ -1,0 +1,65 @@
+#include "ui/main/tray_icon.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "resource_ids.h"
+#include "win/resources.h"
+
+namespace horalo {
+namespace {
+// The first form of the icon data: a 64-byte tooltip, which every shell reads.
+constexpr std::size_t kTooltipCapacity = 64;
+}  // namespace
+
+std::string TrayTooltip(const std::string& text) { return text.substr(0, kTooltipCapacity - 1); }
+
+bool SetTrayIcon(HWND owner, DWORD action, HICON icon, const char* tooltip) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = HORALO_TRAY_ICON_ID;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_HORALO_TRAY_CALLBACK;
+    data.hIcon = icon;
+    const std::string tip = TrayTooltip(tooltip ? tooltip : "");
+    std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
+    const bool done = Shell_NotifyIconA(action, &data) != FALSE;
+    if (icon) DestroyIcon(icon);
+    return done;
+}
+
+bool TrayIcon::Send(DWORD action) {
+    // The small size, so the shell need not shrink a large picture.
+    HICON icon = static_cast<HICON>(LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(iconId_), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    const std::string tooltip = win::LoadText(tooltipId_);
+    return SetTrayIcon(owner_, action, icon, tooltip.c_str());
+}
+
+void TrayIcon::Add(int iconId, UINT tooltipId) {
+    iconId_ = iconId;
+    tooltipId_ = tooltipId;
+    added_ = true;
+    Send(NIM_ADD);
+}
+
+void TrayIcon::Show(int iconId, UINT tooltipId) {
+    if (!added_) return;
+    iconId_ = iconId;
+    tooltipId_ = tooltipId;
+    Send(NIM_MODIFY);
+}
+
+void TrayIcon::Remove() {
+    if (!added_) return;
+    added_ = false;
+    SetTrayIcon(owner_, NIM_DELETE, nullptr, nullptr);
+}
+
+void TrayIcon::Restore() {
+    if (added_) Send(NIM_ADD);
+}
+
+}  // namespace horalo
