@@ -1,0 +1,33 @@
+#pragma once
+// The about box: a picture from the language library as background, with
+// the library's version numbers written over it.
+#include <windows.h>
+
+#include <string>
+
+#include "win/dialog.h"
+
+namespace horalo {
+
+class VersionReader;
+
+class AboutDialog : public win::Dialog {
+public:
+    AboutDialog();
+
+protected:
+    bool OnInitDialog() override;
+    INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void PaintPicture();
+};
+
+// The version line (string 61466) with file and product version as eight
+// 16-bit numbers, most significant first.
+std::string FormatVersionLine(const VersionReader& reader);
+
+// Modal, without a parent window; resources from the language library.
+void RunAboutDialog();
+
+}  // namespace horalo

@@ -1,0 +1,47 @@
+#include "ui/main/version_reader.h"
+
+#include <algorithm>
+
+namespace horalo {
+namespace {
+
+constexpr std::uint32_t kSignature = 0xFEEF04BD;
+
+std::uint32_t ReadLittleEndian(const std::uint8_t* bytes) {
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+}  // namespace
+
+FixedInfoBlock ParseFixedInfo(const std::uint8_t* data, std::size_t size) {
+    FixedInfoBlock block{};
+    if (!data) return block;
+    for (std::size_t offset = 0; offset + 4 <= size; offset += 4) {
+        if (ReadLittleEndian(data + offset) != kSignature) continue;
+        // A signature near the end must not make us read past the resource.
+        const std::size_t available = std::min(kFixedInfoSize, size - offset);
+        std::copy_n(data + offset, available, block.begin());
+        break;
+    }
+    return block;
+}
+
+bool VersionReader::Load(HMODULE module) {
+    block_.reset();
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+    if (!resource) return false;
+    HGLOBAL loaded = LoadResource(module, resource);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) return false;
+    LoadBytes(static_cast<const std::uint8_t*>(data), SizeofResource(module, resource));
+    return true;
+}
+
+void VersionReader::LoadBytes(const std::uint8_t* data, std::size_t size) { block_ = ParseFixedInfo(data, size); }
+
+std::uint32_t VersionReader::Read(std::size_t offset) const {
+    return block_ ? ReadLittleEndian(block_->data() + offset) : 0xFFFFFFFFu;
+}
+
+}  // namespace horalo
