@@ -18,7 +18,6 @@ namespace {
 
 using win::test::DialogFixture;
 using win::test::PickerTime;
-using win::test::TextOf;
 using test::ModalScript;
 
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
@@ -27,8 +26,6 @@ void SetPicker(HWND dialog, int id, WORD hour, WORD minute) {
     SYSTEMTIME time = win::test::At(hour, minute);
     SendDlgItemMessageA(dialog, id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 // Every field away from its default, the texts with leftovers behind their
 // NUL as an older program may have left them.
@@ -72,28 +69,6 @@ TEST_F(OptionsDialogTest, OkWithoutChangesKeepsEveryByte) {
         EXPECT_EQ(EncodeSettings(settings), EncodeSettings(original));
     }
     EXPECT_TRUE(shown.empty());
-}
-
-TEST_F(OptionsDialogTest, ControlsShowTheRecord) {
-    SettingsRecord settings = UnusualSettings();
-    Run(settings, [](HWND dialog) {
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_FORM_TEXT1)), std::string(63, 'x'));
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_FORM_TEXT2)), "Long");
-        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_FORM_TEXT1, EM_GETLIMITTEXT, 0, 0), 63);
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_NUMBER1)), "999");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_NUMBER2)), "999999");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_WAY_MINUTES)), "59");
-        const SYSTEMTIME work = PickerTime(GetDlgItem(dialog, IDC_WORK_TIME));
-        EXPECT_EQ(work.wHour, 9);
-        EXPECT_EQ(work.wMinute, 5);
-        const SYSTEMTIME maximum = PickerTime(GetDlgItem(dialog, IDC_MAX_TIME));
-        EXPECT_EQ(maximum.wHour, 10);
-        EXPECT_EQ(maximum.wMinute, 30);
-        EXPECT_TRUE(Checked(dialog, IDC_START_HIDDEN));
-        EXPECT_FALSE(Checked(dialog, IDC_AUTOSTART));
-        EXPECT_TRUE(Checked(dialog, IDC_POWER_EVENTS));
-        Click(dialog, IDCANCEL);
-    });
 }
 
 TEST_F(OptionsDialogTest, OutOfRangeValuesKeepTheDialogOpenUntilCorrected) {
