@@ -145,6 +145,25 @@ void ReadMonth(benchmark::State& state) {
     Report(state);
 }
 
+// For comparison: the month read record by record from the file, every
+// record's local time taken, as a plain reading loop would do it.
+void ReadMonthRecordByRecord(benchmark::State& state) {
+    const int year = kFirstYear + years / 2;
+    std::size_t count = 0;
+    for (auto _ : state) {
+        LogFile log = OpenLogFile(host, "rb");
+        count = 0;
+        while (auto stored = ReadRecord(log.get())) {
+            const std::time_t time = stored->record.time;
+            const std::tm* local = std::localtime(&time);
+            count += local && local->tm_year == year - 1900 && local->tm_mon == 5 && stored->record.tag < 6;
+        }
+        benchmark::DoNotOptimize(count);
+    }
+    state.counters["entries"] = static_cast<double>(count);
+    Report(state);
+}
+
 void CopyFloor(benchmark::State& state) {
     const std::string copy = host.folder + "floor_copy.log";
     std::vector<char> buffer(original.size());
@@ -195,6 +214,7 @@ void Append(benchmark::State& state) {
 
 BENCHMARK(ReadFloor)->ArgName("cold")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(ReadMonth)->ArgName("cold")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(ReadMonthRecordByRecord)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(CopyFloor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(DeleteMiddle)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(StoreNewMonth)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -7,9 +7,9 @@
 namespace horalo {
 namespace {
 
+// A word that the end of the log may cut short; the missing bytes are zero.
 std::uint32_t WordAt(LogBytes log, std::size_t offset) {
-    if (offset <= log.size() && log.size() - offset >= 4)
-        return log[offset] | log[offset + 1] << 8 | log[offset + 2] << 16 | static_cast<std::uint32_t>(log[offset + 3]) << 24;
+    if (offset <= log.size() && log.size() - offset >= 4) return LogWord(log.data() + offset);
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < 4; ++i)
         if (offset + i < log.size()) value |= static_cast<std::uint32_t>(log[offset + i]) << (8 * i);
