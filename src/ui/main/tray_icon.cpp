@@ -9,7 +9,8 @@
 
 namespace horalo {
 namespace {
-// The first form of the icon data: a 64-byte tooltip, which every shell reads.
+// The tooltip of the first form of the icon data, which every shell shows
+// whole.
 constexpr std::size_t kTooltipCapacity = 64;
 }  // namespace
 
@@ -17,10 +18,11 @@ std::string TrayTooltip(const std::string& text) { return text.substr(0, kToolti
 
 bool SetTrayIcon(HWND owner, DWORD action, HICON icon, const char* tooltip) {
     NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.cbSize = sizeof data;
     data.hWnd = owner;
     data.uID = HORALO_TRAY_ICON_ID;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    // No icon is not a valid icon: some shells stall on a null one.
+    data.uFlags = NIF_MESSAGE | NIF_TIP | (icon ? NIF_ICON : 0);
     data.uCallbackMessage = WM_HORALO_TRAY_CALLBACK;
     data.hIcon = icon;
     const std::string tip = TrayTooltip(tooltip ? tooltip : "");
