@@ -3,9 +3,12 @@
 #include "main_dialog_fixture.h"
 
 #include "core/store/special_file.h"
+#include "modal_script.h"
 
 namespace horalo::test {
 namespace {
+
+using test::ModalScript;
 
 LogRecord WorkStart(TimeValue time) { return LogRecord::Of(LogRecordType::WorkStart, time); }
 LogRecord WorkEnd(TimeValue time) { return LogRecord::Of(LogRecordType::WorkEnd, time); }
@@ -180,6 +183,42 @@ TEST_F(MainDialogTest, SystemMenuOffersTheAboutBox) {
     GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
     EXPECT_EQ(text, win::LoadText(IDS_ABOUT_MENU));
     EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+}
+
+TEST_F(MainDialogTest, CancelledOptionsChangeNothing) {
+    Start();
+    ModalScript cancelled(IDC_WAY_MINUTES, [](HWND options) {
+        SetDlgItemTextA(options, IDC_WAY_MINUTES, "40");
+        SendMessageA(GetDlgItem(options, IDCANCEL), BM_CLICK, 0, 0);
+    });
+    Command(IDC_OPTIONS);
+    EXPECT_TRUE(cancelled.Ran());
+    EXPECT_EQ(app_->settings.wayMinutes, 10);
+}
+
+TEST_F(MainDialogTest, OptionsOkTakesTheirSettings) {
+    Start();
+    {
+        ModalScript confirmed(IDC_WAY_MINUTES, [](HWND options) {
+            SetDlgItemTextA(options, IDC_WAY_MINUTES, "25");
+            SendMessageA(GetDlgItem(options, IDOK), BM_CLICK, 0, 0);
+        });
+        Command(IDC_OPTIONS);
+        EXPECT_TRUE(confirmed.Ran());
+        EXPECT_FALSE(confirmed.Rescued());
+    }
+    EXPECT_EQ(app_->settings.wayMinutes, 25);
+    now_ = At(16, 0);
+    Command(IDC_END_WORK);
+    EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), WorkEnd(At(16, 25))}));
+}
+
+TEST_F(MainDialogTest, SystemMenuEntryOpensTheAboutBox) {
+    Start();
+    ModalScript about(IDC_VERSION_LINE, [](HWND box) { SendMessageA(box, WM_COMMAND, IDOK, 0); });
+    SendMessageA(window_, WM_SYSCOMMAND, IDM_ABOUT_BOX, 0);
+    EXPECT_TRUE(about.Ran());
+    EXPECT_FALSE(about.Rescued());
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "app/settings_store.h"
 #include "core/store/record_edits.h"
 #include "resource_ids.h"
+#include "ui/main/about_dialog.h"
+#include "ui/main/options_dialog.h"
 #include "win/message_box.h"
 #include "win/resources.h"
 
@@ -103,6 +105,7 @@ int MainDialog::SwapTrayIcon(int phase) {
 bool MainDialog::OnInitDialog() {
     win::Dialog::OnInitDialog();
     SetPropA(Handle(), kMainDialogProperty, reinterpret_cast<HANDLE>(1));
+    link_.Attach(Handle(), IDC_LINK);
     AddAboutToSystemMenu();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
@@ -133,6 +136,7 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_HIDE, [this] { ShowWindow(Handle(), SW_HIDE); });
     OnCommand(IDC_UNUSED_1004, [] {});
     OnCommand(IDC_UNUSED_1005, [] {});
+    OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings); });
     OnCommand(IDC_HELP_INDEX, [] { ShowHelpTopic(ReadProgramFolder(), kHelpIndexTopic); });
     OnCommand(IDC_HELP_MAIN, [] { ShowHelpTopic(ReadProgramFolder(), kHelpMainTopic); });
 }
@@ -229,8 +233,9 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onBreak_) blinkPhase_ = SwapTrayIcon(blinkPhase_);
         break;
     case WM_SYSCOMMAND:
-        if ((wParam & kSystemCommandMask) == IDM_ABOUT_BOX) return TRUE;
-        break;
+        if ((wParam & kSystemCommandMask) != IDM_ABOUT_BOX) break;
+        RunAboutDialog();
+        return TRUE;
     case WM_PAINT:
         if (PaintMinimised()) return TRUE;
         break;

@@ -3,6 +3,7 @@
 // in the notification area and is where the program ends. Modeless; the
 // object deletes itself when its window is gone.
 #include "core/store/log_record.h"
+#include "ui/main/static_link.h"
 #include "ui/main/tray_icon.h"
 #include "win/dialog.h"
 
@@ -55,6 +56,7 @@ private:
 
     RecorderApp& app_;
     HICON icon_ = nullptr;
+    CStaticLink link_;
     TrayIcon tray_;
     TimeValue breakStart_ = 0;
     TimeValue breakEnd_ = 0;
