@@ -11,6 +11,7 @@
 
 #include "app/registry.h"
 #include "core/settings/settings_record.h"
+#include "core/store/special_file.h"
 #include "registry_fixture.h"
 #include "resource_ids.h"
 #include "ui/main/main_dialog.h"
@@ -58,6 +59,49 @@ HWND WaitForWindow(DWORD processId, const char* property, HANDLE process) {
     return nullptr;
 }
 
+// Every text of a message box's controls, one after the other.
+std::string BoxTexts(HWND box) {
+    std::string texts;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char text[512] = {};
+        GetWindowTextA(child, text, sizeof text);
+        texts += text;
+        texts += '\n';
+    }
+    return texts;
+}
+
+std::string LibraryText(UINT id) {
+    static const HMODULE library = LoadLibraryA((test::TestProgramFolder() + "HoraloRDLL.dll").c_str());
+    char text[512] = {};
+    LoadStringA(library, id, text, sizeof text);
+    return text;
+}
+
+void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// An entry of the old special-days format, written byte by byte: a 28-byte
+// record without the extra flag, then its texts and the end word.
+void PutOldEntry(std::string& bytes, const SpecialEntry& entry) {
+    PutLittleEndian(bytes, static_cast<std::uint16_t>(entry.day), 2);
+    PutLittleEndian(bytes, static_cast<std::uint16_t>(entry.offset), 2);
+    PutLittleEndian(bytes, static_cast<std::uint16_t>(entry.ordinal), 2);
+    PutLittleEndian(bytes, 0, 2);
+    for (std::int32_t field : {entry.weekday, entry.month, entry.weekdayRule, entry.easter, entry.holiday})
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(field), 4);
+    auto putText = [&bytes](int tag, const std::optional<std::string>& text) {
+        if (!text) return;
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(tag | (text->size() + 1) << 8), 2);
+        bytes += *text;
+        bytes += '\0';
+    };
+    putText(1, entry.name);
+    putText(2, entry.secondText);
+    PutLittleEndian(bytes, 3, 2);
+}
+
 class ProgramRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -69,7 +113,8 @@ protected:
         CreateDirectoryA(folder_.c_str(), nullptr);
     }
     void TearDown() override {
-        for (const char* name : {"horalo.exe", "HoraloRDLL.dll", "horalo.log"}) DeleteFileA((folder_ + name).c_str());
+        for (const char* name : {"horalo.exe", "HoraloRDLL.dll", "horalo.log", "horalo.spc", "horalo.spc.new"})
+            DeleteFileA((folder_ + name).c_str());
         RemoveDirectoryA(folder_.c_str());
         test::DeleteProgramValues();
     }
@@ -77,24 +122,38 @@ protected:
     void CopyIn(const char* name) {
         ASSERT_TRUE(CopyFileA((test::TestProgramFolder() + name).c_str(), (folder_ + name).c_str(), FALSE)) << name;
     }
+    // What the program needs to start and record.
+    void CopyProgram() {
+        CopyIn("horalo.exe");
+        CopyIn("HoraloRDLL.dll");
+        CopyIn("horalo.spc");
+    }
 
     // Starts the program with a current folder other than its own, as the
     // logon does.
-    void Start() {
+    void Start() { Start(process_); }
+    void Start(PROCESS_INFORMATION& process) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string command = "\"" + folder_ + "horalo.exe\"";
         ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, elsewhere_.c_str(),
-                                   &startup, &process_));
-        CloseHandle(process_.hThread);
+                                   &startup, &process));
+        CloseHandle(process.hThread);
     }
 
-    DWORD WaitForExit() {
-        EXPECT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD WaitForExit() { return WaitForExit(process_); }
+    static DWORD WaitForExit(PROCESS_INFORMATION& process) {
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
         DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
-        CloseHandle(process_.hProcess);
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hProcess);
         return code;
+    }
+
+    void StoreSettings(const SettingsRecord& settings) {
+        const SettingsBytes bytes = EncodeSettings(settings);
+        WriteRegistryValue(kSettingsValue, bytes.data(), kSettingsRecordSize, false);
+        WriteRegistryValue(kPathValue, folder_.data(), static_cast<DWORD>(folder_.size()), true);
     }
 
     std::string Log() { return ReadFile(folder_ + "horalo.log"); }
@@ -105,12 +164,14 @@ protected:
 };
 
 TEST_F(ProgramRun, FirstStartRegistersAndRecordsTheDayUntilQuitRequest) {
-    CopyIn("horalo.exe");
-    CopyIn("HoraloRDLL.dll");
+    CopyProgram();
+    const std::string specialDays = ReadFile(folder_ + "horalo.spc");
     const auto before = static_cast<std::int32_t>(time(nullptr));
     Start();
     HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
     ASSERT_NE(main, nullptr);
+    // The window is found as it is made; it is shown a moment later.
+    for (int i = 0; i < 100 && !IsWindowVisible(main); ++i) Sleep(50);
     EXPECT_TRUE(IsWindowVisible(main));
     const auto started = static_cast<std::int32_t>(time(nullptr));
 
@@ -142,11 +203,11 @@ TEST_F(ProgramRun, FirstStartRegistersAndRecordsTheDayUntilQuitRequest) {
     EXPECT_EQ(Int32At(log, 8), 0);
     EXPECT_GE(Int32At(log, 12), Int32At(log, 4));
     EXPECT_LE(Int32At(log, 12), ended);
+    EXPECT_EQ(ReadFile(folder_ + "horalo.spc"), specialDays);
 }
 
 TEST_F(ProgramRun, SecondStartKeepsSettingsAndAppendsAnotherDay) {
-    CopyIn("horalo.exe");
-    CopyIn("HoraloRDLL.dll");
+    CopyProgram();
     for (int run = 1; run <= 2; ++run) {
         Start();
         HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
@@ -160,8 +221,7 @@ TEST_F(ProgramRun, SecondStartKeepsSettingsAndAppendsAnotherDay) {
 }
 
 TEST_F(ProgramRun, StoredSettingsAreUsedAndPathWaitsForTheEnd) {
-    CopyIn("horalo.exe");
-    CopyIn("HoraloRDLL.dll");
+    CopyProgram();
     SettingsRecord settings = DefaultSettings();
     settings.startHidden = 1;
     settings.wayMinutes = 30;
@@ -187,8 +247,7 @@ TEST_F(ProgramRun, StoredSettingsAreUsedAndPathWaitsForTheEnd) {
 }
 
 TEST_F(ProgramRun, SettingsOfAnotherSizeAreReplacedByDefaults) {
-    CopyIn("horalo.exe");
-    CopyIn("HoraloRDLL.dll");
+    CopyProgram();
     const std::string wrong(179, '\x05');
     WriteRegistryValue(kSettingsValue, wrong.data(), static_cast<DWORD>(wrong.size()), false);
     Start();
@@ -218,6 +277,91 @@ TEST_F(ProgramRun, WithoutLanguageLibraryOnlyTheBuiltInMessageAppears) {
     EXPECT_FALSE(test::ProgramKeyExists());
     EXPECT_FALSE(test::ReadRawValue(kRunKey, kRunValue));
     EXPECT_EQ(GetFileAttributesA((folder_ + "horalo.log").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ProgramRun, WithoutSpecialDaysTheProgramSaysSoAndRecordsNothing) {
+    CopyIn("horalo.exe");
+    CopyIn("HoraloRDLL.dll");
+    Start();
+    HWND box = WaitForWindow(process_.dwProcessId, nullptr, process_.hProcess);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(GetPropA(box, kMainDialogProperty), nullptr);
+    const std::string expected = LibraryText(IDS_SPECIAL_READ_FAILED);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_NE(BoxTexts(box).find(expected), std::string::npos) << BoxTexts(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_NE(WaitForExit(), 0u);
+    EXPECT_EQ(GetFileAttributesA((folder_ + "horalo.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA((folder_ + "horalo.spc").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ProgramRun, OldSpecialDaysComeBackInTheCurrentFormat) {
+    CopyIn("horalo.exe");
+    CopyIn("HoraloRDLL.dll");
+    SpecialEntryList entries;
+    SpecialEntry newYear;
+    newYear.day = 1;
+    newYear.holiday = 1;
+    newYear.name = "New Year";
+    newYear.secondText = "Public holiday";
+    entries.Append(newYear);
+    SpecialEntry mothersDay;
+    mothersDay.ordinal = 2;
+    mothersDay.weekday = 6;
+    mothersDay.month = 4;
+    mothersDay.weekdayRule = 1;
+    mothersDay.name = "Second Sunday of May";
+    entries.Append(mothersDay);
+    std::string old;
+    for (const SpecialEntry& entry : entries) PutOldEntry(old, entry);
+    std::ofstream(folder_ + "horalo.spc", std::ios::binary) << old;
+
+    Start();
+    HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
+    EXPECT_EQ(WaitForExit(), 0u);
+
+    const std::string saved = ReadFile(folder_ + "horalo.spc");
+    ASSERT_GE(saved.size(), 4u);
+    EXPECT_EQ(static_cast<std::uint32_t>(Int32At(saved, 0)), kSpecialFileMagic);
+    SpecialEntryList read;
+    ASSERT_EQ(ReadSpecialFile(folder_ + "horalo.spc", read), kSpecialFileOk);
+    EXPECT_EQ(read, entries);
+    EXPECT_EQ(saved.size(), 4 + old.size() + 2 * 4) << "each record gained its 4-byte extra flag";
+}
+
+TEST_F(ProgramRun, SecondStartShowsTheFirstAndWritesNothing) {
+    CopyProgram();
+    SettingsRecord settings = DefaultSettings();
+    settings.startHidden = 1;
+    settings.autostart = 0;
+    StoreSettings(settings);
+    Start();
+    HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));
+    const std::string firstDay = Log();
+    ASSERT_EQ(firstDay.size(), 8u);
+
+    PROCESS_INFORMATION second{};
+    Start(second);
+    if (WaitForSingleObject(second.hProcess, 20000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the second start did not end";
+        TerminateProcess(second.hProcess, 1);
+    }
+    EXPECT_EQ(WaitForExit(second), 0u);
+    for (int i = 0; i < 100 && !IsWindowVisible(main); ++i) Sleep(50);
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_EQ(Log(), firstDay);
+    EXPECT_FALSE(test::ReadRawValue(kRunKey, kRunValue));
+
+    PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
+    EXPECT_EQ(WaitForExit(), 0u);
+    const std::string log = Log();
+    ASSERT_EQ(log.size(), 16u);
+    EXPECT_EQ(Int32At(log, 0), 1);
+    EXPECT_EQ(Int32At(log, 8), 0);
 }
 
 }  // namespace
