@@ -89,10 +89,15 @@ void MainDialog::AddNote() {
 }
 
 void MainDialog::UpdateButtons() {
+    // Disabling the focused button drops the focus and leaves the keyboard
+    // dead; the note field takes it instead.
+    HWND focus = GetFocus();
     EnableWindow(Item(IDC_START_WORK), !onBreak_ && !present_);
     EnableWindow(Item(IDC_END_WORK), !onBreak_ && present_);
     EnableWindow(Item(IDC_BEGIN_BREAK), !onBreak_ && present_);
     EnableWindow(Item(IDC_END_BREAK), onBreak_ && present_);
+    if (focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus))
+        SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_NOTE_EDIT)), TRUE);
 }
 
 // Phase 0 shows the break icon next, any other the normal one; the result
@@ -115,7 +120,9 @@ bool MainDialog::OnInitDialog() {
     SetTimer(Handle(), HORALO_TIMER_BLINK, kBlinkPeriod, nullptr);
     BindCommands();
     UpdateButtons();
-    return true;
+    // Not the first button: Enter or Space on End work would end the day.
+    SetFocus(Item(IDC_NOTE_EDIT));
+    return false;
 }
 
 void MainDialog::BindCommands() {
