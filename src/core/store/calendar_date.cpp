@@ -27,16 +27,6 @@ void SetDayOfYearAndWeekday(CalendarDate& date) {
     date.weekday = static_cast<std::int32_t>((DaysBeforeYear(date.year) + date.dayOfYear - 1) % 7);
 }
 
-bool ToLocalTime(TimeValue time, std::tm& out) {
-    if (time < 0) return false;
-    const std::time_t value = time;
-#ifdef _WIN32
-    return localtime_s(&out, &value) == 0;
-#else
-    return localtime_r(&value, &out) != nullptr;
-#endif
-}
-
 bool CurrentDate(CalendarDate& out) {
     std::tm local{};
     if (!ToLocalTime(Now(), local)) return false;

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "core/clock.h"
+#include "core/store/local_time.h"
 
 namespace horalo {
 
@@ -30,10 +31,6 @@ long DaysBeforeYear(int year);
 
 // Sets day of year and weekday from year, month and day of month.
 void SetDayOfYearAndWeekday(CalendarDate& date);
-
-// Local time of a log time. Times before 1970 have no local time, as in the
-// Windows C runtime, whatever the host's C library could do.
-bool ToLocalTime(TimeValue time, std::tm& out);
 
 // The local date and time of Now(); false when the clock gives no local time.
 bool CurrentDate(CalendarDate& out);

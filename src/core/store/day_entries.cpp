@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "core/store/file_layer.h"
+#include "core/store/local_time.h"
 #include "core/store/log_image.h"
 
 namespace horalo {
@@ -14,12 +15,7 @@ namespace {
 // covers every offset from UTC and every daylight-saving rule, and the
 // records near a bound are then decided by their own local time.
 long long MonthStart(int yearSince1900, int month) {
-    std::tm fields{};
-    fields.tm_year = yearSince1900;
-    fields.tm_mon = month;
-    fields.tm_mday = 1;
-    fields.tm_isdst = -1;
-    return std::mktime(&fields);
+    return MakeLocalTime(yearSince1900 + 1900, month, 1, 0, 0, 0, DaylightSaving::FromCalendar);
 }
 
 struct MonthBounds {
@@ -35,15 +31,11 @@ MonthBounds CandidateBounds(int yearSince1900, int month) {
     return {start - 2 * kDay, next + 2 * kDay};
 }
 
-// A time before 1970 has no local time in the Windows C runtime; treating it
-// so everywhere keeps the list the same on every platform.
 bool LocalMonth(TimeValue time, int& yearSince1900, int& month) {
-    if (time < 0) return false;
-    const std::time_t value = time;
-    const std::tm* local = std::localtime(&value);
-    if (!local) return false;
-    yearSince1900 = local->tm_year;
-    month = local->tm_mon;
+    std::tm local{};
+    if (!ToLocalTime(time, local)) return false;
+    yearSince1900 = local.tm_year;
+    month = local.tm_mon;
     return true;
 }
 

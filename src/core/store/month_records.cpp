@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "core/store/file_layer.h"
+#include "core/store/local_time.h"
 #include "core/store/log_rewrite.h"
 #include "resource_ids.h"
 
@@ -68,12 +69,7 @@ std::optional<MonthRecordList> RewriteMonth(Host& host, TimeValue key, const Log
 }  // namespace
 
 TimeValue MonthKey(int year, int month) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month;
-    fields.tm_mday = 1;
-    fields.tm_isdst = 0;
-    return static_cast<TimeValue>(std::mktime(&fields));
+    return static_cast<TimeValue>(MakeLocalTime(year, month, 1, 0, 0, 0, DaylightSaving::NotInEffect));
 }
 
 MonthRecordList ReadMonthRecords(std::FILE* file) {

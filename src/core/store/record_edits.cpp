@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/store/file_layer.h"
+#include "core/store/local_time.h"
 #include "core/store/log_image.h"
 #include "core/store/log_rewrite.h"
 #include "resource_ids.h"
@@ -22,21 +23,6 @@ std::optional<std::size_t> RecordAt(LogBytes log, RecordPosition position) {
     const std::size_t end = RecordEnd(log, offset);
     if (end == offset || !IsRecordStart(log, offset)) return std::nullopt;
     return end;
-}
-
-// Local midnight (or 23:59:59) of a day. Daylight saving time is left to the
-// C library: taking it as not in effect would move a summer range by an hour
-// and delete records of the day after it.
-std::time_t LocalTime(int year, int month1, int day, int hour, int minute, int second) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month1 - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    fields.tm_isdst = -1;
-    return std::mktime(&fields);
 }
 
 }  // namespace
@@ -91,8 +77,10 @@ bool ReplaceRecordAt(Host& host, RecordPosition position, const LogRecord& recor
 // byte of what it keeps.
 bool DeleteDateRange(Host& host, int firstYear, int firstMonth, int firstDay, int lastYear, int lastMonth,
                      int lastDay) {
-    const long long from = LocalTime(firstYear, firstMonth, firstDay, 0, 0, 0);
-    const long long to = LocalTime(lastYear, lastMonth, lastDay, 23, 59, 59);
+    // Daylight saving time as in effect on those days: taking it as not in
+    // effect would move a summer range by an hour into the day after it.
+    const long long from = MakeLocalTime(firstYear, firstMonth - 1, firstDay, 0, 0, 0, DaylightSaving::FromCalendar);
+    const long long to = MakeLocalTime(lastYear, lastMonth - 1, lastDay, 23, 59, 59, DaylightSaving::FromCalendar);
     const auto bytes = LoadLog(host);
     if (!bytes) return false;
     const LogBytes log(*bytes);
