@@ -61,7 +61,13 @@ bool RecorderApp::InitInstance() {
         delete dialog;
         return false;
     }
-    dialog->CreateModeless(nullptr);
+    // Without its window the program could be neither reached nor ended,
+    // and it would keep every later start out; so the day ends here.
+    if (!dialog->CreateModeless(nullptr)) {
+        dialog->EndWork(true);
+        delete dialog;
+        return false;
+    }
     if (settings.startHidden == 0 && mainDialog) ShowWindow(mainDialog->Handle(), SW_SHOW);
 
     RunMessageLoop();
