@@ -47,7 +47,7 @@ add_custom_target(program_folder ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> ${HORALO_PROGRAM_DIR}
   DEPENDS horalo HoraloRDLL
   COMMENT "Laying out the program folder")
-include(cmake/special_days.cmake)
+include(cmake/calendar_days.cmake)
 
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)

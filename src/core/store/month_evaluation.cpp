@@ -7,7 +7,7 @@
 
 #include "core/store/calendar_date.h"
 #include "core/store/month_grid.h"
-#include "core/store/special_day_table.h"
+#include "core/store/calendar_day_table.h"
 #include "resource_ids.h"
 
 namespace horalo {

@@ -11,7 +11,7 @@
 #include "core/host.h"
 #include "core/settings/settings_record.h"
 #include "core/store/day_entries.h"
-#include "core/store/special_entry.h"
+#include "core/store/calendar_entry.h"
 #include "core/text/string_list.h"
 
 namespace horalo {

@@ -1,6 +1,6 @@
-// Build tool: turns the readable list of special days (res/special_days.txt)
+// Build tool: turns the readable list of special days (res/calendar_days.txt)
 // into the horalo.spc that ships in the program folder.
-//   make_special_days <list> <horalo.spc>
+//   make_calendar_days <list> <horalo.spc>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/store/special_file.h"
+#include "core/store/calendar_entry_file.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ bool ParseLine(const std::string& line, SpecialEntry& entry) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cerr << "usage: make_special_days <list> <horalo.spc>\n";
+        std::cerr << "usage: make_calendar_days <list> <horalo.spc>\n";
         return 2;
     }
     std::ifstream list(argv[1]);

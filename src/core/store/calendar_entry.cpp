@@ -1,4 +1,4 @@
-#include "core/store/special_entry.h"
+#include "core/store/calendar_entry.h"
 
 namespace horalo {
 

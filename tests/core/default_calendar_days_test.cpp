@@ -1,12 +1,12 @@
-// The horalo.spc that the build makes from res/special_days.txt.
+// The horalo.spc that the build makes from res/calendar_days.txt.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <map>
 #include <string>
 
-#include "core/store/special_day_table.h"
-#include "core/store/special_file.h"
+#include "core/store/calendar_day_table.h"
+#include "core/store/calendar_entry_file.h"
 
 namespace horalo {
 namespace {

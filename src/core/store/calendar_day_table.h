@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/store/special_entry.h"
+#include "core/store/calendar_entry.h"
 #include "core/store/year_info.h"
 
 namespace horalo {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/host.h"
-#include "core/store/special_entry.h"
+#include "core/store/calendar_entry.h"
 
 namespace horalo {
 

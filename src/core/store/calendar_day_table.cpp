@@ -1,4 +1,4 @@
-#include "core/store/special_day_table.h"
+#include "core/store/calendar_day_table.h"
 
 #include "core/store/calendar_date.h"
 

@@ -1,17 +1,17 @@
-# The default horalo.spc, made from res/special_days.txt by a tool that runs
+# The default horalo.spc, made from res/calendar_days.txt by a tool that runs
 # on the build machine, so in a cross build it is compiled with the host's
 # compiler from the few core sources it needs.
-set(HORALO_SPECIAL_DAYS_LIST ${CMAKE_SOURCE_DIR}/res/special_days.txt)
+set(HORALO_SPECIAL_DAYS_LIST ${CMAKE_SOURCE_DIR}/res/calendar_days.txt)
 set(HORALO_SPECIAL_DAYS_FILE ${CMAKE_BINARY_DIR}/horalo.spc)
 set(HORALO_SPECIAL_DAYS_SOURCES
-  ${CMAKE_SOURCE_DIR}/tools/make_special_days.cpp
-  ${CMAKE_SOURCE_DIR}/src/core/store/special_file.cpp
-  ${CMAKE_SOURCE_DIR}/src/core/store/special_entry.cpp
+  ${CMAKE_SOURCE_DIR}/tools/make_calendar_days.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/store/calendar_entry_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/store/calendar_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/core/store/stdio_file_layer.cpp)
 
 if(CMAKE_CROSSCOMPILING)
   set(HORALO_HOST_CXX c++ CACHE STRING "C++ compiler of the build machine, for the build tools")
-  set(HORALO_SPECIAL_DAYS_TOOL ${CMAKE_BINARY_DIR}/tools/make_special_days)
+  set(HORALO_SPECIAL_DAYS_TOOL ${CMAKE_BINARY_DIR}/tools/make_calendar_days)
   file(GLOB HORALO_SPECIAL_DAYS_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/core/store/*.h)
   add_custom_command(
     OUTPUT ${HORALO_SPECIAL_DAYS_TOOL}
@@ -23,9 +23,9 @@ if(CMAKE_CROSSCOMPILING)
     COMMENT "Building the special-days tool with the host compiler"
     VERBATIM)
 else()
-  add_executable(make_special_days ${HORALO_SPECIAL_DAYS_SOURCES})
-  target_include_directories(make_special_days PRIVATE src res)
-  set(HORALO_SPECIAL_DAYS_TOOL make_special_days)
+  add_executable(make_calendar_days ${HORALO_SPECIAL_DAYS_SOURCES})
+  target_include_directories(make_calendar_days PRIVATE src res)
+  set(HORALO_SPECIAL_DAYS_TOOL make_calendar_days)
 endif()
 
 add_custom_command(

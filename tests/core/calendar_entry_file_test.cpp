@@ -1,4 +1,4 @@
-#include "core/store/special_file.h"
+#include "core/store/calendar_entry_file.h"
 
 #include <gtest/gtest.h>
 
