@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include "core/store/file_layer.h"
+#include "core/store/local_time.h"
 #include "core/store/time_log.h"
 
 namespace horalo {
@@ -42,17 +43,6 @@ std::string LogPath() { return host.folder + kLogFileName; }
 
 void WriteLog(const std::string& bytes) { std::ofstream(LogPath(), std::ios::binary | std::ios::trunc) << bytes; }
 
-TimeValue LocalTime(int year, int month0, int day, int hour, int minute) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month0;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_isdst = -1;
-    return static_cast<TimeValue>(std::mktime(&fields));
-}
-
 // Month records of every month at the head, then ten records for every
 // working day: start, end, three breaks and five notes.
 std::string GenerateLog() {
@@ -62,7 +52,7 @@ std::string GenerateLog() {
     for (int year = kFirstYear; year < kFirstYear + years; ++year) {
         for (int month = 0; month < 12; ++month) {
             for (int day = 1; day <= 31; ++day) {
-                const TimeValue start = LocalTime(year, month, day, 8, 0);
+                const auto start = static_cast<TimeValue>(MakeLocalTime(year, month, day, 8, 0, 0, DaylightSaving::FromCalendar));
                 std::tm check{};
                 const std::time_t t = start;
                 check = *std::localtime(&t);

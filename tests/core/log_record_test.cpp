@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resource_ids.h"
+#include "second_reader.h"
 #include "test_host.h"
 
 // The largest single allocation since the last reset, so a test can prove
@@ -27,41 +28,14 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 namespace horalo {
 namespace {
 
+using test::DecodeRecord;
 using test::ShownMessage;
 using test::TestHost;
+using test::Words;
 
 const ShownMessage kOpenFailed{IDS_LOG_OPEN_FAILED, kMessageStop};
 const ShownMessage kWriteFailed{IDS_LOG_WRITE_FAILED, kMessageStop};
 
-// 32-bit little-endian words, written out by hand.
-std::string Words(std::initializer_list<std::int64_t> values) {
-    std::string bytes;
-    for (const auto value : values)
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
-    return bytes;
-}
-
-// A second reader, by the layout table alone, for well-formed records.
-LogRecord DecodeRecord(const std::string& bytes, std::size_t& p) {
-    const auto next = [&] {
-        std::uint32_t value = 0;
-        for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes.at(p + i));
-        p += 4;
-        return static_cast<std::int32_t>(value);
-    };
-    LogRecord r;
-    r.tag = static_cast<std::uint32_t>(next());
-    if (r.tag <= 6) r.time = next();
-    if (r.tag == 2) r.breakEnd = next();
-    if (r.tag == 6) r.hoursDeducted = next(), r.carriedBalance = next();
-    if (r.tag == 3) {
-        const auto length = static_cast<std::size_t>(next());
-        r.text = bytes.substr(p, length);
-        p += length;
-        EXPECT_EQ(bytes.at(p++), '\0') << "terminator of the note ending at " << p;
-    }
-    return r;
-}
 
 std::vector<LogRecord> DecodeLog(const std::string& bytes) {
     std::vector<LogRecord> records;

@@ -8,28 +8,17 @@
 
 #include "resource_ids.h"
 #include "test_host.h"
+#include "time_log_test_files.h"
 
 namespace horalo {
 namespace {
 
+using test::Berlin;
 using test::ShownMessage;
 using test::TestHost;
 
 constexpr std::int32_t kMinute = 60;
 constexpr std::int32_t kHour = 3600;
-
-// Local time in Berlin, where the evaluation's days and weekdays are taken.
-TimeValue Local(int year, int month, int day, int hour, int minute, int second = 0) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    fields.tm_isdst = -1;
-    return static_cast<TimeValue>(std::mktime(&fields));
-}
 
 DayEntry Entry(DayEntryType type, TimeValue time) {
     return {0, type, LogRecord::Of(static_cast<LogRecordType>(type), time)};
@@ -65,15 +54,15 @@ protected:
 
 // Monday 2 March 2026; the Saturday of that week is 7 March.
 std::vector<DayEntry> WorkingDay(int day) {
-    return {Start(Local(2026, 3, day, 8, 0, 30)), Pause(Local(2026, 3, day, 12, 0, 0), Local(2026, 3, day, 12, 30, 59)),
-            End(Local(2026, 3, day, 16, 45, 59))};
+    return {Start(Berlin(2026, 3, day, 8, 0, 30)), Pause(Berlin(2026, 3, day, 12, 0, 0), Berlin(2026, 3, day, 12, 30, 59)),
+            End(Berlin(2026, 3, day, 16, 45, 59))};
 }
 
 TEST_F(MonthEvaluationTest, WorkdaySurplusAgainstTheRequiredTime) {
     ASSERT_TRUE(Evaluate(2026, 3, WorkingDay(2)));
     const DayEvaluation& day = Day(2);
-    EXPECT_EQ(day.start, Local(2026, 3, 2, 8, 0));
-    EXPECT_EQ(day.end, Local(2026, 3, 2, 16, 45));
+    EXPECT_EQ(day.start, Berlin(2026, 3, 2, 8, 0));
+    EXPECT_EQ(day.end, Berlin(2026, 3, 2, 16, 45));
     EXPECT_EQ(day.presence, 8 * kHour + 45 * kMinute);
     EXPECT_EQ(day.breaks, 30 * kMinute);
     EXPECT_EQ(day.surplus, 30 * kMinute);
@@ -95,10 +84,10 @@ TEST_F(MonthEvaluationTest, WeekendDaysRequireNothing) {
 TEST_F(MonthEvaluationTest, DeficitsAndCarriedBalances) {
     // Two breaks of 10 and 20 minutes, and a short day after them.
     const std::vector<DayEntry> entries = {
-        Start(Local(2026, 3, 3, 9, 0)),
-        Pause(Local(2026, 3, 3, 10, 0), Local(2026, 3, 3, 10, 10)),
-        Pause(Local(2026, 3, 3, 12, 20), Local(2026, 3, 3, 12, 0)),  // given backwards
-        End(Local(2026, 3, 3, 15, 0)),
+        Start(Berlin(2026, 3, 3, 9, 0)),
+        Pause(Berlin(2026, 3, 3, 10, 0), Berlin(2026, 3, 3, 10, 10)),
+        Pause(Berlin(2026, 3, 3, 12, 20), Berlin(2026, 3, 3, 12, 0)),  // given backwards
+        End(Berlin(2026, 3, 3, 15, 0)),
     };
     // -1 h 30 min carried in.
     ASSERT_TRUE(Evaluate(2026, 3, entries, -130));
@@ -115,8 +104,8 @@ TEST_F(MonthEvaluationTest, DeficitsAndCarriedBalances) {
 
 TEST_F(MonthEvaluationTest, RuleBreaksStopTheEvaluationAndKeepWhatCameBefore) {
     std::vector<DayEntry> entries = WorkingDay(2);
-    entries.push_back(End(Local(2026, 3, 3, 17, 0)));  // no start that day
-    entries.push_back(Start(Local(2026, 3, 4, 8, 0)));
+    entries.push_back(End(Berlin(2026, 3, 3, 17, 0)));  // no start that day
+    entries.push_back(Start(Berlin(2026, 3, 4, 8, 0)));
     EXPECT_FALSE(Evaluate(2026, 3, entries));
     EXPECT_EQ(Day(2).surplus, 30 * kMinute);
     EXPECT_EQ(out.balance, 30 * kMinute);
@@ -124,19 +113,19 @@ TEST_F(MonthEvaluationTest, RuleBreaksStopTheEvaluationAndKeepWhatCameBefore) {
     EXPECT_FALSE(Day(7).note.has_value()) << "no notes on a failed evaluation";
 
     const std::vector<std::vector<DayEntry>> broken = {
-        {Start(Local(2026, 3, 2, 8, 0)), Start(Local(2026, 3, 2, 9, 0))},
-        {Pause(Local(2026, 3, 2, 8, 0), Local(2026, 3, 2, 9, 0))},
-        {Start(Local(2026, 3, 2, 8, 0)), Entry(DayEntryType::AbsenceDay, Local(2026, 3, 2, 9, 0))},
-        {Entry(DayEntryType::CompensationDay, Local(2026, 3, 2, 0, 0)), Start(Local(2026, 3, 2, 8, 0))},
+        {Start(Berlin(2026, 3, 2, 8, 0)), Start(Berlin(2026, 3, 2, 9, 0))},
+        {Pause(Berlin(2026, 3, 2, 8, 0), Berlin(2026, 3, 2, 9, 0))},
+        {Start(Berlin(2026, 3, 2, 8, 0)), Entry(DayEntryType::AbsenceDay, Berlin(2026, 3, 2, 9, 0))},
+        {Entry(DayEntryType::CompensationDay, Berlin(2026, 3, 2, 0, 0)), Start(Berlin(2026, 3, 2, 8, 0))},
         {Entry(DayEntryType::UnreadableEntry, -5)},
         // A start and an end within the same minute: no presence.
-        {Start(Local(2026, 3, 2, 8, 0, 10)), End(Local(2026, 3, 2, 8, 0, 50))},
+        {Start(Berlin(2026, 3, 2, 8, 0, 10)), End(Berlin(2026, 3, 2, 8, 0, 50))},
     };
     for (std::size_t i = 0; i < broken.size(); ++i) EXPECT_FALSE(Evaluate(2026, 3, broken[i])) << i;
 }
 
 TEST_F(MonthEvaluationTest, CompensationDayTakesTheWorkTimeOffTheBalance) {
-    ASSERT_TRUE(Evaluate(2026, 3, {Entry(DayEntryType::CompensationDay, Local(2026, 3, 7, 0, 0))}, 800));
+    ASSERT_TRUE(Evaluate(2026, 3, {Entry(DayEntryType::CompensationDay, Berlin(2026, 3, 7, 0, 0))}, 800));
     EXPECT_TRUE(Day(7).compensation);
     EXPECT_TRUE(Day(7).hasStart);
     EXPECT_EQ(Day(7).deficit, 7 * kHour);
@@ -146,20 +135,20 @@ TEST_F(MonthEvaluationTest, CompensationDayTakesTheWorkTimeOffTheBalance) {
     EXPECT_FALSE(Day(7).note.has_value()) << "a compensation Saturday is no plain weekend day";
 
     // Ending such a day would count from 1970.
-    EXPECT_FALSE(Evaluate(2026, 3, {Entry(DayEntryType::CompensationDay, Local(2026, 3, 2, 0, 0)),
-                                    End(Local(2026, 3, 2, 17, 0))}));
+    EXPECT_FALSE(Evaluate(2026, 3, {Entry(DayEntryType::CompensationDay, Berlin(2026, 3, 2, 0, 0)),
+                                    End(Berlin(2026, 3, 2, 17, 0))}));
     EXPECT_EQ(out.balance, -7 * kHour);
 }
 
 TEST_F(MonthEvaluationTest, DailyMaximumWarnsOnceWhenAsked) {
     settings.maxHours = 8;  // 8 h 45 min of presence without breaks
-    const std::vector<DayEntry> exactly = {Start(Local(2026, 3, 2, 8, 0)), End(Local(2026, 3, 2, 16, 45))};
+    const std::vector<DayEntry> exactly = {Start(Berlin(2026, 3, 2, 8, 0)), End(Berlin(2026, 3, 2, 16, 45))};
     ASSERT_TRUE(Evaluate(2026, 3, exactly, 0, true));
     EXPECT_TRUE(host.messages.empty());
 
     const std::vector<DayEntry> twoLongDays = {
-        Start(Local(2026, 3, 2, 8, 0)), End(Local(2026, 3, 2, 16, 46)),
-        Start(Local(2026, 3, 3, 8, 0)), End(Local(2026, 3, 3, 20, 0)),
+        Start(Berlin(2026, 3, 2, 8, 0)), End(Berlin(2026, 3, 2, 16, 46)),
+        Start(Berlin(2026, 3, 3, 8, 0)), End(Berlin(2026, 3, 3, 20, 0)),
     };
     ASSERT_TRUE(Evaluate(2026, 3, twoLongDays, 0, true));
     EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_DAILY_MAXIMUM, kMessagePlain}}));
@@ -186,8 +175,8 @@ TEST_F(MonthEvaluationTest, NotesOfTheDayAndForFreeDays) {
 
     // April 2026 has 30 days; slot 31 stands for Friday 1 May, a holiday.
     const std::vector<DayEntry> entries = {
-        Note(Local(2026, 4, 4, 9, 0), "first"), Note(Local(2026, 4, 4, 10, 0), "moving house"),
-        Start(Local(2026, 4, 5, 10, 0)), End(Local(2026, 4, 5, 11, 0)),
+        Note(Berlin(2026, 4, 4, 9, 0), "first"), Note(Berlin(2026, 4, 4, 10, 0), "moving house"),
+        Start(Berlin(2026, 4, 5, 10, 0)), End(Berlin(2026, 4, 5, 11, 0)),
     };
     ASSERT_TRUE(Evaluate(2026, 4, entries));
     EXPECT_EQ(Day(4).note, "moving house");  // a Saturday with a note of its own
@@ -221,14 +210,14 @@ TEST_F(MonthEvaluationTest, NotesOfTheDayAndForFreeDays) {
 
 TEST_F(MonthEvaluationTest, DaylightSavingChangesLengthenAndShortenTheNight) {
     // Sunday 29 March 2026 loses an hour at 02:00; the day before ends in its own slot.
-    ASSERT_TRUE(Evaluate(2026, 3, {Note(Local(2026, 3, 28, 23, 30), "late"), Start(Local(2026, 3, 29, 0, 30)),
-                                   End(Local(2026, 3, 29, 8, 30))}));
+    ASSERT_TRUE(Evaluate(2026, 3, {Note(Berlin(2026, 3, 28, 23, 30), "late"), Start(Berlin(2026, 3, 29, 0, 30)),
+                                   End(Berlin(2026, 3, 29, 8, 30))}));
     EXPECT_EQ(Day(28).note, "late");
     EXPECT_EQ(Day(29).presence, 7 * kHour);
     EXPECT_EQ(Day(29).surplus, 7 * kHour);
 
     // Sunday 25 October 2026 gains one.
-    ASSERT_TRUE(Evaluate(2026, 10, {Start(Local(2026, 10, 25, 0, 30)), End(Local(2026, 10, 25, 8, 30))}));
+    ASSERT_TRUE(Evaluate(2026, 10, {Start(Berlin(2026, 10, 25, 0, 30)), End(Berlin(2026, 10, 25, 8, 30))}));
     EXPECT_EQ(Day(25).presence, 9 * kHour);
     EXPECT_EQ(Day(25).surplus, 9 * kHour);
 }

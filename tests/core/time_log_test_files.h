@@ -14,6 +14,7 @@
 
 #include "core/store/time_log.h"
 #include "resource_ids.h"
+#include "second_reader.h"
 #include "test_host.h"
 
 namespace horalo {
@@ -43,14 +44,6 @@ inline const ShownMessage kInUse{IDS_LOG_IN_USE, kMessageStop};
 inline const ShownMessage kReplaceFailed{IDS_LOG_RENAME_FAILED, kMessageStop};
 inline const ShownMessage kWriteFailed{IDS_LOG_WRITE_FAILED, kMessageStop};
 
-// 32-bit little-endian words, written out by hand.
-inline std::string Words(std::initializer_list<std::int64_t> values) {
-    std::string bytes;
-    for (const auto value : values)
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
-    return bytes;
-}
-
 inline std::string NoteBytes(std::int32_t time, const std::string& text) {
     return Words({3, time, static_cast<std::int64_t>(text.size())}) + text + std::string(1, '\0');
 }
@@ -63,27 +56,9 @@ struct DecodedRecord {
 // The second reader: well-formed records only, by the layout table.
 inline std::vector<DecodedRecord> DecodeLog(const std::string& bytes) {
     std::vector<DecodedRecord> records;
-    std::size_t p = 0;
-    const auto next = [&] {
-        std::uint32_t value = 0;
-        for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes.at(p + i));
-        p += 4;
-        return static_cast<std::int32_t>(value);
-    };
-    while (p < bytes.size()) {
-        DecodedRecord d{static_cast<long>(p), {}};
-        LogRecord& r = d.record;
-        r.tag = static_cast<std::uint32_t>(next());
-        if (r.tag <= 6) r.time = next();
-        if (r.tag == 2) r.breakEnd = next();
-        if (r.tag == 6) r.hoursDeducted = next(), r.carriedBalance = next();
-        if (r.tag == 3) {
-            const auto length = static_cast<std::size_t>(next());
-            r.text = bytes.substr(p, length);
-            p += length;
-            EXPECT_EQ(bytes.at(p++), '\0') << "terminator of the note at " << d.position;
-        }
-        records.push_back(d);
+    for (std::size_t p = 0; p < bytes.size();) {
+        const auto position = static_cast<long>(p);
+        records.push_back({position, DecodeRecord(bytes, p)});
     }
     return records;
 }
