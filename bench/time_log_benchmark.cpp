@@ -16,9 +16,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "core/store/file_layer.h"
-#include "core/store/local_time.h"
-#include "core/store/time_log.h"
+#include "core/io/file_layer.h"
+#include "core/calendar/local_time.h"
+#include "core/timelog/time_log.h"
 
 namespace horalo {
 namespace {
@@ -128,7 +128,7 @@ void ReadMonth(benchmark::State& state) {
     for (auto _ : state) {
         DropFromCache(state);
         LogFile log = OpenLogFile(host, "rb");
-        count = ReadDayEntries(year - 1900, 5, log.get()).size();
+        count = ReadDayEntries(year, 5, log.get()).size();
         benchmark::DoNotOptimize(count);
     }
     state.counters["entries"] = static_cast<double>(count);

@@ -3,16 +3,15 @@
 # compiler from the few core sources it needs.
 set(HORALO_SPECIAL_DAYS_LIST ${CMAKE_SOURCE_DIR}/res/calendar_days.txt)
 set(HORALO_SPECIAL_DAYS_FILE ${CMAKE_BINARY_DIR}/horalo.spc)
-set(HORALO_SPECIAL_DAYS_SOURCES
-  ${CMAKE_SOURCE_DIR}/tools/make_calendar_days.cpp
-  ${CMAKE_SOURCE_DIR}/src/core/store/calendar_entry_file.cpp
-  ${CMAKE_SOURCE_DIR}/src/core/store/calendar_entry.cpp
-  ${CMAKE_SOURCE_DIR}/src/core/store/stdio_file_layer.cpp)
+file(GLOB HORALO_SPECIAL_DAYS_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/core/io/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/special_days/special_entry*.cpp)
+list(PREPEND HORALO_SPECIAL_DAYS_SOURCES ${CMAKE_SOURCE_DIR}/tools/make_calendar_days.cpp)
 
 if(CMAKE_CROSSCOMPILING)
   set(HORALO_HOST_CXX c++ CACHE STRING "C++ compiler of the build machine, for the build tools")
   set(HORALO_SPECIAL_DAYS_TOOL ${CMAKE_BINARY_DIR}/tools/make_calendar_days)
-  file(GLOB HORALO_SPECIAL_DAYS_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/core/store/*.h)
+  file(GLOB HORALO_SPECIAL_DAYS_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/core/*.h ${CMAKE_SOURCE_DIR}/src/core/*/*.h)
   add_custom_command(
     OUTPUT ${HORALO_SPECIAL_DAYS_TOOL}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/tools

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "../tests/core/test_host.h"
-#include "core/store/file_layer.h"
-#include "core/store/log_image.h"
-#include "core/store/time_log.h"
+#include "core/io/file_layer.h"
+#include "core/timelog/log_image.h"
+#include "core/timelog/time_log.h"
 
 namespace horalo::fuzz {
 
@@ -38,7 +38,7 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 }
 
 // What ReadDayEntries must give, decided record by record.
-inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& records, int yearSince1900, int month) {
+inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& records, int year, int month) {
     std::vector<DayEntry> expected;
     for (const auto& [position, record] : records) {
         if (record.tag > 5) continue;
@@ -46,7 +46,7 @@ inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& reco
         const std::tm* local = record.time < 0 ? nullptr : std::localtime(&time);
         if (!local)
             expected.push_back({position, DayEntryType::UnreadableEntry, record});
-        else if (local->tm_year == yearSince1900 && local->tm_mon == month)
+        else if (local->tm_year + 1900 == year && local->tm_mon == month)
             expected.push_back({position, static_cast<DayEntryType>(record.tag), record});
     }
     std::stable_sort(expected.begin(), expected.end(),
@@ -98,10 +98,10 @@ inline void FuzzTimeLog(const std::uint8_t* data, std::size_t size) {
     Check(RecordEnd(log, offset) == offset && size - offset < 4, "both readers end together");
 
     // A month: one of a record's own, so that matches are met.
-    int year = 124, month = 0;
+    int year = 2024, month = 0;
     if (!records.empty()) {
         const std::time_t time = records[size % records.size()].record.time;
-        if (const std::tm* local = time < 0 ? nullptr : std::localtime(&time)) year = local->tm_year, month = local->tm_mon;
+        if (const std::tm* local = time < 0 ? nullptr : std::localtime(&time)) year = local->tm_year + 1900, month = local->tm_mon;
     }
     {
         LogFile file = OpenLogFile(host, "rb");

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/settings_store.h"
-#include "core/store/calendar_entry_file.h"
+#include "core/special_days/special_entry_file.h"
 #include "resource_ids.h"
 #include "ui/main/main_dialog.h"
 #include "win/resources.h"

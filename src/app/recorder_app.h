@@ -10,8 +10,8 @@
 #include "app/single_instance.h"
 #include "app/win_host.h"
 #include "core/settings/settings_record.h"
-#include "core/store/calendar_day_table.h"
-#include "core/store/calendar_entry.h"
+#include "core/special_days/special_day_table.h"
+#include "core/special_days/special_entry.h"
 #include "core/text/string_list.h"
 #include "win/application.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/clock.h"
-#include "core/store/calendar_date.h"
-#include "core/store/month_grid.h"
-#include "core/store/year_info.h"
+#include "core/calendar/calendar_date.h"
+#include "core/calendar/month_grid.h"
+#include "core/calendar/year_info.h"
 
 namespace horalo {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/store/log_record.h"
+#include "core/timelog/log_record.h"
 
 #include <gtest/gtest.h>
 

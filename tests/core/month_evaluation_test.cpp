@@ -1,4 +1,4 @@
-#include "core/store/month_evaluation.h"
+#include "core/evaluation/month_evaluation.h"
 
 #include <gtest/gtest.h>
 

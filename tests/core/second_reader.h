@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/store/log_record.h"
+#include "core/timelog/log_record.h"
 
 namespace horalo::test {
 

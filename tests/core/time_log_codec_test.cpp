@@ -1,7 +1,7 @@
 // Records written by the log operations, read back by a second reader that
 // knows only the byte table, and the log read from memory the same way as
 // from the file.
-#include "core/store/log_image.h"
+#include "core/timelog/log_image.h"
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -37,7 +37,7 @@ TEST_F(CodecTest, EveryTypeRoundTripsThroughTheOperations) {
     }
 
     LogFile file = OpenLogFile(host, "rb");
-    const auto entries = ReadDayEntries(124, 4, file.get());
+    const auto entries = ReadDayEntries(2024, 4, file.get());
     ASSERT_EQ(entries.size(), 7u);
     for (std::size_t i = 1; i < entries.size(); ++i) EXPECT_LE(entries[i - 1].record.time, entries[i].record.time);
     EXPECT_EQ(entries[1].record, appended[2]);

@@ -78,7 +78,7 @@ TEST_F(RecordEditTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
     const std::string aprilKey = Words({6, MonthKey(2024, 3), 3, 4});
     const std::string unknown = Words({9});
     SetLog(marchKey + aprilKey + before + first + unknown + last + after + "\x01\x00");
-    EXPECT_TRUE(DeleteDateRange(host, 2024, 3, 1, 2024, 3, 1));
+    EXPECT_TRUE(DeleteDateRange(host, CalendarDate::Of(2024, 2, 1), CalendarDate::Of(2024, 2, 1)));
     EXPECT_EQ(Log(), aprilKey + before + unknown + after + "\x01\x00");
     EXPECT_TRUE(host.messages.empty());
 }
@@ -91,13 +91,13 @@ TEST_F(RecordEditTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
     const std::string julyKey = Words({6, MonthKey(2024, 6), 0, 0});
     const std::string augustKey = Words({6, MonthKey(2024, 7), 0, 0});
     SetLog(julyKey + augustKey + early + nextDay);
-    EXPECT_TRUE(DeleteDateRange(host, 2024, 7, 1, 2024, 7, 1));
+    EXPECT_TRUE(DeleteDateRange(host, CalendarDate::Of(2024, 6, 1), CalendarDate::Of(2024, 6, 1)));
     EXPECT_EQ(Log(), augustKey + nextDay);
 
     const std::string lateJuly = Words({0, Berlin(2024, 7, 31, 23, 30)});
     const std::string earlyAugust = Words({1, Berlin(2024, 8, 1, 0, 30)});
     SetLog(augustKey + lateJuly + earlyAugust);
-    EXPECT_TRUE(DeleteDateRange(host, 2024, 6, 1, 2024, 7, 31));
+    EXPECT_TRUE(DeleteDateRange(host, CalendarDate::Of(2024, 5, 1), CalendarDate::Of(2024, 6, 31)));
     EXPECT_EQ(Log(), augustKey + earlyAugust);
 }
 

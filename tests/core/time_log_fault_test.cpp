@@ -3,7 +3,7 @@
 // and the one message shown names the step that failed.
 #include <functional>
 
-#include "core/store/fault_file_layer.h"
+#include "fault_file_layer.h"
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -29,7 +29,7 @@ std::vector<Change> Changes() {
         {"InsertRecordAfter", [](Host& h) { return InsertRecordAfter(h, 16, LogRecord::Note(1700000050, "new")); }},
         {"ReplaceRecordAt",
          [](Host& h) { return ReplaceRecordAt(h, 41, LogRecord::Of(LogRecordType::AbsenceDay, 1700000200)); }},
-        {"DeleteDateRange", [](Host& h) { return DeleteDateRange(h, 2023, 11, 14, 2023, 11, 14); }},
+        {"DeleteDateRange", [](Host& h) { return DeleteDateRange(h, CalendarDate::Of(2023, 10, 14), CalendarDate::Of(2023, 10, 14)); }},
         {"StoreMonthRecord new", [](Host& h) { return StoreMonthRecord(h, 2023, 10, 45, 1).has_value(); }},
         {"StoreMonthRecord existing", [](Host& h) { return StoreMonthRecord(h, 2023, 9, 45, 1).has_value(); }},
         {"RemoveMonthRecord", [](Host& h) { return RemoveMonthRecord(h, MonthKey(2023, 9)).has_value(); }},

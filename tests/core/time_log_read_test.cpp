@@ -12,7 +12,7 @@ protected:
     std::vector<DayEntry> Month(int year, int month0) {
         LogFile file = OpenLogFile(host, "rb");
         EXPECT_TRUE(file);
-        return file ? ReadDayEntries(year - 1900, month0, file.get()) : std::vector<DayEntry>{};
+        return file ? ReadDayEntries(year, month0, file.get()) : std::vector<DayEntry>{};
     }
     MonthRecordList Months() {
         LogFile file = OpenLogFile(host, "rb");
@@ -84,7 +84,7 @@ TEST_F(ReadTest, DayEntriesStartAtTheFilesPosition) {
     SetLog(Words({1, t}) + Words({0, t + 1}));
     LogFile file = OpenLogFile(host, "rb");
     ASSERT_EQ(std::fseek(file.get(), 8, SEEK_SET), 0);
-    const auto entries = ReadDayEntries(123, 4, file.get());
+    const auto entries = ReadDayEntries(2023, 4, file.get());
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].position, 8);
 }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/store/time_log.h"
+#include "core/timelog/time_log.h"
 #include "resource_ids.h"
 #include "second_reader.h"
 #include "test_host.h"

@@ -16,7 +16,7 @@
 #include "app/registry.h"
 #include "app/settings_store.h"
 #include "core/clock.h"
-#include "core/store/log_record.h"
+#include "core/timelog/log_record.h"
 #include "dialog_fixture.h"
 #include "registry_fixture.h"
 #include "resource_ids.h"

@@ -2,7 +2,7 @@
 // transition with the way time, notes, quitting and the special days.
 #include "main_dialog_fixture.h"
 
-#include "core/store/calendar_entry_file.h"
+#include "core/special_days/special_entry_file.h"
 #include "modal_script.h"
 
 namespace horalo::test {

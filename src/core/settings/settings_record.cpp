@@ -4,6 +4,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "core/io/byte_codec.h"
+
 namespace horalo {
 namespace {
 
@@ -45,8 +47,7 @@ SettingsBytes EncodeSettings(const SettingsRecord& settings) {
     ForEachField(
         settings,
         [&](std::size_t offset, auto value) {
-            const auto v = static_cast<std::uint32_t>(value);
-            for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(v >> (8 * i));
+            StoreU32(bytes.data() + offset, static_cast<std::uint32_t>(value));
         },
         // The whole field, not just the text: what stands behind the NUL is
         // kept as it was read.
@@ -63,9 +64,7 @@ std::optional<SettingsRecord> DecodeSettings(const std::uint8_t* data, std::size
     ForEachField(
         settings,
         [&](std::size_t offset, auto& field) {
-            std::uint32_t v = 0;
-            for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(data[offset + i]) << (8 * i);
-            field = static_cast<std::remove_reference_t<decltype(field)>>(v);
+            field = static_cast<std::remove_reference_t<decltype(field)>>(LoadU32(data + offset));
         },
         [&](std::size_t offset, auto& field) {
             std::transform(data + offset, data + offset + kFormTextSize, field.begin(),

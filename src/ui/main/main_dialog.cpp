@@ -3,7 +3,7 @@
 #include "app/help_launcher.h"
 #include "app/recorder_app.h"
 #include "app/settings_store.h"
-#include "core/store/record_edits.h"
+#include "core/timelog/record_edits.h"
 #include "resource_ids.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/options_dialog.h"

@@ -2,7 +2,7 @@
 // The main window: records the start and end of work, breaks and notes, lives
 // in the notification area and is where the program ends. Modeless; the
 // object deletes itself when its window is gone.
-#include "core/store/log_record.h"
+#include "core/timelog/log_record.h"
 #include "ui/main/static_link.h"
 #include "ui/main/tray_icon.h"
 #include "win/dialog.h"

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 
+#include "core/io/byte_codec.h"
+
 namespace horalo {
 namespace {
 
 constexpr std::uint32_t kSignature = 0xFEEF04BD;
-
-std::uint32_t ReadLittleEndian(const std::uint8_t* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
 
 }  // namespace
 
@@ -18,7 +15,7 @@ FixedInfoBlock ParseFixedInfo(const std::uint8_t* data, std::size_t size) {
     FixedInfoBlock block{};
     if (!data) return block;
     for (std::size_t offset = 0; offset + 4 <= size; offset += 4) {
-        if (ReadLittleEndian(data + offset) != kSignature) continue;
+        if (LoadU32(data + offset) != kSignature) continue;
         // A signature near the end must not make us read past the resource.
         const std::size_t available = std::min(kFixedInfoSize, size - offset);
         std::copy_n(data + offset, available, block.begin());
@@ -41,7 +38,7 @@ bool VersionReader::Load(HMODULE module) {
 void VersionReader::LoadBytes(const std::uint8_t* data, std::size_t size) { block_ = ParseFixedInfo(data, size); }
 
 std::uint32_t VersionReader::Read(std::size_t offset) const {
-    return block_ ? ReadLittleEndian(block_->data() + offset) : 0xFFFFFFFFu;
+    return block_ ? LoadU32(block_->data() + offset) : 0xFFFFFFFFu;
 }
 
 }  // namespace horalo

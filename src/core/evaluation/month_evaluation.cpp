@@ -1,0 +1,164 @@
+#include "core/evaluation/month_evaluation.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+
+#include "core/calendar/calendar_date.h"
+#include "core/calendar/month_grid.h"
+#include "core/special_days/special_day_table.h"
+#include "resource_ids.h"
+
+namespace horalo {
+namespace {
+
+constexpr std::int32_t kHour = 3600;
+constexpr std::int32_t kMinute = 60;
+constexpr int kSaturday = 5;  // Monday = 0
+constexpr int kSunday = 6;
+
+TimeValue ToMinute(TimeValue time) { return time - time % kMinute; }
+
+// Only a damaged log (a break reaching back to 1901) gets near the ends of
+// 32 bits; it must not wrap a balance around to the other sign.
+std::int32_t Clamp(long long seconds) {
+    return static_cast<std::int32_t>(std::clamp<long long>(seconds, INT32_MIN, INT32_MAX));
+}
+
+// Walks the entries; each member applies one kind of entry to its day.
+class MonthWalk {
+public:
+    MonthWalk(const MonthEvaluationContext& context, MonthEvaluation& out) : context_(context), out_(out) {
+        const std::int32_t carried = context.carriedBalance;
+        out_.balance = Clamp(carried / 100 * 1LL * kHour + carried % 100 * kMinute);
+    }
+
+    bool Take(const DayEntry& entry) {
+        CalendarDate local;
+        if (entry.type == DayEntryType::UnreadableEntry || !ToCalendarDate(entry.record.time, local)) return false;
+        DayEvaluation& day = out_.days[static_cast<std::size_t>(local.day - 1)];
+        const bool untouched = !day.hasStart && !day.hasEnd;
+        const bool running = day.hasStart && !day.hasEnd;
+        switch (entry.type) {
+        case DayEntryType::WorkStart:
+            if (!untouched) return false;
+            day.start = ToMinute(entry.record.time);
+            day.hasStart = true;
+            return true;
+        case DayEntryType::WorkEnd:
+            // A compensation day is a whole day off: it has no start time to
+            // end, and ending it would count the seconds since 1970.
+            return running && !day.compensation && End(day, ToMinute(entry.record.time), local.weekday);
+        case DayEntryType::Break:
+            if (!running) return false;
+            AddBreak(day, entry.record.time, entry.record.breakEnd);
+            return true;
+        case DayEntryType::Note:
+            day.note = entry.record.text;
+            return true;
+        case DayEntryType::AbsenceDay:
+            if (!untouched) return false;
+            day.absence = true;
+            return true;
+        case DayEntryType::CompensationDay:
+            if (!untouched) return false;
+            Compensate(day);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    bool AboveMaximum() const { return aboveMaximum_; }
+
+private:
+    // Whole minutes, truncated.
+    static void AddBreak(DayEvaluation& day, TimeValue start, TimeValue end) {
+        const long long length = std::llabs(static_cast<long long>(end) - start) / kMinute * kMinute;
+        day.breaks = Clamp(day.breaks + length);
+    }
+
+    // The day's values are kept even when the presence makes it a failure.
+    bool End(DayEvaluation& day, TimeValue end, int weekday) {
+        const SettingsRecord& s = context_.settings;
+        day.end = end;
+        day.hasEnd = true;
+        day.presence = end - day.start;
+        long long net = static_cast<long long>(day.presence) - day.breaks;
+        const long long maximum = ((s.maxHours + s.breakHours) * 60LL + s.maxMinutes + s.breakMinutes) * kMinute;
+        if (context_.warn && s.maxHours != 0 && net > maximum) aboveMaximum_ = true;
+        const bool workday = weekday < kSaturday;
+        if (workday) net -= (s.workHours + s.breakHours) * 1LL * kHour + (s.workMinutes + s.breakMinutes) * kMinute;
+        if (net < 0) {
+            day.deficit = Clamp(-net);
+            out_.deficitTotal = Clamp(out_.deficitTotal - net);
+        } else {
+            day.surplus = Clamp(net);
+            out_.surplusTotal = Clamp(out_.surplusTotal + net);
+        }
+        out_.balance = Clamp(out_.balance + net);
+        day.balance = out_.balance;
+        return day.presence >= 1;
+    }
+
+    void Compensate(DayEvaluation& day) {
+        const std::int32_t workTime = context_.settings.workHours * kHour + context_.settings.workMinutes * kMinute;
+        day.compensation = true;
+        day.hasStart = true;
+        out_.balance = Clamp(static_cast<long long>(out_.balance) - workTime);
+        out_.deficitTotal = Clamp(static_cast<long long>(out_.deficitTotal) + workTime);
+        day.deficit = workTime;
+        day.balance = out_.balance;
+    }
+
+    const MonthEvaluationContext& context_;
+    MonthEvaluation& out_;
+    bool aboveMaximum_ = false;
+};
+
+// Days without work and without a note of their own are named: a holiday by
+// the holiday text, a weekend day by its weekday. Slots past the end of a
+// shorter month stand for the first days of the next.
+void AddDayNotes(Host& host, const MonthEvaluationContext& context, MonthEvaluation& out) {
+    const YearInfo year = MakeYearInfo(context.year);
+    const MonthGrid grid = MakeMonthGrid(context.month, year);
+    SpecialDayTable table;
+    FillSpecialDayTable(context.specialEntries, table, year);
+    const std::string holidayNote = host.LoadText(IDS_HOLIDAY_NOTE);
+    const auto weekdayName = [&](std::size_t index) -> std::optional<std::string> {
+        if (index < context.weekdayNames.size()) return context.weekdayNames[index];
+        return std::nullopt;
+    };
+
+    for (int slot = 0; slot < kMonthSlots; ++slot) {
+        DayEvaluation& day = out.days[static_cast<std::size_t>(slot)];
+        if (day.hasStart || day.note) continue;
+        const int cell = grid.firstWeekday + slot;
+        const int dayOfYear = grid.daysOfYear[static_cast<std::size_t>(cell)];
+        const bool holiday = std::any_of(table.begin(), table.end(), [&](const SpecialDaySlot& special) {
+            return special.holiday && special.dayOfYear == dayOfYear;
+        });
+        if (holiday)
+            day.note = holidayNote;
+        else if (cell % 7 == kSaturday)
+            day.note = weekdayName(6);
+        else if (cell % 7 == kSunday)
+            day.note = weekdayName(0);
+    }
+}
+
+}  // namespace
+
+bool EvaluateMonth(Host& host, std::span<const DayEntry> entries, const MonthEvaluationContext& context,
+                   MonthEvaluation& out) {
+    out.Clear();
+    MonthWalk walk(context, out);
+    for (const DayEntry& entry : entries)
+        if (!walk.Take(entry)) return false;
+    AddDayNotes(host, context, out);
+    if (walk.AboveMaximum()) host.ShowMessage(IDS_DAILY_MAXIMUM, kMessagePlain);
+    return true;
+}
+
+}  // namespace horalo

@@ -1,0 +1,30 @@
+#pragma once
+// A file's bytes held in memory in one block: the time log is read this way
+// for every month and every rewrite, the special days once at start.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "core/io/byte_codec.h"
+
+namespace horalo {
+
+// Filled by reading, so it is never cleared first.
+class ByteBlock {
+public:
+    explicit ByteBlock(std::size_t size) : data_(std::make_unique_for_overwrite<std::uint8_t[]>(size)), size_(size) {}
+    std::uint8_t* data() { return data_.get(); }
+    std::size_t size() const { return size_; }
+    operator ByteSpan() const { return {data_.get(), size_}; }
+
+private:
+    std::unique_ptr<std::uint8_t[]> data_;
+    std::size_t size_;
+};
+
+// Reads the file from its position to its end in one block; none when the
+// file cannot tell its length or gives fewer bytes than it claimed.
+std::optional<ByteBlock> ReadToEnd(std::FILE* file);
+
+}  // namespace horalo

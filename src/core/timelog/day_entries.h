@@ -1,0 +1,38 @@
+#pragma once
+// One month of the log in time order, as the log browser and the time sheet
+// read it.
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "core/timelog/log_record.h"
+
+namespace horalo {
+
+enum class DayEntryType : std::uint32_t {
+    WorkEnd = 0,
+    WorkStart = 1,
+    Break = 2,
+    Note = 3,
+    AbsenceDay = 4,
+    CompensationDay = 5,
+    UnreadableEntry = 7,  // its time has no local time (before 1970)
+};
+
+struct DayEntry {
+    RecordPosition position = 0;
+    DayEntryType type = DayEntryType::WorkEnd;
+    LogRecord record;
+    bool operator==(const DayEntry&) const = default;
+};
+
+// The records of the file, read from its position to its end, whose local
+// time lies in the month (full year, month 0 to 11), and those whose
+// time has no local time whatever their month, sorted by time; records of
+// equal time keep the order of the file. Month records and records without
+// payload are left out. The caller closes the file.
+std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file);
+
+inline void FreeDayEntryList(std::vector<DayEntry>& list) { std::vector<DayEntry>().swap(list); }
+
+}  // namespace horalo

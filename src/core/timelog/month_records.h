@@ -1,0 +1,54 @@
+#pragma once
+// The values kept per month (carried balance, hours deducted) in the month
+// records at the head of the log.
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "core/host.h"
+#include "core/timelog/log_record.h"
+
+namespace horalo {
+
+struct MonthRecordEntry {
+    RecordPosition position = 0;
+    TimeValue monthKey = 0;
+    std::int32_t hoursDeducted = 0;
+    std::int32_t carriedBalance = 0;  // hours * 100 + minutes
+    bool operator==(const MonthRecordEntry&) const = default;
+};
+
+using MonthRecordList = std::vector<MonthRecordEntry>;
+
+// The first day of the month (0 to 11) at 00:00:00 local standard time, with
+// daylight saving time taken as not in effect, so every key of a month is
+// the same time.
+TimeValue MonthKey(int year, int month);
+
+// The month records at the head of the file, from its position up to the
+// first record of another type, sorted by key; equal keys keep file order.
+MonthRecordList ReadMonthRecords(std::FILE* file);
+
+// The month is looked up in the month records of the log as it is at the
+// time of the change, never in a list a caller has held since: a position
+// from a stale list would cut a record in two.
+
+// Replaces the month's record where it stands, or writes a new one in front
+// of all records (which moves every position). Returns the list read anew
+// from the log, or none when the log was not changed or cannot be read again.
+std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,
+                                                std::int32_t hoursDeducted);
+
+// Removes the record of the month with this key. Returns the list read anew
+// (the log unchanged when it has no such month), or none when the log cannot
+// be read or changed.
+std::optional<MonthRecordList> RemoveMonthRecord(Host& host, TimeValue monthKey);
+
+inline void FreeMonthRecordList(MonthRecordList& list) { MonthRecordList().swap(list); }
+
+// The month's values, 0 when it has no entry.
+std::int32_t MonthHoursDeducted(const MonthRecordList& list, int year, int month);
+std::int32_t MonthCarriedBalance(const MonthRecordList& list, int year, int month);
+
+}  // namespace horalo

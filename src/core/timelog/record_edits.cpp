@@ -1,0 +1,121 @@
+#include "core/timelog/record_edits.h"
+
+#include <ctime>
+#include <vector>
+
+#include "core/io/file_layer.h"
+#include "core/calendar/local_time.h"
+#include "core/timelog/log_image.h"
+#include "core/timelog/log_rewrite.h"
+#include "resource_ids.h"
+
+namespace horalo {
+namespace {
+
+
+// The end of the record at `position`, or none when no record of `log`
+// starts there. A caller's position may be stale (another instance changed
+// the log since it was read); cutting the log there would split a record.
+std::optional<std::size_t> RecordAt(LogBytes log, RecordPosition position) {
+    if (position < 0 || static_cast<unsigned long>(position) >= log.size()) return std::nullopt;
+    const auto offset = static_cast<std::size_t>(position);
+    const std::size_t end = RecordEnd(log, offset);
+    if (end == offset || !IsRecordStart(log, offset)) return std::nullopt;
+    return end;
+}
+
+}  // namespace
+
+// A record that is only partly written would swallow every record appended
+// after it, so a failed append cuts the log back to its old length. Where
+// even that fails, the check at the next start sets the cut bytes aside.
+bool AppendRecord(Host& host, const LogRecord& record) {
+    LogFile log = OpenLogFile(host, "ab");
+    if (!log) return false;
+    const long oldLength = FileLength(log.get());
+    if (!WriteRecord(host, record, log.get())) {
+        Files().Truncate(log.get(), oldLength);
+        return false;
+    }
+    const bool flushed = Files().FlushToDisk(log.get());
+    if (!flushed) Files().Truncate(log.get(), oldLength);
+    const bool closed = Files().Close(log.release());
+    if (flushed && closed) return true;
+    host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
+    return false;
+}
+
+bool DeleteRecordAt(Host& host, RecordPosition position) {
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto end = RecordAt(log, position);
+    if (!end) return false;
+    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), log.subspan(*end)};
+    return RewriteLog(host, parts);
+}
+
+// The record read is written again as read, as a record cut short by the end
+// of the file would otherwise take the new record's bytes for its payload.
+bool InsertRecordAfter(Host& host, RecordPosition position, const LogRecord& record) {
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto end = RecordAt(log, position);
+    if (!end) return false;
+    std::size_t offset = static_cast<std::size_t>(position);
+    const Bytes before = EncodeRecord(DecodeRecord(log, offset)->record);
+    const Bytes inserted = EncodeRecord(record);
+    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), before, inserted, log.subspan(*end)};
+    return RewriteLog(host, parts);
+}
+
+bool ReplaceRecordAt(Host& host, RecordPosition position, const LogRecord& record) {
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto end = RecordAt(log, position);
+    if (!end) return false;
+    const Bytes replacement = EncodeRecord(record);
+    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), replacement, log.subspan(*end)};
+    return RewriteLog(host, parts);
+}
+
+// Kept records are copied as they stand, in runs, so the log keeps every
+// byte of what it keeps.
+bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& last) {
+    // Daylight saving time as in effect on those days: taking it as not in
+    // effect would move a summer range by an hour into the day after it.
+    const long long from = MakeLocalTime(first.year, first.month, first.day, 0, 0, 0, DaylightSaving::FromCalendar);
+    const long long to = MakeLocalTime(last.year, last.month, last.day, 23, 59, 59, DaylightSaving::FromCalendar);
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+
+    std::vector<LogBytes> kept;
+    std::size_t runStart = 0, offset = 0;
+    for (std::size_t end; (end = RecordEnd(log, offset)) != offset; offset = end) {
+        const auto time = RecordTime(log, offset);
+        if (!time || *time < from || *time > to) continue;
+        if (offset > runStart) kept.push_back(log.subspan(runStart, offset - runStart));
+        runStart = end;
+    }
+    kept.push_back(log.subspan(runStart));  // the rest, a cut-off tag included
+    return RewriteLog(host, kept);
+}
+
+std::optional<LogRecord> ReadRecordAt(Host& host, RecordPosition position) {
+    LogFile log = OpenLogFile(host, "rb");
+    if (!log || !Files().Seek(log.get(), position, SEEK_SET)) return std::nullopt;
+    auto stored = ReadRecord(log.get());
+    if (!stored) return std::nullopt;
+    return std::move(stored->record);
+}
+
+std::optional<TimeValue> ReadTimeAt(Host& host, RecordPosition position) {
+    const auto record = ReadRecordAt(host, position);
+    if (!record || !record->HasPayload()) return std::nullopt;
+    return record->time;
+}
+
+}  // namespace horalo
