@@ -44,8 +44,9 @@ void PutOldEntry(std::string& bytes, const SpecialEntry& entry) {
     PutLittleEndian(bytes, static_cast<std::uint16_t>(entry.offset), 2);
     PutLittleEndian(bytes, static_cast<std::uint16_t>(entry.ordinal), 2);
     PutLittleEndian(bytes, 0, 2);
-    for (std::int32_t field : {entry.weekday, entry.month, entry.weekdayRule, entry.easter, entry.holiday})
+    for (std::int32_t field : {entry.weekday, entry.month})
         PutLittleEndian(bytes, static_cast<std::uint32_t>(field), 4);
+    for (bool flag : {entry.weekdayRule, entry.easter, entry.holiday}) PutLittleEndian(bytes, flag ? 1 : 0, 4);
     auto putText = [&bytes](int tag, const std::optional<std::string>& text) {
         if (!text) return;
         PutLittleEndian(bytes, static_cast<std::uint32_t>(tag | (text->size() + 1) << 8), 2);
