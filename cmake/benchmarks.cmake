@@ -7,6 +7,7 @@ if(benchmark_FOUND)
   # A quick run on a log of one year proves the program runs; no figure is judged.
   add_test(NAME TimeLogBenchmarkSmoke
     COMMAND horalo_benchmarks --horalo_years=1 --benchmark_min_time=0.01)
+  set_tests_properties(TimeLogBenchmarkSmoke PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
 else()
   message(STATUS "Google Benchmark not found: the benchmarks are not built")
 endif()

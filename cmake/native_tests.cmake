@@ -4,4 +4,7 @@ include(GoogleTest)
 file(GLOB HORALO_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp)
 add_executable(horalo_core_tests ${HORALO_CORE_TESTS})
 target_link_libraries(horalo_core_tests PRIVATE horalo_core GTest::gtest GTest::gtest_main)
-gtest_discover_tests(horalo_core_tests DISCOVERY_TIMEOUT 30)
+# The log keeps times in seconds and the program shows them in local time:
+# the tests pin the zone to one with daylight saving, whatever the machine's.
+gtest_discover_tests(horalo_core_tests DISCOVERY_TIMEOUT 30
+  PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")

@@ -13,6 +13,9 @@ mkdir -p "$out/corpus"
 echo "== building $out/log_fuzzer"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -Isrc -Ires $(find src/core -name '*.cpp' | sort) fuzz/log_fuzzer.cpp -o "$out/log_fuzzer"
+# The same zone as the tests' replay of the corpus, with daylight saving
+# changes inside the months the checks read.
+export TZ=Europe/Berlin
 # The fuzzer writes a log for every input: a folder in memory keeps that fast.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 echo "== fuzzing for $seconds s"

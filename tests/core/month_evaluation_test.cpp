@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <vector>
 
 #include "resource_ids.h"
@@ -32,10 +30,7 @@ DayEntry Note(TimeValue time, const std::string& text) {
 
 class MonthEvaluationTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
-    }
+    void SetUp() override { ASSERT_TRUE(test::InBerlinTime()) << test::kBerlinTimeHint; }
 
     bool Evaluate(int year, int month, const std::vector<DayEntry>& entries, std::int32_t carried = 0,
                   bool warn = false) {
