@@ -31,7 +31,7 @@ public:
     std::string folder;
     int messages = 0;
     std::string ProgramFolder() override { return folder; }
-    int ShowMessage(unsigned, unsigned) override { return ++messages, 1; }
+    int ShowText(unsigned, const std::string&, unsigned) override { return ++messages, 1; }
     std::string LoadText(unsigned) override { return {}; }
 };
 

@@ -67,6 +67,12 @@
 #define IDS_DDX_NUMBER_RANGE      7002 /* %u, %u: minimum and maximum */
 #define IDS_DDX_NOT_A_NUMBER      7003
 
+/* The check of the time log's end at start (outside the ranges above);
+   each takes %u, the cut bytes, then %s, a file. */
+#define IDS_LOG_CUT_SET_ASIDE     7101
+#define IDS_LOG_DAMAGED_END       7102
+#define IDS_LOG_CUT_NOT_SET_ASIDE 7103
+
 /* Main dialog (2001) */
 #define IDC_LOG_BROWSER      5000
 #define IDC_NOTE_EDIT        5001

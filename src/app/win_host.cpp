@@ -8,7 +8,9 @@ namespace horalo {
 
 std::string WinHost::ProgramFolder() { return ReadProgramFolder(); }
 
-int WinHost::ShowMessage(unsigned stringId, unsigned style) { return win::ShowMessageId(nullptr, stringId, style); }
+int WinHost::ShowText(unsigned, const std::string& text, unsigned style) {
+    return win::ShowMessageBox(nullptr, text, style);
+}
 
 std::string WinHost::LoadText(unsigned stringId) { return win::LoadText(stringId); }
 

@@ -8,7 +8,7 @@ namespace horalo {
 class WinHost : public Host {
 public:
     std::string ProgramFolder() override;
-    int ShowMessage(unsigned stringId, unsigned style) override;
+    int ShowText(unsigned stringId, const std::string& text, unsigned style) override;
     std::string LoadText(unsigned stringId) override;
 };
 

@@ -12,6 +12,7 @@ enum MessageStyle : unsigned {
     kMessageYesNo = 0x04,
     kMessageStop = 0x10,
     kMessageQuestion = 0x20,
+    kMessageInformation = 0x40,
 };
 
 enum MessageAnswer : int { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
@@ -23,7 +24,9 @@ public:
     // (files are then looked up relative to the current folder).
     virtual std::string ProgramFolder() = 0;
     // Shows the text with the given string identifier; returns the answer.
-    virtual int ShowMessage(unsigned stringId, unsigned style) = 0;
+    virtual int ShowMessage(unsigned stringId, unsigned style) { return ShowText(stringId, LoadText(stringId), style); }
+    // Shows a text made from string `stringId` and its arguments.
+    virtual int ShowText(unsigned stringId, const std::string& text, unsigned style) = 0;
     // The text with the given string identifier, empty when there is none.
     virtual std::string LoadText(unsigned stringId) = 0;
 };

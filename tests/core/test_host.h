@@ -40,8 +40,9 @@ public:
     TestHost& operator=(const TestHost&) = delete;
 
     std::string ProgramFolder() override { return programFolder; }
-    int ShowMessage(unsigned stringId, unsigned style) override {
+    int ShowText(unsigned stringId, const std::string& text, unsigned style) override {
         messages.push_back({stringId, style});
+        shownTexts.push_back(text);
         return answer;
     }
     std::string LoadText(unsigned stringId) override {
@@ -54,7 +55,8 @@ public:
     std::filesystem::path File(const std::string& name) const { return folder_ / name; }
 
     std::string programFolder;           // what ProgramFolder answers; tests may change it
-    std::vector<ShownMessage> messages;  // every ShowMessage, in order
+    std::vector<ShownMessage> messages;  // every message shown, in order
+    std::vector<std::string> shownTexts; // their texts, in the same order
     std::map<unsigned, std::string> texts;
     int answer = kAnswerOk;              // what every ShowMessage returns
 

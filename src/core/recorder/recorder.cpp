@@ -1,0 +1,59 @@
+#include "core/recorder/recorder.h"
+
+#include "core/timelog/record_edits.h"
+
+namespace horalo {
+
+Recorder::Recorder(Host& host, const SettingsRecord& settings)
+    : Recorder([&host](const LogRecord& record) { return AppendRecord(host, record); }, settings) {}
+
+Recorder::Recorder(RecordAppender append, const SettingsRecord& settings)
+    : append_(std::move(append)), settings_(settings) {}
+
+TimeValue Recorder::WayTime() const { return settings_.wayMinutes * 60; }
+
+bool Recorder::StartWork() {
+    if (present_) return true;
+    if (!append_(LogRecord::Of(LogRecordType::WorkStart, Now() - WayTime()))) return false;
+    present_ = true;
+    return true;
+}
+
+bool Recorder::EndWork() {
+    if (!present_) return true;
+    if (!append_(LogRecord::Of(LogRecordType::WorkEnd, Now() + WayTime()))) return false;
+    present_ = false;
+    return true;
+}
+
+// Only from present: a second begin would lose the first one's start, and
+// a break without presence could never be ended by a command.
+bool Recorder::BeginBreak() {
+    if (!present_ || onBreak_) return false;
+    breakStart_ = Now();
+    onBreak_ = true;
+    return true;
+}
+
+bool Recorder::EndBreak() {
+    if (!onBreak_) return false;
+    if (!append_(LogRecord::Break(breakStart_, Now()))) return false;
+    onBreak_ = false;
+    return true;
+}
+
+bool Recorder::AddNote(const std::string& text) {
+    if (text.empty()) return false;
+    return append_(LogRecord::Note(Now(), text.substr(0, kLongestNoteText)));
+}
+
+bool Recorder::EndOfWork() {
+    const bool breakWritten = !onBreak_ || EndBreak();
+    return EndWork() && breakWritten;
+}
+
+RecorderCommands Recorder::Commands() const {
+    return {!onBreak_ && !present_, !onBreak_ && present_, !onBreak_ && present_, onBreak_ && present_};
+}
+
+}  // namespace horalo

@@ -1,0 +1,70 @@
+#pragma once
+// What the recorder knows of the working day: whether the user is present
+// and whether a break is running, and the one record each command appends.
+// The main dialog shows this state and forwards the user's commands to it.
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "core/clock.h"
+#include "core/host.h"
+#include "core/settings/settings_record.h"
+#include "core/timelog/log_record.h"
+
+namespace horalo {
+
+// The longest note the program writes; the longest record is such a note.
+inline constexpr std::size_t kLongestNoteText = 259;
+
+// Appends one record to the time log; false when it was not written (the
+// appender has told the user why).
+using RecordAppender = std::function<bool(const LogRecord&)>;
+
+// Which of the four recording commands make sense in the current state.
+struct RecorderCommands {
+    bool startWork = false;
+    bool endWork = false;
+    bool beginBreak = false;
+    bool endBreak = false;
+    bool operator==(const RecorderCommands&) const = default;
+};
+
+class Recorder {
+public:
+    // The way time is read from `settings` at every command, so a change in
+    // the options applies to the next record. Records go to the host's log.
+    Recorder(Host& host, const SettingsRecord& settings);
+    Recorder(RecordAppender append, const SettingsRecord& settings);
+
+    // WorkStart at now minus the way time, unless present already.
+    bool StartWork();
+    // WorkEnd at now plus the way time, when present.
+    bool EndWork();
+    // Only while present and not on break; nothing is written yet. False
+    // when no break began.
+    bool BeginBreak();
+    // One Break record of both times. A failed append keeps the break
+    // running, so it can be ended again and its start is not lost.
+    bool EndBreak();
+    // A Note at now; an empty text writes nothing. Longer texts are cut to
+    // kLongestNoteText.
+    bool AddNote(const std::string& text);
+    // The end of the day as at exit, suspend or log-off: a running break,
+    // then WorkEnd. True when everything due was written.
+    bool EndOfWork();
+
+    bool present() const { return present_; }
+    bool onBreak() const { return onBreak_; }
+    RecorderCommands Commands() const;
+
+private:
+    TimeValue WayTime() const;
+
+    RecordAppender append_;
+    const SettingsRecord& settings_;
+    TimeValue breakStart_ = 0;
+    bool present_ = false;
+    bool onBreak_ = false;
+};
+
+}  // namespace horalo

@@ -1,0 +1,22 @@
+#include "core/special_days/special_entry_store.h"
+
+#include "core/special_days/special_entry_file.h"
+
+namespace horalo {
+
+bool SpecialEntryStore::Load() {
+    if (!LoadSpecialEntries(host_, entries_)) return false;
+    loaded_ = true;
+    countAtLoad_ = entries_.size();
+    table_.assign(entries_.size(), SpecialDaySlot{});
+    return true;
+}
+
+bool SpecialEntryStore::Save() {
+    if (!loaded_) return true;
+    loaded_ = false;
+    countAtLoad_ = 0;
+    return SaveSpecialEntries(host_, entries_);
+}
+
+}  // namespace horalo

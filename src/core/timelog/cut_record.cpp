@@ -1,0 +1,88 @@
+#include "core/timelog/cut_record.h"
+
+#include "core/calendar/calendar_date.h"
+#include "core/io/byte_block.h"
+#include "core/io/file_layer.h"
+#include "core/io/replace_beside.h"
+#include "core/text/format_text.h"
+#include "core/timelog/log_image.h"
+#include "resource_ids.h"
+
+namespace horalo {
+namespace {
+
+bool Exists(const std::string& path) {
+    FileHandle file(Files().Open(path, "rb"));
+    return file != nullptr;
+}
+
+// A name that no earlier cut file has: two cuts within one second get a
+// number behind the time.
+std::string FreeCutPath(const std::string& folder, TimeValue now) {
+    const std::string base = folder + CutFileName(now);
+    std::string path = base;
+    for (int n = 2; Exists(path); ++n) path = base + "-" + std::to_string(n);
+    return path;
+}
+
+bool WriteCutFile(const std::string& path, ByteSpan bytes) {
+    FileHandle file(Files().Open(path, "wb"));
+    if (!file) return false;
+    const bool written = Files().Write(file.get(), bytes.data(), bytes.size()) == bytes.size() &&
+                         Files().FlushToDisk(file.get());
+    const bool closed = Files().Close(file.release());
+    if (written && closed) return true;
+    Files().Remove(path);
+    return false;
+}
+
+void Tell(Host& host, unsigned stringId, unsigned style, const std::string& path, std::size_t bytes) {
+    const std::string format = host.LoadText(stringId);
+    host.ShowText(stringId, FormatString(format.c_str(), static_cast<unsigned>(bytes), path.c_str()), style);
+}
+
+}  // namespace
+
+std::string CutFileName(TimeValue now) {
+    CalendarDate local;
+    if (!ToCalendarDate(now, local)) local = CalendarDate();
+    return FormatString("%s.cut-%04d%02d%02d-%02d%02d%02d", kLogFileName, local.year, local.month + 1, local.day,
+                        local.hour, local.minute, local.second);
+}
+
+bool SetAsideCutRecord(Host& host) {
+    const std::string folder = host.ProgramFolder();
+    const std::string logPath = folder + kLogFileName;
+    std::optional<ByteBlock> image;
+    {
+        // No log yet, or none to be read: the first append says what is wrong.
+        FileHandle log(Files().Open(logPath, "rb"));
+        if (!log) return true;
+        image = ReadToEnd(log.get());
+        if (!image) return true;
+    }
+    const LogBytes log(*image);
+    const auto cut = CutRecordStart(log);
+    if (!cut) return true;
+    const std::size_t cutBytes = log.size() - *cut;
+    if (cutBytes > kLongestRecord) {
+        Tell(host, IDS_LOG_DAMAGED_END, kMessageStop, logPath, cutBytes);
+        return false;
+    }
+    const std::string cutPath = FreeCutPath(folder, Now());
+    const LogBytes kept[] = {log.first(*cut)};
+    if (!WriteCutFile(cutPath, log.subspan(*cut))) {
+        Tell(host, IDS_LOG_CUT_NOT_SET_ASIDE, kMessageStop, logPath, cutBytes);
+        return false;
+    }
+    if (ReplaceBeside(logPath, folder + kRewriteFileName, kept) != ReplaceResult::Done) {
+        // The log still holds the bytes; a copy of them beside it would only mislead.
+        Files().Remove(cutPath);
+        Tell(host, IDS_LOG_CUT_NOT_SET_ASIDE, kMessageStop, logPath, cutBytes);
+        return false;
+    }
+    Tell(host, IDS_LOG_CUT_SET_ASIDE, kMessageInformation, cutPath, cutBytes);
+    return true;
+}
+
+}  // namespace horalo

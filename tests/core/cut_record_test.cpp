@@ -1,0 +1,143 @@
+// The check of the log's end before the day's first record: a record cut
+// short is set aside beside the log, damage beyond what an interrupted
+// append leaves is left alone, and no failure changes the log.
+#include <filesystem>
+
+#include "core/timelog/cut_record.h"
+#include "fault_file_layer.h"
+#include "time_log_test_files.h"
+
+namespace horalo {
+namespace {
+
+using namespace test;
+
+const std::string kWhole = Words({1, 1700000000}) + Words({2, 1700000100, 1700000200}) + NoteBytes(1700000300, "ok");
+
+class CutRecordTest : public TimeLogTest {
+protected:
+    void SetUp() override {
+        TimeLogTest::SetUp();
+        host.texts[IDS_LOG_CUT_SET_ASIDE] = "set aside %u in %s";
+        host.texts[IDS_LOG_DAMAGED_END] = "damaged %u in %s";
+        host.texts[IDS_LOG_CUT_NOT_SET_ASIDE] = "not set aside %u in %s";
+        SetClock([] { return Berlin(2026, 12, 7, 9, 5, 3); });
+    }
+    void TearDown() override { SetClock({}); }
+
+    std::vector<std::filesystem::path> CutFiles() const {
+        std::vector<std::filesystem::path> found;
+        for (const auto& item : std::filesystem::directory_iterator(host.Folder()))
+            if (item.path().filename().string().starts_with("horalo.log.cut-")) found.push_back(item.path());
+        return found;
+    }
+    std::string CutPath(const std::string& suffix = "") const {
+        return host.programFolder + "horalo.log.cut-20261207-090503" + suffix;
+    }
+};
+
+TEST_F(CutRecordTest, ACutOfAtMostTheLongestRecordIsSetAsideAndTheLogMended) {
+    const std::string longestNote = Words({3, 1700000400, 259}) + std::string(259, 'n');  // its NUL is cut
+    const std::string cuts[] = {
+        std::string("\x01\x00", 2),                             // half a tag
+        Words({1}) + std::string("\x10\x27", 2),                // half a time
+        Words({2, 1700000400}) + std::string(3, '\0'),          // a break without all of its end
+        Words({6, 1700000400, 1}),                              // a month record without its balance
+        Words({3, 1700000400, 20}) + "hello",                   // a note saying 20 with 5 text bytes
+        Words({3, 1700000400, -1}) + "x",                       // a negative length
+        Words({3, 1700000400, 2}) + "ab",                       // a note without its NUL
+        longestNote,
+    };
+    for (const std::string& cut : cuts) {
+        SCOPED_TRACE(testing::Message() << cut.size() << " bytes cut");
+        SetLog(kWhole + cut);
+        for (const auto& file : CutFiles()) std::filesystem::remove(file);
+        host.messages.clear();
+        host.shownTexts.clear();
+
+        EXPECT_TRUE(SetAsideCutRecord(host));
+        EXPECT_EQ(Log(), kWhole);
+        ASSERT_EQ(CutFiles().size(), 1u);
+        EXPECT_EQ(ReadAll(CutPath()), cut);
+        EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_CUT_SET_ASIDE, kMessageInformation}}));
+        EXPECT_EQ(host.shownTexts.at(0), "set aside " + std::to_string(cut.size()) + " in " + CutPath());
+        EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
+    }
+}
+
+TEST_F(CutRecordTest, AWholeLogOrNoneIsLeftAlone) {
+    const std::string wholeLogs[] = {"", kWhole, kWhole + Words({7}) /* an unknown tag has no payload */};
+    for (const std::string& log : wholeLogs) {
+        SetLog(log);
+        EXPECT_TRUE(SetAsideCutRecord(host));
+        EXPECT_EQ(Log(), log);
+    }
+    std::filesystem::remove(host.File(kLogFileName));
+    EXPECT_TRUE(SetAsideCutRecord(host)) << "the first append makes the log";
+    EXPECT_FALSE(std::filesystem::exists(host.File(kLogFileName)));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(CutFiles().empty());
+}
+
+TEST_F(CutRecordTest, MoreThanAnInterruptedAppendLeavesIsDamageAndStopsTheStart) {
+    // A note claiming 1000 bytes with 261 of them there: 273 bytes, one
+    // more than the longest record.
+    const std::string log = kWhole + Words({3, 1700000400, 1000}) + std::string(261, 'x');
+    SetLog(log);
+    EXPECT_FALSE(SetAsideCutRecord(host));
+    EXPECT_EQ(Log(), log);
+    EXPECT_TRUE(CutFiles().empty());
+    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_DAMAGED_END, kMessageStop}}));
+    EXPECT_EQ(host.shownTexts.at(0), "damaged 273 in " + host.programFolder + kLogFileName);
+}
+
+TEST_F(CutRecordTest, AnEarlierCutFileIsNeverOverwritten) {
+    WriteAll(CutPath(), "earlier");
+    SetLog(kWhole + "ab");
+    EXPECT_TRUE(SetAsideCutRecord(host));
+    EXPECT_EQ(ReadAll(CutPath()), "earlier");
+    EXPECT_EQ(ReadAll(CutPath("-2")), "ab");
+}
+
+TEST_F(CutRecordTest, AFailureAtAnyStepLeavesTheLogAsItWas) {
+    const std::string log = kWhole + Words({3, 1700000400, 20}) + "hello";
+    FaultFileLayer layer;
+    ScopedFileLayer scope(layer);
+    SetLog(log);
+    ASSERT_TRUE(SetAsideCutRecord(host));
+    const FaultFileLayer counted = layer;
+
+    for (const FileStep step : {FileStep::Open, FileStep::Read, FileStep::Write, FileStep::Flush, FileStep::Close,
+                                FileStep::Replace}) {
+        for (int call = 1; call <= counted.Calls(step); ++call) {
+            SCOPED_TRACE(testing::Message() << "step " << static_cast<int>(step) << " call " << call);
+            SetLog(log);
+            for (const auto& file : CutFiles()) std::filesystem::remove(file);
+            host.messages.clear();
+            layer.FailAt(step, call);
+            const bool mayRecord = SetAsideCutRecord(host);
+            EXPECT_TRUE(layer.Fired());
+            if (Log() == log) {
+                // Unread, the log is the first append's to report; read but
+                // not mended, the start stops with the message saying so.
+                EXPECT_TRUE(CutFiles().empty());
+                if (mayRecord) {
+                    EXPECT_TRUE(host.messages.empty());
+                } else {
+                    EXPECT_EQ(host.messages,
+                              (std::vector<ShownMessage>{{IDS_LOG_CUT_NOT_SET_ASIDE, kMessageStop}}));
+                }
+            } else {
+                // Only a failed look for an earlier cut file, or the close
+                // of a file only read, lets the mending go on.
+                EXPECT_TRUE(mayRecord);
+                EXPECT_EQ(Log(), kWhole);
+                EXPECT_EQ(CutFiles().size(), 1u);
+            }
+            EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace horalo
