@@ -35,7 +35,7 @@ SpecialEntry FromEaster(int day, int offset = 0) {
     return entry;
 }
 
-TEST(SpecialEntryDay, RulesAgreeWithChronoFor1900To2100) {
+TEST(SpecialDayTableEntryDay, RulesAgreeWithChronoFor1900To2100) {
     const chr::weekday monday = chr::Monday, wednesday = chr::Wednesday, sunday = chr::Sunday;
     for (int y = 1900; y <= 2100; ++y) {
         const YearInfo info = MakeYearInfo(y);
@@ -56,7 +56,7 @@ TEST(SpecialEntryDay, RulesAgreeWithChronoFor1900To2100) {
     }
 }
 
-TEST(SpecialEntryDay, Examples2026) {
+TEST(SpecialDayTableEntryDay, Examples2026) {
     const YearInfo y2026 = MakeYearInfo(2026);
     EXPECT_EQ(SpecialEntryDay(Rule(4, 0, 1, 0), y2026), DayOfYear(chr::year{2026} / 5 / 4));
     EXPECT_EQ(SpecialEntryDay(Rule(4, 31, -1, 0), y2026), DayOfYear(chr::year{2026} / 5 / 25));
@@ -65,7 +65,7 @@ TEST(SpecialEntryDay, Examples2026) {
     EXPECT_EQ(SpecialEntryDay(Rule(12, 1, 0, 0), y2026), 1);
 }
 
-TEST(SpecialEntriesOnDay, FiltersHolidaysAndCapsTheCount) {
+TEST(SpecialDayTableEntriesOnDay, FiltersHolidaysAndCapsTheCount) {
     SpecialEntryList list;
     SpecialEntry holiday = Rule(4, 1, 0, 0);  // 1 May
     holiday.holiday = 1;

@@ -65,7 +65,7 @@ void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class SpecialFileTest : public ::testing::Test {
+class SpecialEntryFileTest : public ::testing::Test {
 protected:
     std::string Path() const { return host.File(kSpecialFileName).string(); }
     int ReadBytes(const std::string& bytes) {
@@ -82,7 +82,7 @@ protected:
     SpecialEntryList list;
 };
 
-TEST_F(SpecialFileTest, FileEnds) {
+TEST_F(SpecialEntryFileTest, FileEnds) {
     list.Append(FullEntry());
     EXPECT_EQ(ReadSpecialFile(Path(), list), kSpecialFileCannotOpen);
     EXPECT_TRUE(list.empty());
@@ -97,7 +97,7 @@ TEST_F(SpecialFileTest, FileEnds) {
     EXPECT_EQ(ReadBytes(kMagic + FullRecord() + kEnd + std::string(29, 'x')), kSpecialFileDamaged);
 }
 
-TEST_F(SpecialFileTest, SingleLetterNameIsThirtyEightBytes) {
+TEST_F(SpecialEntryFileTest, SingleLetterNameIsThirtyEightBytes) {
     SpecialEntry entry;
     entry.name = "X";
     entry.month = 4;
@@ -109,7 +109,7 @@ TEST_F(SpecialFileTest, SingleLetterNameIsThirtyEightBytes) {
     EXPECT_FALSE(std::filesystem::exists(Path() + ".new"));
 }
 
-TEST_F(SpecialFileTest, EveryFieldAndTextComesBack) {
+TEST_F(SpecialEntryFileTest, EveryFieldAndTextComesBack) {
     SpecialEntry bare;  // no texts at all
     bare.day = 31;
     SpecialEntry empty = FullEntry();
@@ -125,7 +125,7 @@ TEST_F(SpecialFileTest, EveryFieldAndTextComesBack) {
     EXPECT_EQ(list, written);
 }
 
-TEST_F(SpecialFileTest, OldFormatIsReadAndWrittenBackInTheCurrentOne) {
+TEST_F(SpecialEntryFileTest, OldFormatIsReadAndWrittenBackInTheCurrentOne) {
     const std::string secondRecord = Shorts({25, 0, 0, 7}) + Ints({0, 11, 0, 0, 1});
     ASSERT_EQ(ReadBytes(FullRecord(false) + Item(1, "Entry") + Item(2, "caf\xE9") + kEnd + secondRecord +
                         Item(1, "Christmas") + kEnd),
@@ -145,7 +145,7 @@ TEST_F(SpecialFileTest, OldFormatIsReadAndWrittenBackInTheCurrentOne) {
                                    Item(1, "Christmas") + kEnd);
 }
 
-TEST_F(SpecialFileTest, LongTextsUpToWhatOneLengthByteHolds) {
+TEST_F(SpecialEntryFileTest, LongTextsUpToWhatOneLengthByteHolds) {
     SpecialEntry entry;
     entry.name = std::string(128, 'n');
     entry.secondText = std::string(kMaxSpecialTextLength, 's');
@@ -163,7 +163,7 @@ TEST_F(SpecialFileTest, LongTextsUpToWhatOneLengthByteHolds) {
     EXPECT_FALSE(std::filesystem::exists(Path() + ".new"));
 }
 
-TEST_F(SpecialFileTest, TextItemsWithoutTerminatorOrLengthStillGiveProperTexts) {
+TEST_F(SpecialEntryFileTest, TextItemsWithoutTerminatorOrLengthStillGiveProperTexts) {
     const std::string items = Shorts({0x0301}) + "abc" + Shorts({0x0002}) + kEnd;
     ASSERT_EQ(ReadBytes(kMagic + FullRecord() + items), kSpecialFileOk);
     ASSERT_EQ(list.size(), 1u);
@@ -175,14 +175,14 @@ TEST_F(SpecialFileTest, TextItemsWithoutTerminatorOrLengthStillGiveProperTexts) 
     EXPECT_EQ(list.front().name, "ab");
 }
 
-TEST_F(SpecialFileTest, UnknownWordsAreSkippedWithoutData) {
+TEST_F(SpecialEntryFileTest, UnknownWordsAreSkippedWithoutData) {
     ASSERT_EQ(ReadBytes(kMagic + FullRecord() + Shorts({0x0507}) + Item(1, "Entry") + Shorts({0x0203}) + kEnd),
               kSpecialFileOk);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list.front().name, "Entry");
 }
 
-TEST_F(SpecialFileTest, DamageFailsEvenAfterGoodEntries) {
+TEST_F(SpecialEntryFileTest, DamageFailsEvenAfterGoodEntries) {
     const std::string good = kMagic + FullRecord() + Item(1, "Entry") + kEnd;
     const std::string cutOff[] = {
         good + FullRecord() + Shorts({0x0901}) + "short",  // text beyond the end
@@ -197,7 +197,7 @@ TEST_F(SpecialFileTest, DamageFailsEvenAfterGoodEntries) {
     }
 }
 
-TEST_F(SpecialFileTest, FailedReadsAreDamage) {
+TEST_F(SpecialEntryFileTest, FailedReadsAreDamage) {
     WriteAll(Path(), kMagic + FullRecord() + kEnd);
     FaultFileLayer faults;
     ScopedFileLayer scope(faults);
@@ -211,7 +211,7 @@ TEST_F(SpecialFileTest, FailedReadsAreDamage) {
     EXPECT_EQ(ReadSpecialFile(Path(), list), kSpecialFileCannotOpen);
 }
 
-TEST_F(SpecialFileTest, AFailedSaveLeavesTheOldFileWhole) {
+TEST_F(SpecialEntryFileTest, AFailedSaveLeavesTheOldFileWhole) {
     ASSERT_EQ(WriteSpecialFile(Path(), ListOf({FullEntry()})), kSpecialFileOk);
     const std::string old = ReadAll(Path());
     SpecialEntry other;
@@ -238,7 +238,7 @@ TEST_F(SpecialFileTest, AFailedSaveLeavesTheOldFileWhole) {
     EXPECT_EQ(list, changed);
 }
 
-TEST_F(SpecialFileTest, LoadAndSaveInTheProgramFolder) {
+TEST_F(SpecialEntryFileTest, LoadAndSaveInTheProgramFolder) {
     EXPECT_FALSE(LoadSpecialEntries(host, list));
     EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_SPECIAL_READ_FAILED, kMessageStop}}));
 

@@ -8,7 +8,7 @@
 namespace horalo {
 namespace {
 
-TEST(SplitLines, EveryLineFeedStartsAnEntry) {
+TEST(StringListSplitLines, EveryLineFeedStartsAnEntry) {
     EXPECT_EQ(SplitLines("Jan\nFeb"), (StringList{"Jan", "Feb"}));
     EXPECT_EQ(SplitLines("Jan\n"), (StringList{"Jan", ""}));
     EXPECT_EQ(SplitLines("\nJan"), (StringList{"", "Jan"}));
@@ -16,14 +16,14 @@ TEST(SplitLines, EveryLineFeedStartsAnEntry) {
     EXPECT_EQ(SplitLines("\n"), (StringList{"", ""}));
 }
 
-TEST(SplitLines, EmptyTextIsOneEmptyEntry) { EXPECT_EQ(SplitLines(""), StringList{""}); }
+TEST(StringListSplitLines, EmptyTextIsOneEmptyEntry) { EXPECT_EQ(SplitLines(""), StringList{""}); }
 
-TEST(SplitLines, CarriageReturnStaysWithItsEntry) {
+TEST(StringListSplitLines, CarriageReturnStaysWithItsEntry) {
     EXPECT_EQ(SplitLines("Jan\r\nFeb\r"), (StringList{"Jan\r", "Feb\r"}));
     EXPECT_EQ(SplitLines("\r"), StringList{"\r"});
 }
 
-TEST(SplitStringResource, SplitsTheHostsText) {
+TEST(StringListSplitStringResource, SplitsTheHostsText) {
     test::TestHost host;
     host.texts[IDS_MONTH_NAMES] = "Jan\nFeb\nMar\nApr\nMay\nJun\nJul\nAug\nSep\nOct\nNov\nDec";
     const StringList months = SplitStringResource(host, IDS_MONTH_NAMES);
