@@ -1,3 +1,5 @@
+// Appending, inserting, replacing and deleting records, and reading one at
+// a position: the log afterwards, byte for byte.
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -10,9 +12,44 @@ const std::string kStart = Words({1, 1700000000});
 const std::string kBreak = Words({2, 1700001000, 1700002000});
 const std::string kNote = NoteBytes(1700003000, "ok");
 
-class RecordEditTest : public TimeLogTest {};
+class RecordEditsTest : public TimeLogTest {};
 
-TEST_F(RecordEditTest, DeleteRecordAtCutsExactlyThatRecord) {
+// Every type written by the operations and read back by the second reader,
+// which knows only the byte table.
+TEST_F(RecordEditsTest, EveryTypeRoundTripsThroughTheOperations) {
+    const TimeValue day = Berlin(2024, 5, 6, 8);
+    const std::vector<LogRecord> appended = {
+        LogRecord::Of(LogRecordType::WorkStart, day),
+        LogRecord::Break(day + 3600, day + 5400),
+        LogRecord::Note(day + 60, "caf\xE9 \xFF\r\n"),
+        LogRecord::Of(LogRecordType::WorkEnd, day + 30000),
+        LogRecord::Of(LogRecordType::AbsenceDay, day + 86400),
+        LogRecord::Of(LogRecordType::CompensationDay, day + 2 * 86400),
+    };
+    for (const auto& record : appended) ASSERT_TRUE(AppendRecord(host, record));
+    const LogRecord inserted = LogRecord::Note(day + 120, "");
+    ASSERT_TRUE(InsertRecordAfter(host, 0, inserted));
+    ASSERT_TRUE(StoreMonthRecord(host, 2024, 4, -1530, 7));
+    EXPECT_TRUE(host.messages.empty());
+
+    std::vector<LogRecord> expected = {LogRecord::Month(MonthKey(2024, 4), 7, -1530), appended[0], inserted};
+    expected.insert(expected.end(), appended.begin() + 1, appended.end());
+    const auto decoded = DecodeLog(Log());
+    ASSERT_EQ(decoded.size(), expected.size());
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        EXPECT_EQ(decoded[i].record, expected[i]) << "record " << i;
+        EXPECT_EQ(ReadRecordAt(host, decoded[i].position), expected[i]) << "record " << i;
+    }
+
+    LogFile file = OpenLogFile(host, "rb");
+    const auto entries = ReadDayEntries(2024, 4, file.get());
+    ASSERT_EQ(entries.size(), 7u);
+    for (std::size_t i = 1; i < entries.size(); ++i) EXPECT_LE(entries[i - 1].record.time, entries[i].record.time);
+    EXPECT_EQ(entries[1].record, appended[2]);
+    EXPECT_EQ(entries[1].position, decoded[4].position);
+}
+
+TEST_F(RecordEditsTest, DeleteRecordAtCutsExactlyThatRecord) {
     SetLog(kStart + kBreak + kNote);
     EXPECT_TRUE(DeleteRecordAt(host, 8));
     EXPECT_EQ(Log(), kStart + kNote);
@@ -25,7 +62,7 @@ TEST_F(RecordEditTest, DeleteRecordAtCutsExactlyThatRecord) {
     EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
 }
 
-TEST_F(RecordEditTest, PositionsWithoutARecordOfTheLogChangeNothing) {
+TEST_F(RecordEditsTest, PositionsWithoutARecordOfTheLogChangeNothing) {
     // The note's text holds the bytes of a WorkEnd record: a stale position
     // pointing into it would read as a record of its own.
     const std::string trap = NoteBytes(1700004000, Words({0, 1700005000}));
@@ -46,7 +83,7 @@ TEST_F(RecordEditTest, PositionsWithoutARecordOfTheLogChangeNothing) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(RecordEditTest, InsertAndReplaceKeepEverythingAround) {
+TEST_F(RecordEditsTest, InsertAndReplaceKeepEverythingAround) {
     SetLog(kStart + kBreak + kNote);
     const auto end = LogRecord::Of(LogRecordType::WorkEnd, 1700009000);
     EXPECT_TRUE(InsertRecordAfter(host, 20, end));  // behind the last record: an append
@@ -60,7 +97,7 @@ TEST_F(RecordEditTest, InsertAndReplaceKeepEverythingAround) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(RecordEditTest, InsertBehindARecordCutShortCompletesItFirst) {
+TEST_F(RecordEditsTest, InsertBehindARecordCutShortCompletesItFirst) {
     SetLog(kStart + Words({2, 1700001000}));  // a Break whose end is missing
     EXPECT_TRUE(InsertRecordAfter(host, 8, LogRecord::Of(LogRecordType::WorkEnd, 1700009000)));
     const auto records = DecodeLog(Log());
@@ -69,7 +106,7 @@ TEST_F(RecordEditTest, InsertBehindARecordCutShortCompletesItFirst) {
     EXPECT_EQ(records[2].record, LogRecord::Of(LogRecordType::WorkEnd, 1700009000));
 }
 
-TEST_F(RecordEditTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
+TEST_F(RecordEditsTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
     const std::string before = Words({1, Berlin(2024, 2, 28, 23, 59, 59)});
     const std::string first = Words({1, Berlin(2024, 3, 1, 0, 0, 0)});
     const std::string last = NoteBytes(Berlin(2024, 3, 1, 23, 59, 59), "late");
@@ -83,7 +120,7 @@ TEST_F(RecordEditTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(RecordEditTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
+TEST_F(RecordEditsTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
     // Just after midnight in summer time: taken as standard time, the range
     // would reach an hour into 2 July and miss the first hour of 1 July.
     const std::string early = Words({1, Berlin(2024, 7, 1, 0, 30)});
@@ -101,7 +138,7 @@ TEST_F(RecordEditTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
     EXPECT_EQ(Log(), augustKey + earlyAugust);
 }
 
-TEST_F(RecordEditTest, ReadAtPositions) {
+TEST_F(RecordEditsTest, ReadAtPositions) {
     SetLog(kStart + kBreak + kNote + Words({9}));
     EXPECT_EQ(ReadTimeAt(host, 8), 1700001000);
     EXPECT_EQ(ReadRecordAt(host, 20), LogRecord::Note(1700003000, "ok"));
@@ -116,7 +153,7 @@ TEST_F(RecordEditTest, ReadAtPositions) {
     EXPECT_EQ(host.messages, std::vector<ShownMessage>{kOpenFailed});
 }
 
-TEST_F(RecordEditTest, AppendAddsOneRecord) {
+TEST_F(RecordEditsTest, AppendAddsOneRecord) {
     EXPECT_TRUE(AppendRecord(host, LogRecord::Of(LogRecordType::WorkStart, 1700000000)));
     EXPECT_TRUE(AppendRecord(host, LogRecord::Break(1700001000, 1700002000)));
     EXPECT_EQ(Log(), kStart + kBreak);

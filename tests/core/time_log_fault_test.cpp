@@ -17,7 +17,8 @@ struct Change {
     bool append = false;
 };
 
-// Called once the fixture has set the time zone that month keys depend on.
+// Called from the fixture, once it has checked the time zone that month keys
+// depend on.
 std::string OldLog() {
     return Words({6, MonthKey(2023, 9), 2, 130}) + Words({1, 1700000000}) + NoteBytes(1700000100, "note") +
            Words({2, 1700000200, 1700000300}) + Words({0, 1700000400});
@@ -52,7 +53,7 @@ const Fault kFaults[] = {
     {FileStep::Replace, ReplaceOutcome::Failed, kReplaceFailed},
 };
 
-class FaultTest : public TimeLogTest {
+class TimeLogFaultTest : public TimeLogTest {
 protected:
     void SetUp() override {
         TimeLogTest::SetUp();
@@ -68,7 +69,7 @@ protected:
     ScopedFileLayer scope{layer};
 };
 
-TEST_F(FaultTest, EveryFailureLeavesTheOldLogOrTheNewOne) {
+TEST_F(TimeLogFaultTest, EveryFailureLeavesTheOldLogOrTheNewOne) {
     ASSERT_EQ(DecodeLog(old_).size(), 5u);
     ASSERT_EQ(old_.substr(0, 4), Words({6}));
     for (const Change& change : Changes()) {
@@ -114,7 +115,7 @@ TEST_F(FaultTest, EveryFailureLeavesTheOldLogOrTheNewOne) {
     }
 }
 
-TEST_F(FaultTest, AWriteCutShortFailsTheRecord) {
+TEST_F(TimeLogFaultTest, AWriteCutShortFailsTheRecord) {
     // Only the whole record counts: a tag without its payload would make the
     // next record's bytes the payload.
     Restore();
