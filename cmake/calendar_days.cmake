@@ -35,20 +35,8 @@ add_custom_command(
   COMMENT "Making the default horalo.spc"
   VERBATIM)
 
-# Where the program and the Windows tests look for it.
-set(HORALO_SPECIAL_DAYS_COPIES)
-foreach(folder ${HORALO_PROGRAM_DIR} ${HORALO_BIN})
-  list(APPEND HORALO_SPECIAL_DAYS_COPIES
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${HORALO_SPECIAL_DAYS_FILE} ${folder})
-endforeach()
-add_custom_target(special_days ALL ${HORALO_SPECIAL_DAYS_COPIES}
-  DEPENDS ${HORALO_SPECIAL_DAYS_FILE}
-  VERBATIM)
-
-if(TARGET program_folder)
-  add_dependencies(program_folder special_days)
-endif()
+# The program folder's copy comes from the build's list of that folder.
+add_custom_target(special_days ALL DEPENDS ${HORALO_SPECIAL_DAYS_FILE})
 if(TARGET horalo_core_tests)
   add_dependencies(horalo_core_tests special_days)
   target_compile_definitions(horalo_core_tests PRIVATE HORALO_SPECIAL_DAYS_FILE="${HORALO_SPECIAL_DAYS_FILE}")

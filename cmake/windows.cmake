@@ -26,28 +26,40 @@ else()
   target_link_options(HoraloRDLL PRIVATE /NOENTRY)
 endif()
 
+# The layers, each a target of its own whose includes the build checks.
 file(GLOB_RECURSE HORALO_WIN_SOURCES CONFIGURE_DEPENDS src/win/*.cpp)
 add_library(horalo_win STATIC ${HORALO_WIN_SOURCES})
-target_include_directories(horalo_win PUBLIC src res)
 target_link_libraries(horalo_win PUBLIC horalo_core comctl32 gdi32 user32 advapi32 shell32)
+horalo_check_layer(horalo_win win ALLOWED core/ win/ resource_ids.h)
 
-file(GLOB_RECURSE HORALO_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/ui/*.cpp src/print/*.cpp)
+file(GLOB_RECURSE HORALO_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
+add_library(horalo_ui STATIC ${HORALO_UI_SOURCES})
+target_link_libraries(horalo_ui PUBLIC horalo_win version)
+horalo_check_layer(horalo_ui ui ALLOWED core/ win/ ui/ resource_ids.h)
+
+# Only the application object sees the windows.
+file(GLOB_RECURSE HORALO_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp)
 list(FILTER HORALO_APP_SOURCES EXCLUDE REGEX "src/app/win_main\\.cpp$")
 add_library(horalo_app STATIC ${HORALO_APP_SOURCES})
-target_link_libraries(horalo_app PUBLIC horalo_win version)
+target_link_libraries(horalo_app PUBLIC horalo_ui)
+horalo_check_layer(horalo_app app ALLOWED core/ win/ app/ resource_ids.h
+  EXCEPT recorder_app.h recorder_app.cpp)
 
 add_executable(horalo WIN32 src/app/win_main.cpp res/horalo.rc)
 target_link_libraries(horalo PRIVATE horalo_app)
 target_include_directories(horalo PRIVATE res)
 
-# The program folder that the run command starts from.
+# The program folder, listed once: the run command starts from it, the
+# Windows tests copy the program from it, and the packages are made of it.
 set(HORALO_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
-add_custom_target(program_folder ALL
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${HORALO_PROGRAM_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> ${HORALO_PROGRAM_DIR}
-  DEPENDS horalo HoraloRDLL
-  COMMENT "Laying out the program folder")
+install(FILES $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> DESTINATION .)
 include(cmake/calendar_days.cmake)
+install(FILES ${HORALO_SPECIAL_DAYS_FILE} DESTINATION .)
+add_custom_target(program_folder ALL
+  COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${HORALO_PROGRAM_DIR}
+  COMMENT "Laying out the program folder"
+  VERBATIM)
+add_dependencies(program_folder horalo HoraloRDLL special_days)
 
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)
@@ -55,3 +67,4 @@ endif()
 
 # Used by the run command to end Horalo with its private quit request.
 add_executable(horalo_quit tools/horalo_quit.cpp)
+target_include_directories(horalo_quit PRIVATE res)

@@ -208,5 +208,7 @@
 #define IDM_ABOUT_BOX            0x0010
 #define HORALO_TIMER_BLINK       1
 #define HORALO_TRAY_ICON_ID      1
+/* The window property by which other programs find the main dialog */
+#define HORALO_MAIN_DIALOG_PROPERTY "Horalo.MainDialog"
 
 #endif

@@ -5,13 +5,13 @@
 
 #include <cstdio>
 
+#include "resource_ids.h"
+
 namespace {
-constexpr UINT kQuitRequest = 0x054D;
-constexpr const char* kMainDialogProperty = "Horalo.MainDialog";
 
 BOOL CALLBACK PostToMainDialogs(HWND window, LPARAM found) {
-    if (GetPropA(window, kMainDialogProperty)) {
-        PostMessageA(window, kQuitRequest, 0, 0);
+    if (GetPropA(window, HORALO_MAIN_DIALOG_PROPERTY)) {
+        PostMessageA(window, WM_HORALO_QUIT_REQUEST, 0, 0);
         ++*reinterpret_cast<int*>(found);
     }
     return TRUE;

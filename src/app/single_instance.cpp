@@ -1,7 +1,6 @@
 #include "app/single_instance.h"
 
 #include "resource_ids.h"
-#include "ui/main/main_dialog.h"
 
 namespace horalo {
 namespace {
@@ -11,7 +10,7 @@ constexpr int kWindowWaitSteps = 50;
 constexpr DWORD kWindowWaitStep = 100;  // ms
 
 BOOL CALLBACK FindMainDialog(HWND window, LPARAM found) {
-    if (!GetPropA(window, kMainDialogProperty)) return TRUE;
+    if (!GetPropA(window, HORALO_MAIN_DIALOG_PROPERTY)) return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }

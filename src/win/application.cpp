@@ -1,18 +1,11 @@
 #include "win/application.h"
 
-#include <windows.h>
+#include "win/message_loop.h"
 
 namespace horalo::win {
 
 int Application::Run() {
-    if (InitInstance()) {
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        SetExitCode(static_cast<int>(message.wParam));
-    }
+    if (InitInstance()) SetExitCode(RunMessageLoop());
     return ExitInstance();
 }
 

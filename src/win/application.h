@@ -6,7 +6,7 @@ namespace horalo::win {
 class Application {
 public:
     virtual ~Application() = default;
-    // Runs InitInstance, the standard message loop only when it asked for
+    // Runs InitInstance, the program's message loop only when it asked for
     // it, then ExitInstance.
     int Run();
 

@@ -3,22 +3,15 @@
 #include <commctrl.h>
 
 #include <climits>
-#include <vector>
 
 #include "resource_ids.h"
 #include "win/dialog.h"
 #include "win/message_box.h"
 #include "win/resources.h"
+#include "win/window_text.h"
 
 namespace horalo::win {
 namespace {
-
-std::string WindowText(HWND control) {
-    // The length may be an overestimate (code page conversion): trust the copy.
-    std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
-    const int copied = GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), copied > 0 ? copied : 0);
-}
 
 bool HasClass(HWND control, const char* name) {
     char className[32] = {};

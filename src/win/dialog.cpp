@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "win/data_exchange.h"
+#include "win/message_loop.h"
 #include "win/resources.h"
 
 namespace horalo::win {
@@ -144,7 +145,9 @@ bool Dialog::DispatchNotify(const NMHDR* header) {
 }
 
 void Dialog::Detach() {
-    if (handle_) SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    if (!handle_) return;
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    UnregisterModelessDialog(handle_);
     handle_ = nullptr;
 }
 
@@ -166,6 +169,8 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         if (!self) return FALSE;  // not created through RunModal or CreateModeless
         SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
         self->handle_ = window;
+        // Modeless, it gets its keyboard handling from the program's loop.
+        if (!self->modal_) RegisterModelessDialog(window);
     } else {
         // Messages before WM_INITDIALOG (WM_SETFONT) find no object yet.
         self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));

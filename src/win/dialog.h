@@ -4,7 +4,8 @@
 //
 // Modal dialogs live on the caller's stack while RunModal runs. Modeless
 // ones are created with new and belong to their window: they delete
-// themselves once the window is gone (see PostNcDestroy).
+// themselves once the window is gone (see PostNcDestroy). While they exist,
+// the program's message loop gives them their keyboard handling.
 #include <windows.h>
 
 #include <functional>

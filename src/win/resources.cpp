@@ -3,8 +3,9 @@
 #include <commctrl.h>
 
 #include <cstdarg>
-#include <cstdio>
 #include <vector>
+
+#include "core/text/format_text.h"
 
 namespace horalo::win {
 namespace {
@@ -44,17 +45,19 @@ std::string LoadText(UINT id) {
 std::string FormatText(UINT id, ...) {
     const std::string format = LoadText(id);
     if (format.empty()) return {};
-    std::vector<char> buffer(256);
-    for (;;) {
-        va_list args;
-        va_start(args, id);
-        const int length = std::vsnprintf(buffer.data(), buffer.size(), format.c_str(), args);
-        va_end(args);
-        if (length >= 0 && static_cast<std::size_t>(length) < buffer.size()) return std::string(buffer.data(), length);
-        // C99 reports the length needed; older runtimes only report failure.
-        buffer.resize(length >= 0 ? static_cast<std::size_t>(length) + 1 : buffer.size() * 2);
-        if (length < 0 && buffer.size() > (1u << 24)) return {};
-    }
+    va_list args;
+    va_start(args, id);
+    std::string text = FormatStringV(format.c_str(), args);
+    va_end(args);
+    return text;
+}
+
+ByteSpan ResourceBytes(HMODULE module, const char* name, const char* type) {
+    HRSRC resource = FindResourceA(module, name, type);
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) return {};
+    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, resource)};
 }
 
 }  // namespace horalo::win

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/io/byte_codec.h"
+
 namespace horalo::win {
 
 // Also registers the common control classes, so every dialog that needs
@@ -14,6 +16,10 @@ HINSTANCE ResourceModule();
 
 // Safe to call any number of times; only the first call does the work.
 void InitCommonControlsOnce();
+
+// The bytes of a custom resource of the module (empty when it has none);
+// valid while the module stays loaded.
+ByteSpan ResourceBytes(HMODULE module, const char* name, const char* type);
 
 // "" when the string does not exist.
 std::string LoadText(UINT id);

@@ -59,9 +59,9 @@ protected:
         SetPath(folder_);
 
         app_ = std::make_unique<RecorderApp>();
-        app_->settings = DefaultSettings();
-        app_->settings.autostart = 0;
-        app_->settings.wayMinutes = 10;
+        app_->settings() = DefaultSettings();
+        app_->settings().autostart = 0;
+        app_->settings().wayMinutes = 10;
         app_->programPath = folder_ + "horalo.exe";
         SetClock([this] { return now_; });
         win::SetMessageBoxHook([this](const std::string& text, UINT style) {

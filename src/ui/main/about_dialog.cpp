@@ -53,13 +53,9 @@ INT_PTR AboutDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void AboutDialog::PaintPicture() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Handle(), &paint);
-    HMODULE module = win::ResourceModule();
-    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(IDR_ABOUT_PICTURE), "EMF");
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (bytes) {
-        HENHMETAFILE picture =
-            SetEnhMetaFileBits(SizeofResource(module, resource), static_cast<const BYTE*>(bytes));
+    const ByteSpan bytes = win::ResourceBytes(win::ResourceModule(), MAKEINTRESOURCEA(IDR_ABOUT_PICTURE), "EMF");
+    if (!bytes.empty()) {
+        HENHMETAFILE picture = SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data());
         if (picture) {
             RECT client;
             GetClientRect(Handle(), &client);

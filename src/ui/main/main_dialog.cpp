@@ -1,12 +1,8 @@
 #include "ui/main/main_dialog.h"
 
-#include "app/help_launcher.h"
-#include "app/recorder_app.h"
-#include "app/settings_store.h"
-#include "core/timelog/record_edits.h"
-#include "resource_ids.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/options_dialog.h"
+#include "win/data_exchange.h"
 #include "win/message_box.h"
 #include "win/resources.h"
 
@@ -14,7 +10,6 @@ namespace horalo {
 namespace {
 constexpr UINT kBlinkPeriod = 1000;  // ms
 constexpr int kNoteLimit = 64;
-constexpr int kNoteBuffer = 260;
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
 // The shell sends this to every top-level window when it has restarted.
@@ -29,73 +24,50 @@ INT_PTR Result(HWND window, LRESULT result) {
 }
 }  // namespace
 
-MainDialog::MainDialog(RecorderApp& app)
-    : win::Dialog(IDD_MAIN), app_(app), icon_(LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_MAIN))) {
-    app_.mainDialog = this;
-}
-
-MainDialog::~MainDialog() {
-    if (app_.mainDialog == this) app_.mainDialog = nullptr;
-}
+MainDialog::MainDialog(AppServices& app)
+    : win::Dialog(IDD_MAIN),
+      app_(app),
+      recorder_(app.host(), app.settings()),
+      icon_(LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_MAIN))) {}
 
 bool MainDialog::StartWork(bool loadSpecialEntries) {
-    if (loadSpecialEntries && !app_.LoadSpecialEntryList()) return false;
-    if (present_) return true;
-    const TimeValue start = Now() - app_.settings.wayMinutes * 60;
-    if (!AppendRecord(app_.host(), LogRecord::Of(LogRecordType::WorkStart, start))) return false;
-    present_ = true;
-    return true;
+    if (loadSpecialEntries && !app_.specialDays().Load()) return false;
+    return recorder_.StartWork();
 }
 
 bool MainDialog::EndWork(bool saveSpecialEntries) {
-    bool done = true;
-    if (present_) {
-        const TimeValue end = Now() + app_.settings.wayMinutes * 60;
-        if (AppendRecord(app_.host(), LogRecord::Of(LogRecordType::WorkEnd, end)))
-            present_ = false;
-        else
-            done = false;
-    }
-    if (saveSpecialEntries && !app_.SaveSpecialEntryList()) done = false;
+    bool done = recorder_.EndWork();
+    if (saveSpecialEntries && !app_.specialDays().Save()) done = false;
     return done;
 }
 
-// Only from present: a second begin would lose the first one's start, and
-// a break without presence could never be ended by a button.
 void MainDialog::BeginBreak() {
-    if (!present_ || onBreak_) return;
-    breakStart_ = Now();
-    onBreak_ = true;
-    UpdateButtons();
+    if (recorder_.BeginBreak()) UpdateButtons();
 }
 
-// A failed append keeps the break running, so it can be ended again and
-// its start is not lost.
 void MainDialog::EndBreak() {
-    if (!onBreak_) return;
-    breakEnd_ = Now();
-    if (!AppendRecord(app_.host(), LogRecord::Break(breakStart_, breakEnd_))) return;
-    onBreak_ = false;
+    if (!recorder_.EndBreak()) return;
     UpdateButtons();
     SwapTrayIcon(1);
 }
 
+// Read whatever the edit holds (another program may have put more than the
+// limit there); the recorder cuts what it cannot store.
 void MainDialog::AddNote() {
-    char text[kNoteBuffer] = {};
-    GetDlgItemTextA(Handle(), IDC_NOTE_EDIT, text, kNoteBuffer);
-    const TimeValue now = Now();
-    if (text[0] != '\0') AppendRecord(app_.host(), LogRecord::Note(now, text));
-    SetDlgItemTextA(Handle(), IDC_NOTE_EDIT, "");
+    if (UpdateData(true)) recorder_.AddNote(note_);
+    note_.clear();
+    UpdateData(false);
 }
 
 void MainDialog::UpdateButtons() {
     // Disabling the focused button drops the focus and leaves the keyboard
     // dead; the note field takes it instead.
     HWND focus = GetFocus();
-    EnableWindow(Item(IDC_START_WORK), !onBreak_ && !present_);
-    EnableWindow(Item(IDC_END_WORK), !onBreak_ && present_);
-    EnableWindow(Item(IDC_BEGIN_BREAK), !onBreak_ && present_);
-    EnableWindow(Item(IDC_END_BREAK), onBreak_ && present_);
+    const RecorderCommands commands = recorder_.Commands();
+    EnableWindow(Item(IDC_START_WORK), commands.startWork);
+    EnableWindow(Item(IDC_END_WORK), commands.endWork);
+    EnableWindow(Item(IDC_BEGIN_BREAK), commands.beginBreak);
+    EnableWindow(Item(IDC_END_BREAK), commands.endBreak);
     if (focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus))
         SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_NOTE_EDIT)), TRUE);
 }
@@ -103,7 +75,7 @@ void MainDialog::UpdateButtons() {
 // Phase 0 shows the break icon next, any other the normal one; the result
 // is the phase for the next swap.
 int MainDialog::SwapTrayIcon(int phase) {
-    tray_.Show(phase != 0 ? IDI_TRAY : IDI_TRAY_BREAK, onBreak_ ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
+    tray_.Show(phase != 0 ? IDI_TRAY : IDI_TRAY_BREAK, onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
     return phase != 0 ? 0 : 1;
 }
 
@@ -116,7 +88,7 @@ bool MainDialog::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Item(IDC_NOTE_EDIT), EM_LIMITTEXT, kNoteLimit, 0);
     tray_.Attach(Handle());
-    tray_.Add(IDI_TRAY, onBreak_ ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
+    tray_.Add(IDI_TRAY, onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
     SetTimer(Handle(), HORALO_TIMER_BLINK, kBlinkPeriod, nullptr);
     BindCommands();
     UpdateButtons();
@@ -124,6 +96,8 @@ bool MainDialog::OnInitDialog() {
     SetFocus(Item(IDC_NOTE_EDIT));
     return false;
 }
+
+void MainDialog::DoDataExchange(win::DataExchange& dx) { dx.Text(IDC_NOTE_EDIT, note_, 0); }
 
 void MainDialog::BindCommands() {
     OnCommand(IDC_START_WORK, [this] {
@@ -143,9 +117,9 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_HIDE, [this] { ShowWindow(Handle(), SW_HIDE); });
     OnCommand(IDC_UNUSED_1004, [] {});
     OnCommand(IDC_UNUSED_1005, [] {});
-    OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings); });
-    OnCommand(IDC_HELP_INDEX, [] { ShowHelpTopic(ReadProgramFolder(), kHelpIndexTopic); });
-    OnCommand(IDC_HELP_MAIN, [] { ShowHelpTopic(ReadProgramFolder(), kHelpMainTopic); });
+    OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings()); });
+    OnCommand(IDC_HELP_INDEX, [this] { app_.ShowHelp(HelpTopic::Index); });
+    OnCommand(IDC_HELP_MAIN, [this] { app_.ShowHelp(HelpTopic::MainDialog); });
 }
 
 void MainDialog::AddAboutToSystemMenu() {
@@ -169,21 +143,23 @@ void MainDialog::QuitProgram() {
     DestroyWindow(Handle());
 }
 
+// The records come first: at log-off and shutdown the system gives a
+// program only a few seconds, and the end of the day is what the user
+// cannot lose. The rest follows in its usual order.
 void MainDialog::RunEndOfWorkSequence() {
     if (workEnded_) return;
     workEnded_ = true;
+    recorder_.EndOfWork();
     KillTimer(Handle(), HORALO_TIMER_BLINK);
-    ApplyAutostartAndPath(app_.settings, app_.programPath);
-    StoreSettings(app_.settings);
+    app_.StoreSettings();
     tray_.Remove();
-    if (onBreak_) EndBreak();
-    EndWork(true);
-    app_.FreeSpecialDayTable();
+    app_.specialDays().Save();
+    app_.specialDays().FreeTable();
 }
 
 void MainDialog::OnTrayCallback(LPARAM mouseMessage) {
     if (mouseMessage == WM_LBUTTONDOWN) {
-        if (!onBreak_) return;
+        if (!onBreak()) return;
         EndBreak();
         blinkPhase_ = 0;
     } else if (mouseMessage == WM_RBUTTONDOWN) {
@@ -194,7 +170,7 @@ void MainDialog::OnTrayCallback(LPARAM mouseMessage) {
 
 void MainDialog::OnPowerEvent(WPARAM event) {
     if (event == PBT_APMSUSPEND) {
-        if (onBreak_) EndBreak();
+        if (onBreak()) EndBreak();
         EndWork(false);
         UpdateButtons();
     } else if (event == PBT_APMRESUMESUSPEND) {
@@ -227,7 +203,7 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) RunEndOfWorkSequence();
         return Result(Handle(), 0);
     case WM_POWERBROADCAST:
-        if (app_.settings.powerEvents != 0) OnPowerEvent(wParam);
+        if (app_.settings().powerEvents != 0) OnPowerEvent(wParam);
         return Result(Handle(), TRUE);
     case WM_HORALO_QUIT_REQUEST:
         Result(Handle(), TRUE);
@@ -237,7 +213,7 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayCallback(lParam);
         break;
     case WM_TIMER:
-        if (onBreak_) blinkPhase_ = SwapTrayIcon(blinkPhase_);
+        if (onBreak()) blinkPhase_ = SwapTrayIcon(blinkPhase_);
         break;
     case WM_SYSCOMMAND:
         if ((wParam & kSystemCommandMask) != IDM_ABOUT_BOX) break;

@@ -2,23 +2,24 @@
 // The main window: records the start and end of work, breaks and notes, lives
 // in the notification area and is where the program ends. Modeless; the
 // object deletes itself when its window is gone.
-#include "core/timelog/log_record.h"
+#include <string>
+
+#include "core/recorder/recorder.h"
+#include "resource_ids.h"
+#include "ui/app_services.h"
 #include "ui/main/static_link.h"
 #include "ui/main/tray_icon.h"
 #include "win/dialog.h"
 
 namespace horalo {
 
-class RecorderApp;
-
 // Window property by which other programs (and a second start) find the
 // main dialog among the desktop's windows.
-inline constexpr const char* kMainDialogProperty = "Horalo.MainDialog";
+inline constexpr const char* kMainDialogProperty = HORALO_MAIN_DIALOG_PROPERTY;
 
 class MainDialog : public win::Dialog {
 public:
-    explicit MainDialog(RecorderApp& app);
-    ~MainDialog() override;
+    explicit MainDialog(AppServices& app);
 
     // Appends a WorkStart (now minus the way time) unless present already.
     // With loadSpecialEntries the special days are loaded first, and nothing
@@ -33,13 +34,14 @@ public:
     void AddNote();
     void UpdateButtons();
 
-    bool present() const { return present_; }
-    bool onBreak() const { return onBreak_; }
+    bool present() const { return recorder_.present(); }
+    bool onBreak() const { return recorder_.onBreak(); }
     int blinkPhase() const { return blinkPhase_; }
     const TrayIcon& trayIcon() const { return tray_; }
 
 protected:
     bool OnInitDialog() override;
+    void DoDataExchange(win::DataExchange& dx) override;
     void OnOK() override;
     void OnCancel() override;
     INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -54,15 +56,13 @@ private:
     void RunEndOfWorkSequence();
     void QuitProgram();
 
-    RecorderApp& app_;
+    AppServices& app_;
+    Recorder recorder_;
+    std::string note_;
     HICON icon_ = nullptr;
     CStaticLink link_;
     TrayIcon tray_;
-    TimeValue breakStart_ = 0;
-    TimeValue breakEnd_ = 0;
     int blinkPhase_ = 0;
-    bool onBreak_ = false;
-    bool present_ = false;
     // Log-off runs the end of work without destroying the window; it must
     // not run a second time, when the saved special days are gone.
     bool workEnded_ = false;

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <vector>
+#include "win/window_text.h"
 
 namespace horalo {
 namespace {
@@ -17,12 +17,6 @@ INT_PTR Open(const std::string& link) {
     if (const auto& opener = CurrentOpener()) return opener(link);
     HINSTANCE result = ShellExecuteA(nullptr, "open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result);
-}
-
-std::string WindowText(HWND window) {
-    std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1);
-    const int copied = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), copied > 0 ? copied : 0);
 }
 
 }  // namespace
@@ -86,7 +80,7 @@ LRESULT CALLBACK CStaticLink::DialogHook(HWND window, UINT message, WPARAM wPara
 }
 
 void CStaticLink::OnClick() {
-    if (link_.empty()) link_ = WindowText(control_);
+    if (link_.empty()) link_ = win::WindowText(control_);
     HWND control = control_;
     if (Open(link_) > 32) {
         visited_ = 1;

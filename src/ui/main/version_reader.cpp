@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/io/byte_codec.h"
+#include "win/resources.h"
 
 namespace horalo {
 namespace {
@@ -26,12 +27,9 @@ FixedInfoBlock ParseFixedInfo(const std::uint8_t* data, std::size_t size) {
 
 bool VersionReader::Load(HMODULE module) {
     block_.reset();
-    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
-    if (!resource) return false;
-    HGLOBAL loaded = LoadResource(module, resource);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return false;
-    LoadBytes(static_cast<const std::uint8_t*>(data), SizeofResource(module, resource));
+    const ByteSpan bytes = win::ResourceBytes(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+    if (bytes.empty()) return false;
+    LoadBytes(bytes.data(), bytes.size());
     return true;
 }
 

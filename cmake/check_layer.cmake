@@ -1,0 +1,43 @@
+cmake_policy(SET CMP0057 NEW)
+# Run by the build (cmake -P) for one layer: fails when a source of the layer
+# includes a header the layer may not see, so a wrong arrow stops the build.
+#   LAYER     the layer's name, for the message
+#   SOURCES   the layer's files, separated by "|"
+#   ALLOWED   include prefixes the layer may use in quotes, separated by "|"
+#   EXCEPT    files (by name) allowed anything, separated by "|" (optional)
+#   STAMP     the file written when everything is in order
+string(REPLACE "|" ";" sources "${SOURCES}")
+string(REPLACE "|" ";" allowed "${ALLOWED}")
+string(REPLACE "|" ";" excepted "${EXCEPT}")
+set(problems "")
+foreach(source IN LISTS sources)
+  get_filename_component(name "${source}" NAME)
+  if(name IN_LIST excepted)
+    continue()
+  endif()
+  file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+      # Only the portable core is refused the platform.
+      if(LAYER STREQUAL "core" AND CMAKE_MATCH_1 MATCHES "^(windows|commctrl|shellapi|winuser)\\.h$")
+        string(APPEND problems "\n  ${source}: ${line}")
+      endif()
+    elseif(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+      set(header "${CMAKE_MATCH_1}")
+      set(ok FALSE)
+      foreach(prefix IN LISTS allowed)
+        string(FIND "${header}" "${prefix}" at)
+        if(at EQUAL 0)
+          set(ok TRUE)
+        endif()
+      endforeach()
+      if(NOT ok)
+        string(APPEND problems "\n  ${source}: ${line}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "The ${LAYER} layer includes what it may not see:${problems}")
+endif()
+file(WRITE "${STAMP}" "")

@@ -1,0 +1,32 @@
+#pragma once
+// What the windows need of the running program, and no more: they never
+// see the application object itself, so the arrows point one way.
+#include "core/host.h"
+#include "core/settings/settings_record.h"
+#include "core/special_days/special_entry_store.h"
+#include "core/text/string_list.h"
+
+namespace horalo {
+
+// The topics of the help file that windows open.
+enum class HelpTopic { Index, MainDialog, Form };
+
+class AppServices {
+public:
+    virtual ~AppServices() = default;
+
+    // The program folder, message boxes and texts of the language library.
+    virtual Host& host() = 0;
+    // Edited in memory; written to the registry at the end of work.
+    virtual SettingsRecord& settings() = 0;
+    virtual SpecialEntryStore& specialDays() = 0;
+    // January first, and Sunday first.
+    virtual const StringList& monthNames() const = 0;
+    virtual const StringList& weekdayNames() const = 0;
+    // Writes the autostart value, the program folder and the settings record.
+    virtual void StoreSettings() = 0;
+    // Opens a topic of the help file in the program folder.
+    virtual void ShowHelp(HelpTopic topic) = 0;
+};
+
+}  // namespace horalo

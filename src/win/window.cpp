@@ -1,0 +1,110 @@
+#include "win/window.h"
+
+#include <exception>
+
+#include "win/message_loop.h"
+
+namespace horalo::win {
+namespace {
+
+bool RegisterOnce(const WindowClass& windowClass, WNDPROC procedure) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, windowClass.name, &existing)) return true;
+    WNDCLASSEXA registration{};
+    registration.cbSize = sizeof registration;
+    registration.style = windowClass.style;
+    registration.lpfnWndProc = procedure;
+    registration.hInstance = instance;
+    registration.hIcon = windowClass.icon;
+    registration.hIconSm = windowClass.icon;
+    registration.hCursor = windowClass.cursor ? windowClass.cursor : LoadCursorA(nullptr, IDC_ARROW);
+    registration.hbrBackground = windowClass.background;
+    registration.lpszClassName = windowClass.name;
+    return RegisterClassExA(&registration) != 0;
+}
+
+}  // namespace
+
+Window::~Window() {
+    // Deleted while its window still exists: cut the window loose first, so
+    // no message reaches a dead object and PostNcDestroy does not run again.
+    if (handle_) {
+        HWND window = handle_;
+        Detach();
+        DestroyWindow(window);
+    }
+}
+
+bool Window::Create(const WindowClass& windowClass, const char* title, DWORD style, DWORD exStyle,
+                    const WindowPlacement& placement, HWND parent, HMENU menu) {
+    if (handle_ || !RegisterOnce(windowClass, Procedure)) return false;
+    creating_ = true;
+    CreateWindowExA(exStyle, windowClass.name, title, style, placement.x, placement.y, placement.width,
+                    placement.height, parent, menu, GetModuleHandleA(nullptr), this);
+    creating_ = false;
+    windowGone_ = false;
+    // Not the returned handle: a window destroyed while being created has
+    // detached itself here already.
+    return handle_ != nullptr;
+}
+
+void Window::SetAccelerators(HACCEL accelerators) {
+    if (handle_) SetFrameAccelerators(handle_, accelerators);
+}
+
+LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+void Window::Detach() {
+    if (!handle_) return;
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    SetFrameAccelerators(handle_, nullptr);
+    handle_ = nullptr;
+}
+
+// Standard exceptions must not cross the window procedure into the system.
+LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return WindowProc(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        OutputDebugStringA(error.what());
+    } catch (...) {
+        OutputDebugStringA("Horalo: unknown exception in a window");
+    }
+    return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (self) {
+            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            self->handle_ = window;
+        }
+    } else {
+        self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    // Messages before WM_NCCREATE (WM_GETMINMAXINFO) find no object yet.
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+
+    // The object may only go once the outermost of its messages is done: a
+    // handler that destroys the window still returns through this object.
+    ++self->depth_;
+    const LRESULT result = self->Dispatch(message, wParam, lParam);
+    --self->depth_;
+    if (message == WM_NCDESTROY) {
+        self->Detach();
+        self->windowGone_ = true;
+    }
+    if (self->windowGone_ && self->depth_ == 0 && !self->creating_) {
+        self->windowGone_ = false;
+        self->PostNcDestroy();
+    }
+    return result;
+}
+
+}  // namespace horalo::win
