@@ -49,17 +49,16 @@ bool RecorderApp::InitInstance() {
         return false;
     }
 
-    monthNames_ = SplitStringResource(host_, IDS_MONTH_NAMES);
-    weekdayNames_ = SplitStringResource(host_, IDS_WEEKDAY_NAMES);
-
     if (!LoadSettings(settings_)) {
         ResetSettings(settings_);
         StoreSettings();
     }
 
-    auto* dialog = new MainDialog(*this);
     // A start record behind a record cut short would be lost in it.
-    if (!SetAsideCutRecord(host_) || !dialog->StartWork(true)) {
+    const LogEndCheck logEnd = SetAsideCutRecord(host_);
+    if (!logEnd.mayRecord) return false;
+    auto* dialog = new MainDialog(*this);
+    if (!dialog->StartWork(true)) {
         delete dialog;
         return false;
     }
@@ -71,10 +70,9 @@ bool RecorderApp::InitInstance() {
         return false;
     }
     if (settings_.startHidden == 0) ShowWindow(dialog->Handle(), SW_SHOW);
+    ShowSetAsideNotice(host_, logEnd);
 
     SetExitCode(win::RunMessageLoop());
-    monthNames_.clear();
-    weekdayNames_.clear();
     return false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The one application object: it owns the settings, the special days, the
-// name lists and the language library for the whole run, and its start-up
+// The one application object: it owns the settings, the special days and
+// the language library for the whole run, and its start-up
 // hook runs the life of the program. Windows reach it only through the
 // services they are given.
 #include <windows.h>
@@ -11,7 +11,6 @@
 #include "app/win_host.h"
 #include "core/settings/settings_record.h"
 #include "core/special_days/special_entry_store.h"
-#include "core/text/string_list.h"
 #include "ui/app_services.h"
 #include "win/application.h"
 
@@ -24,8 +23,6 @@ public:
     Host& host() override { return host_; }
     SettingsRecord& settings() override { return settings_; }
     SpecialEntryStore& specialDays() override { return specialDays_; }
-    const StringList& monthNames() const override { return monthNames_; }
-    const StringList& weekdayNames() const override { return weekdayNames_; }
     void StoreSettings() override;
     void ShowHelp(HelpTopic topic) override;
 
@@ -40,8 +37,6 @@ private:
     WinHost host_;
     SettingsRecord settings_;
     SpecialEntryStore specialDays_{host_};
-    StringList monthNames_;
-    StringList weekdayNames_;
     HMODULE languageLibrary_ = nullptr;
     SingleInstance instance_;
 };

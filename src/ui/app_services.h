@@ -4,7 +4,6 @@
 #include "core/host.h"
 #include "core/settings/settings_record.h"
 #include "core/special_days/special_entry_store.h"
-#include "core/text/string_list.h"
 
 namespace horalo {
 
@@ -20,9 +19,6 @@ public:
     // Edited in memory; written to the registry at the end of work.
     virtual SettingsRecord& settings() = 0;
     virtual SpecialEntryStore& specialDays() = 0;
-    // January first, and Sunday first.
-    virtual const StringList& monthNames() const = 0;
-    virtual const StringList& weekdayNames() const = 0;
     // Writes the autostart value, the program folder and the settings record.
     virtual void StoreSettings() = 0;
     // Opens a topic of the help file in the program folder.

@@ -55,10 +55,13 @@ TEST_F(CutRecordTest, ACutOfAtMostTheLongestRecordIsSetAsideAndTheLogMended) {
         host.messages.clear();
         host.shownTexts.clear();
 
-        EXPECT_TRUE(SetAsideCutRecord(host));
+        const LogEndCheck check = SetAsideCutRecord(host);
+        EXPECT_TRUE(check.mayRecord);
         EXPECT_EQ(Log(), kWhole);
         ASSERT_EQ(CutFiles().size(), 1u);
         EXPECT_EQ(ReadAll(CutPath()), cut);
+        EXPECT_TRUE(host.messages.empty()) << "told only once the day's first record is written";
+        ShowSetAsideNotice(host, check);
         EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_CUT_SET_ASIDE, kMessageInformation}}));
         EXPECT_EQ(host.shownTexts.at(0), "set aside " + std::to_string(cut.size()) + " in " + CutPath());
         EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
@@ -69,11 +72,13 @@ TEST_F(CutRecordTest, AWholeLogOrNoneIsLeftAlone) {
     const std::string wholeLogs[] = {"", kWhole, kWhole + Words({7}) /* an unknown tag has no payload */};
     for (const std::string& log : wholeLogs) {
         SetLog(log);
-        EXPECT_TRUE(SetAsideCutRecord(host));
+        const LogEndCheck check = SetAsideCutRecord(host);
+        EXPECT_TRUE(check.mayRecord);
+        EXPECT_EQ(check.setAsideNotice, "");
         EXPECT_EQ(Log(), log);
     }
     std::filesystem::remove(host.File(kLogFileName));
-    EXPECT_TRUE(SetAsideCutRecord(host)) << "the first append makes the log";
+    EXPECT_TRUE(SetAsideCutRecord(host).mayRecord) << "the first append makes the log";
     EXPECT_FALSE(std::filesystem::exists(host.File(kLogFileName)));
     EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(CutFiles().empty());
@@ -84,7 +89,7 @@ TEST_F(CutRecordTest, MoreThanAnInterruptedAppendLeavesIsDamageAndStopsTheStart)
     // more than the longest record.
     const std::string log = kWhole + Words({3, 1700000400, 1000}) + std::string(261, 'x');
     SetLog(log);
-    EXPECT_FALSE(SetAsideCutRecord(host));
+    EXPECT_FALSE(SetAsideCutRecord(host).mayRecord);
     EXPECT_EQ(Log(), log);
     EXPECT_TRUE(CutFiles().empty());
     EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_DAMAGED_END, kMessageStop}}));
@@ -94,7 +99,7 @@ TEST_F(CutRecordTest, MoreThanAnInterruptedAppendLeavesIsDamageAndStopsTheStart)
 TEST_F(CutRecordTest, AnEarlierCutFileIsNeverOverwritten) {
     WriteAll(CutPath(), "earlier");
     SetLog(kWhole + "ab");
-    EXPECT_TRUE(SetAsideCutRecord(host));
+    EXPECT_TRUE(SetAsideCutRecord(host).mayRecord);
     EXPECT_EQ(ReadAll(CutPath()), "earlier");
     EXPECT_EQ(ReadAll(CutPath("-2")), "ab");
 }
@@ -104,7 +109,7 @@ TEST_F(CutRecordTest, AFailureAtAnyStepLeavesTheLogAsItWas) {
     FaultFileLayer layer;
     ScopedFileLayer scope(layer);
     SetLog(log);
-    ASSERT_TRUE(SetAsideCutRecord(host));
+    ASSERT_TRUE(SetAsideCutRecord(host).mayRecord);
     const FaultFileLayer counted = layer;
 
     for (const FileStep step : {FileStep::Open, FileStep::Read, FileStep::Write, FileStep::Flush, FileStep::Close,
@@ -115,7 +120,7 @@ TEST_F(CutRecordTest, AFailureAtAnyStepLeavesTheLogAsItWas) {
             for (const auto& file : CutFiles()) std::filesystem::remove(file);
             host.messages.clear();
             layer.FailAt(step, call);
-            const bool mayRecord = SetAsideCutRecord(host);
+            const bool mayRecord = SetAsideCutRecord(host).mayRecord;
             EXPECT_TRUE(layer.Fired());
             if (Log() == log) {
                 // Unread, the log is the first append's to report; read but

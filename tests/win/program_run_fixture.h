@@ -13,6 +13,7 @@
 #include "app/registry.h"
 #include "core/settings/settings_record.h"
 #include "registry_fixture.h"
+#include "resource_ids.h"
 
 namespace horalo::test {
 
@@ -62,12 +63,43 @@ inline HWND WaitForWindow(DWORD processId, const char* property, HANDLE process,
 inline std::string BoxTexts(HWND box) {
     std::string texts;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char text[512] = {};
+        char text[2048] = {};
         GetWindowTextA(child, text, sizeof text);
         texts += text;
         texts += '\n';
     }
     return texts;
+}
+
+struct BoxSearch {
+    DWORD processId;
+    const std::string* text;
+    HWND found;
+};
+
+inline BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner != search->processId || std::string(className) != "#32770") return TRUE;
+    if (GetPropA(window, HORALO_MAIN_DIALOG_PROPERTY) || BoxTexts(window).find(*search->text) == std::string::npos)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A message box of the process that shows `text`. The box exists before
+// its texts do, so it is looked for until they are there.
+inline HWND WaitForBox(DWORD processId, HANDLE process, const std::string& text) {
+    for (int i = 0; i < 300; ++i) {
+        BoxSearch search{processId, &text, nullptr};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
 }
 
 class ProgramRun : public ::testing::Test {
@@ -83,6 +115,11 @@ protected:
     void TearDown() override {
         for (const char* name : {"horalo.exe", "HoraloRDLL.dll", "horalo.log", "horalo.spc", "horalo.spc.new"})
             DeleteFileA((folder_ + name).c_str());
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder_ + "horalo.log.cut-*").c_str(), &found);
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+            DeleteFileA((folder_ + found.cFileName).c_str());
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
         RemoveDirectoryA(folder_.c_str());
         DeleteProgramValues();
     }

@@ -36,9 +36,14 @@ bool WriteCutFile(const std::string& path, ByteSpan bytes) {
     return false;
 }
 
-void Tell(Host& host, unsigned stringId, unsigned style, const std::string& path, std::size_t bytes) {
+std::string Text(Host& host, unsigned stringId, const std::string& path, std::size_t bytes) {
     const std::string format = host.LoadText(stringId);
-    host.ShowText(stringId, FormatString(format.c_str(), static_cast<unsigned>(bytes), path.c_str()), style);
+    return FormatString(format.c_str(), static_cast<unsigned>(bytes), path.c_str());
+}
+
+LogEndCheck Refused(Host& host, unsigned stringId, const std::string& path, std::size_t bytes) {
+    host.ShowText(stringId, Text(host, stringId, path, bytes), kMessageStop);
+    return {false, {}};
 }
 
 }  // namespace
@@ -50,39 +55,36 @@ std::string CutFileName(TimeValue now) {
                         local.hour, local.minute, local.second);
 }
 
-bool SetAsideCutRecord(Host& host) {
+LogEndCheck SetAsideCutRecord(Host& host) {
     const std::string folder = host.ProgramFolder();
     const std::string logPath = folder + kLogFileName;
     std::optional<ByteBlock> image;
     {
         // No log yet, or none to be read: the first append says what is wrong.
         FileHandle log(Files().Open(logPath, "rb"));
-        if (!log) return true;
+        if (!log) return {};
         image = ReadToEnd(log.get());
-        if (!image) return true;
+        if (!image) return {};
     }
     const LogBytes log(*image);
     const auto cut = CutRecordStart(log);
-    if (!cut) return true;
+    if (!cut) return {};
     const std::size_t cutBytes = log.size() - *cut;
-    if (cutBytes > kLongestRecord) {
-        Tell(host, IDS_LOG_DAMAGED_END, kMessageStop, logPath, cutBytes);
-        return false;
-    }
+    if (cutBytes > kLongestRecord) return Refused(host, IDS_LOG_DAMAGED_END, logPath, cutBytes);
     const std::string cutPath = FreeCutPath(folder, Now());
+    if (!WriteCutFile(cutPath, log.subspan(*cut))) return Refused(host, IDS_LOG_CUT_NOT_SET_ASIDE, logPath, cutBytes);
     const LogBytes kept[] = {log.first(*cut)};
-    if (!WriteCutFile(cutPath, log.subspan(*cut))) {
-        Tell(host, IDS_LOG_CUT_NOT_SET_ASIDE, kMessageStop, logPath, cutBytes);
-        return false;
-    }
     if (ReplaceBeside(logPath, folder + kRewriteFileName, kept) != ReplaceResult::Done) {
         // The log still holds the bytes; a copy of them beside it would only mislead.
         Files().Remove(cutPath);
-        Tell(host, IDS_LOG_CUT_NOT_SET_ASIDE, kMessageStop, logPath, cutBytes);
-        return false;
+        return Refused(host, IDS_LOG_CUT_NOT_SET_ASIDE, logPath, cutBytes);
     }
-    Tell(host, IDS_LOG_CUT_SET_ASIDE, kMessageInformation, cutPath, cutBytes);
-    return true;
+    return {true, Text(host, IDS_LOG_CUT_SET_ASIDE, cutPath, cutBytes)};
+}
+
+void ShowSetAsideNotice(Host& host, const LogEndCheck& check) {
+    if (!check.setAsideNotice.empty())
+        host.ShowText(IDS_LOG_CUT_SET_ASIDE, check.setAsideNotice, kMessageInformation);
 }
 
 }  // namespace horalo

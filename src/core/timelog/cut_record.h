@@ -18,13 +18,23 @@ inline constexpr std::size_t kLongestRecord = 12 + kLongestNoteText + 1;
 // time `now`: horalo.log.cut-YYYYMMDD-HHMMSS.
 std::string CutFileName(TimeValue now);
 
-// True when records may be appended: there is no log yet, or its last record
-// ends exactly at its end, or a cut of at most kLongestRecord bytes was set
-// aside (the bytes copied into a new cut file beside the log, never deleted,
-// then the log replaced without them in one step) and the user told so.
-// A longer cut is damage the program does not guess at, and a cut it could
-// not set aside stays too: the log is then left untouched, the user is told,
-// and the result is false.
-bool SetAsideCutRecord(Host& host);
+struct LogEndCheck {
+    // There is no log yet, or its last record ends exactly at its end, or
+    // the cut record was set aside.
+    bool mayRecord = true;
+    // When bytes were set aside, what to tell the user (string
+    // IDS_LOG_CUT_SET_ASIDE made): shown once the day's first record is
+    // written, so a user away from the screen does not hold back the start.
+    std::string setAsideNotice;
+};
+
+// A cut of at most kLongestRecord bytes is set aside: the bytes are copied
+// into a new cut file beside the log (never deleted), then the log is
+// replaced without them in one step. A longer cut is damage the program
+// does not guess at, and a cut it could not set aside stays too: the log is
+// then left untouched, the user is told at once, and no record may follow.
+LogEndCheck SetAsideCutRecord(Host& host);
+
+void ShowSetAsideNotice(Host& host, const LogEndCheck& check);
 
 }  // namespace horalo

@@ -33,6 +33,5 @@ struct DayEntry {
 // payload are left out. The caller closes the file.
 std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file);
 
-inline void FreeDayEntryList(std::vector<DayEntry>& list) { std::vector<DayEntry>().swap(list); }
 
 }  // namespace horalo

@@ -45,7 +45,6 @@ std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month,
 // be read or changed.
 std::optional<MonthRecordList> RemoveMonthRecord(Host& host, TimeValue monthKey);
 
-inline void FreeMonthRecordList(MonthRecordList& list) { MonthRecordList().swap(list); }
 
 // The month's values, 0 when it has no entry.
 std::int32_t MonthHoursDeducted(const MonthRecordList& list, int year, int month);
