@@ -7,7 +7,7 @@ common="cmake ninja-build g++ g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-po
 case "${1:-build}" in
   test) wanted="$common googletest libgtest-dev libbenchmark-dev" ;;
   run)  wanted="$common x11-utils" ;;
-  fuzz) wanted="clang libclang-rt-dev" ;;
+  fuzz) wanted="cmake ninja-build clang libclang-rt-dev" ;;
   *)    wanted="$common" ;;
 esac
 missing=""

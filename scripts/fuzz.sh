@@ -11,8 +11,8 @@ seconds="${1:-60}"
 out=build/fuzz
 mkdir -p "$out/corpus"
 echo "== building $out/log_fuzzer"
-clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -Isrc -Ires $(find src/core -name '*.cpp' | sort) fuzz/log_fuzzer.cpp -o "$out/log_fuzzer"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 # The same zone as the tests' replay of the corpus, with daylight saving
 # changes inside the months the checks read.
 export TZ=Europe/Berlin
