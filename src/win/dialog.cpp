@@ -1,7 +1,5 @@
 #include "win/dialog.h"
 
-#include <exception>
-
 #include "win/data_exchange.h"
 #include "win/message_loop.h"
 #include "win/resources.h"
@@ -37,11 +35,10 @@ bool Dialog::CreateModeless(HWND parent) {
     if (handle_) return false;
     InitCommonControlsOnce();
     modal_ = false;
-    creating_ = true;
+    lifetime_.BeginCreation();
     CreateDialogParamA(TemplateModule(), MAKEINTRESOURCEA(templateId_), parent, Procedure,
                        reinterpret_cast<LPARAM>(this));
-    creating_ = false;
-    windowGone_ = false;
+    lifetime_.EndCreation();
     // Not the returned handle: a window destroyed during WM_INITDIALOG may
     // still be returned by some systems, but it has detached itself here.
     return handle_ != nullptr;
@@ -151,17 +148,6 @@ void Dialog::Detach() {
     handle_ = nullptr;
 }
 
-INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return WindowProc(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        OutputDebugStringA(error.what());
-    } catch (...) {
-        OutputDebugStringA("Horalo: unknown exception in a dialog");
-    }
-    return FALSE;
-}
-
 INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self = nullptr;
     if (message == WM_INITDIALOG) {
@@ -177,22 +163,10 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     }
     if (!self) return FALSE;
 
-    // The object may only go once the outermost of its messages is done: a
-    // handler that destroys the window still returns through this object.
-    ++self->depth_;
-    const INT_PTR result = self->Dispatch(message, wParam, lParam);
-    --self->depth_;
-    if (message == WM_NCDESTROY) {
-        self->Detach();
-        self->windowGone_ = true;
-    }
-    // A window that failed during creation is reported by CreateModeless;
-    // the caller keeps the object then.
-    if (self->windowGone_ && self->depth_ == 0 && !self->creating_) {
-        self->windowGone_ = false;
-        self->PostNcDestroy();
-    }
-    return result;
+    return self->lifetime_.Run(
+        message,
+        [&] { return CatchAll([&] { return self->WindowProc(message, wParam, lParam); }, [] { return INT_PTR{FALSE}; }); },
+        [self] { self->Detach(); }, [self] { self->PostNcDestroy(); });
 }
 
 }  // namespace horalo::win

@@ -12,6 +12,8 @@
 #include <map>
 #include <utility>
 
+#include "win/window_lifetime.h"
+
 namespace horalo::win {
 
 class DataExchange;
@@ -67,7 +69,6 @@ protected:
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool DispatchCommand(WPARAM wParam, LPARAM lParam);
     bool DispatchNotify(const NMHDR* header);
     void Detach();
@@ -78,9 +79,7 @@ private:
     HINSTANCE templateModule_;
     HWND handle_ = nullptr;
     bool modal_ = false;
-    bool creating_ = false;   // inside CreateDialogParamA
-    bool windowGone_ = false; // WM_NCDESTROY seen, PostNcDestroy pending
-    int depth_ = 0;           // messages of this dialog being handled now
+    WindowLifetime lifetime_;
     std::map<int, std::function<void()>> commands_;
     std::map<Key, std::function<void()>> codeCommands_;
     std::map<Key, std::function<LRESULT(NMHDR*)>> notifications_;

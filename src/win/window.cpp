@@ -1,7 +1,5 @@
 #include "win/window.h"
 
-#include <exception>
-
 #include "win/message_loop.h"
 
 namespace horalo::win {
@@ -40,11 +38,10 @@ Window::~Window() {
 bool Window::Create(const WindowClass& windowClass, const char* title, DWORD style, DWORD exStyle,
                     const WindowPlacement& placement, HWND parent, HMENU menu) {
     if (handle_ || !RegisterOnce(windowClass, Procedure)) return false;
-    creating_ = true;
+    lifetime_.BeginCreation();
     CreateWindowExA(exStyle, windowClass.name, title, style, placement.x, placement.y, placement.width,
                     placement.height, parent, menu, GetModuleHandleA(nullptr), this);
-    creating_ = false;
-    windowGone_ = false;
+    lifetime_.EndCreation();
     // Not the returned handle: a window destroyed while being created has
     // detached itself here already.
     return handle_ != nullptr;
@@ -65,18 +62,6 @@ void Window::Detach() {
     handle_ = nullptr;
 }
 
-// Standard exceptions must not cross the window procedure into the system.
-LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return WindowProc(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        OutputDebugStringA(error.what());
-    } catch (...) {
-        OutputDebugStringA("Horalo: unknown exception in a window");
-    }
-    return DefWindowProcA(handle_, message, wParam, lParam);
-}
-
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* self = nullptr;
     if (message == WM_NCCREATE) {
@@ -91,20 +76,11 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     // Messages before WM_NCCREATE (WM_GETMINMAXINFO) find no object yet.
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
 
-    // The object may only go once the outermost of its messages is done: a
-    // handler that destroys the window still returns through this object.
-    ++self->depth_;
-    const LRESULT result = self->Dispatch(message, wParam, lParam);
-    --self->depth_;
-    if (message == WM_NCDESTROY) {
-        self->Detach();
-        self->windowGone_ = true;
-    }
-    if (self->windowGone_ && self->depth_ == 0 && !self->creating_) {
-        self->windowGone_ = false;
-        self->PostNcDestroy();
-    }
-    return result;
+    const auto handle = [&] {
+        return CatchAll([&] { return self->WindowProc(message, wParam, lParam); },
+                        [&] { return DefWindowProcA(window, message, wParam, lParam); });
+    };
+    return self->lifetime_.Run(message, handle, [self] { self->Detach(); }, [self] { self->PostNcDestroy(); });
 }
 
 }  // namespace horalo::win

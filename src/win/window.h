@@ -5,6 +5,8 @@
 // themselves once the window is gone, as modeless dialogs do.
 #include <windows.h>
 
+#include "win/window_lifetime.h"
+
 namespace horalo::win {
 
 struct WindowClass {
@@ -49,13 +51,10 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
 
     HWND handle_ = nullptr;
-    bool creating_ = false;
-    bool windowGone_ = false;
-    int depth_ = 0;  // messages of this window being handled now
+    WindowLifetime lifetime_;
 };
 
 }  // namespace horalo::win
