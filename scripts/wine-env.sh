@@ -4,7 +4,6 @@ wine_dir=$1
 export WINEPREFIX="$wine_dir/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export TZ=Europe/Berlin
 export LC_ALL=C.UTF-8
 if [ -z "${DISPLAY:-}" ] && [ -f "$wine_dir/display" ]; then
   export DISPLAY=":$(cat "$wine_dir/display")"
