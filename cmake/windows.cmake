@@ -68,3 +68,4 @@ endif()
 # Used by the run command to end Horalo with its private quit request.
 add_executable(horalo_quit tools/horalo_quit.cpp)
 target_include_directories(horalo_quit PRIVATE res)
+include(cmake/wine_benchmarks.cmake)
