@@ -99,11 +99,12 @@ field() { sed -n "s/.*$2 \([0-9.]*\) ms.*/\1/p" "$1"; }
 report() {
   local h="$bench_dir/horalo.median" f="$bench_dir/floor.median"
   printf '  %-30s %12s %12s %8s\n' "median of $runs runs" "Horalo" "floor" "ratio"
-  for key in "start->visible" "quit->record" "quit->ended"; do
+  for key in "start->visible" "start->idle" "quit->record" "quit->ended"; do
     local a b
     a=$(field "$h" "$key")
     b=$(field "$f" "$key")
-    printf '  %-30s %9s ms %9s ms %7.1fx\n' "$key" "$a" "$b" "$(echo "$a $b" | awk '{print $1 / $2}')"
+    printf '  %-30s %9s ms %9s ms %8s\n' "$key" "$a" "$b" \
+      "$(echo "$a $b" | awk '{ if ($2 > 0) printf "%.1fx", $1 / $2; else print "-" }')"
   done
 }
 
@@ -127,6 +128,7 @@ measure "Managed windows, as in the run command's prefix"
 start_server
 measure "Managed=N, as in the test prefix"
 echo
-echo "start->visible: from CreateProcess until the main window is visible."
-echo "quit->record: from posting the quit request until the 8-byte end record is in the log."
-echo "quit->ended: from posting the quit request until the process has ended."
+echo "start->visible: from CreateProcess until the main window is visible;"
+echo "start->idle: until the program first waits for input. Then the quit request is posted."
+echo "quit->record: from the quit request until the 8-byte end record is in the log;"
+echo "quit->ended: until the process has ended."
