@@ -35,6 +35,15 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating the Wine prefix $WINEPREFIX (once; takes a while)..."
   "$wine_bin" wineboot -i </dev/null >/dev/null 2>&1
 fi
+# On our own Xvfb no window manager runs, and Wine would wait seconds for one
+# each time a window is hidden (at quit, before the end of work is written).
+# On the user's display the windows stay managed, with their frames.
+x11_key='HKCU\Software\Wine\X11 Driver'
+if [ -n "$xvfb_pid" ]; then
+  "$wine_bin" reg add "$x11_key" /v Managed /d N /f </dev/null >/dev/null 2>&1
+else
+  "$wine_bin" reg delete "$x11_key" /v Managed /f </dev/null >/dev/null 2>&1
+fi
 
 echo "Starting Horalo from $program_dir (Ctrl+C ends it and records the end of work)."
 (cd "$program_dir" && exec setsid "$wine_bin" horalo.exe </dev/null >"$run_dir/horalo.out" 2>&1) &

@@ -6,7 +6,10 @@
 
 namespace horalo {
 
-std::string WinHost::ProgramFolder() { return ReadProgramFolder(); }
+std::string WinHost::ProgramFolder() {
+    if (!folder_) folder_ = ReadProgramFolder();
+    return *folder_;
+}
 
 int WinHost::ShowText(unsigned, const std::string& text, unsigned style) {
     return win::ShowMessageBox(nullptr, text, style);

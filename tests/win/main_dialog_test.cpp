@@ -2,6 +2,8 @@
 // transition with the way time, notes, quitting and the special days.
 #include "main_dialog_fixture.h"
 
+#include <functional>
+
 #include "core/special_days/special_entry_file.h"
 #include "modal_script.h"
 
@@ -108,21 +110,24 @@ TEST_F(MainDialogTest, AnUnopenableLogChangesNoStateAndKeepsTheBreakRunning) {
     Start();
     now_ = At(12, 0);
     Command(IDC_BEGIN_BREAK);
-    SetPath(folder_ + "missing\\");
+    // Another program holds the log without sharing it.
+    const std::string log = folder_ + "horalo.log";
+    HANDLE held = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Command(IDC_END_BREAK);
     EXPECT_TRUE(dialog_->onBreak());
     EXPECT_EQ(shown_.size(), 1u);  // the log's own message
+    CloseHandle(held);
 
-    SetPath(folder_);
     now_ = At(12, 45);
     Command(IDC_END_BREAK);
     EXPECT_FALSE(dialog_->onBreak());
 
-    SetPath(folder_ + "missing\\");
+    held = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     Command(IDC_END_WORK);
     EXPECT_TRUE(dialog_->present());
     EXPECT_EQ(Buttons(), "0110");
-    SetPath(folder_);
+    CloseHandle(held);
     EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(12, 0), At(12, 45))}));
 }
 
@@ -134,6 +139,37 @@ TEST_F(MainDialogTest, QuitRequestEndsLikeAConfirmedQuitWithoutAsking) {
     EXPECT_TRUE(TakeQuitMessage());
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), WorkEnd(At(17, 10))}));
+}
+
+// Hiding a shown window may wait on the system for seconds (a window
+// manager under Wine); the day's end must be on the disk before that.
+TEST_F(MainDialogTest, TheDaysEndIsOnDiskBeforeTheWindowIsHidden) {
+    Start();
+    TrayClick(WM_RBUTTONDOWN);
+    ASSERT_TRUE(IsWindowVisible(window_));
+    now_ = At(12, 0);
+    Command(IDC_BEGIN_BREAK);
+    now_ = At(17, 0);
+    struct Seen {
+        std::function<std::vector<LogRecord>()> records;
+        std::vector<LogRecord> whenHidden{};
+        bool hidden = false;
+    } seen{[this] { return Records(); }};
+    const auto watch = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+        auto* seen = reinterpret_cast<Seen*>(data);
+        if (message == WM_WINDOWPOSCHANGING && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) &&
+            !seen->hidden) {
+            seen->hidden = true;
+            seen->whenHidden = seen->records();
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    };
+    SetWindowSubclass(window_, watch, 1, reinterpret_cast<DWORD_PTR>(&seen));
+    SendMessageA(window_, WM_HORALO_QUIT_REQUEST, 0, 0);
+    TakeQuitMessage();
+    ASSERT_TRUE(seen.hidden);
+    EXPECT_EQ(seen.whenHidden, (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(12, 0), At(17, 0)),
+                                            WorkEnd(At(17, 10))}));
 }
 
 TEST_F(MainDialogTest, WithoutSpecialDaysNothingIsWritten) {

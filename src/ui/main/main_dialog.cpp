@@ -138,8 +138,11 @@ void MainDialog::OnCancel() {
     if (win::ShowMessageId(Handle(), IDS_QUIT_QUESTION, MB_YESNO | MB_ICONQUESTION) == IDYES) QuitProgram();
 }
 
+// The day ends before the window goes: destroying a shown window may wait
+// on the system (a window manager under Wine waits up to seconds).
 void MainDialog::QuitProgram() {
     PostQuitMessage(0);
+    RunEndOfWorkSequence();
     DestroyWindow(Handle());
 }
 
