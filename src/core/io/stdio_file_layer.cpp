@@ -6,7 +6,7 @@
 
 #ifdef _WIN32
 #include <io.h>
-// Declared here rather than taken from <windows.h>, which the core never includes.
+// Declared here: the core takes nothing from the platform SDK headers.
 extern "C" __declspec(dllimport) int __stdcall MoveFileExA(const char* from, const char* to, unsigned long flags);
 extern "C" __declspec(dllimport) unsigned long __stdcall GetLastError();
 #else

@@ -2,6 +2,7 @@
 
 #include "resource_ids.h"
 #include "ui/main/version_reader.h"
+#include "win/data_exchange.h"
 #include "win/resources.h"
 
 namespace horalo {
@@ -26,12 +27,13 @@ std::string FormatVersionLine(const VersionReader& reader) {
 AboutDialog::AboutDialog() : Dialog(IDD_ABOUT) {}
 
 bool AboutDialog::OnInitDialog() {
-    Dialog::OnInitDialog();
     VersionReader reader;
     reader.Load(win::ResourceModule());
-    SetDlgItemTextA(Handle(), IDC_VERSION_LINE, FormatVersionLine(reader).c_str());
-    return true;
+    versionLine_ = FormatVersionLine(reader);
+    return Dialog::OnInitDialog();
 }
+
+void AboutDialog::DoDataExchange(win::DataExchange& dx) { dx.Text(IDC_VERSION_LINE, versionLine_, 0); }
 
 INT_PTR AboutDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -17,10 +17,13 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void DoDataExchange(win::DataExchange& dx) override;
     INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void PaintPicture();
+
+    std::string versionLine_;
 };
 
 // The version line (string 61466) with file and product version as eight
