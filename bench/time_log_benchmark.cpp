@@ -146,7 +146,7 @@ void ReadMonthRecordByRecord(benchmark::State& state) {
         while (auto stored = ReadRecord(log.get())) {
             const std::time_t time = stored->record.time;
             const std::tm* local = std::localtime(&time);
-            count += local && local->tm_year == year - 1900 && local->tm_mon == 5 && stored->record.tag < 6;
+            count += local && local->tm_year == year - 1900 && local->tm_mon == 5 && stored->record.tag < TagOf(LogRecordType::MonthRecord);
         }
         benchmark::DoNotOptimize(count);
     }

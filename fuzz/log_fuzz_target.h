@@ -43,7 +43,7 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& records, int year, int month) {
     std::vector<DayEntry> expected;
     for (const auto& [position, record] : records) {
-        if (record.tag > 5) continue;
+        if (record.tag > TagOf(LogRecordType::CompensationDay)) continue;
         const std::time_t time = record.time;
         const std::tm* local = record.time < 0 ? nullptr : std::localtime(&time);
         if (!local)
