@@ -10,7 +10,7 @@
 #include "app/single_instance.h"
 #include "app/win_host.h"
 #include "core/settings/settings_record.h"
-#include "core/special_days/special_entry_store.h"
+#include "core/calendar_days/calendar_entry_store.h"
 #include "ui/app_services.h"
 #include "win/application.h"
 

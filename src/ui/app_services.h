@@ -3,7 +3,7 @@
 // see the application object itself, so the arrows point one way.
 #include "core/host.h"
 #include "core/settings/settings_record.h"
-#include "core/special_days/special_entry_store.h"
+#include "core/calendar_days/calendar_entry_store.h"
 
 namespace horalo {
 

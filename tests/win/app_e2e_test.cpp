@@ -11,7 +11,7 @@
 
 #include "app/registry.h"
 #include "core/settings/settings_record.h"
-#include "core/special_days/special_entry_file.h"
+#include "core/calendar_days/calendar_entry_file.h"
 #include "program_run_fixture.h"
 #include "registry_fixture.h"
 #include "resource_ids.h"

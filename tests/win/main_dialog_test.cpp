@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "core/special_days/special_entry_file.h"
+#include "core/calendar_days/calendar_entry_file.h"
 #include "modal_script.h"
 
 namespace horalo::test {

@@ -7,7 +7,7 @@
 
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/month_grid.h"
-#include "core/special_days/special_day_table.h"
+#include "core/calendar_days/calendar_day_table.h"
 #include "resource_ids.h"
 
 namespace horalo {

@@ -11,7 +11,7 @@
 #include "core/host.h"
 #include "core/settings/settings_record.h"
 #include "core/timelog/day_entries.h"
-#include "core/special_days/special_entry.h"
+#include "core/calendar_days/calendar_entry.h"
 #include "core/text/string_list.h"
 
 namespace horalo {

@@ -10,7 +10,7 @@ std::optional<ByteBlock> ReadToEnd(std::FILE* file) {
     FileLayer& files = Files();
     const long start = files.Tell(file);
     const long end = start < 0 ? -1 : FileLength(file);
-    if (end < start) return std::nullopt;
+    if (start < 0 || end < start) return std::nullopt;
     // Read in pieces: the system reads ahead of a run of moderate reads,
     // while one large read of a file not in its cache waits for every part.
     constexpr std::size_t kPiece = 64 * 1024;

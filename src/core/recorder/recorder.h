@@ -2,7 +2,6 @@
 // What the recorder knows of the working day: whether the user is present
 // and whether a break is running, and the one record each command appends.
 // The main dialog shows this state and forwards the user's commands to it.
-#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -12,9 +11,6 @@
 #include "core/timelog/log_record.h"
 
 namespace horalo {
-
-// The longest note the program writes; the longest record is such a note.
-inline constexpr std::size_t kLongestNoteText = 259;
 
 // Appends one record to the time log; false when it was not written (the
 // appender has told the user why).

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/host.h"
-#include "core/recorder/recorder.h"
+#include "core/timelog/log_record.h"
 
 namespace horalo {
 

@@ -33,5 +33,4 @@ struct DayEntry {
 // payload are left out. The caller closes the file.
 std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file);
 
-
 }  // namespace horalo

@@ -30,6 +30,10 @@ constexpr std::uint32_t TagOf(LogRecordType type) { return static_cast<std::uint
 // Tags above this one are unknown and carry no payload.
 inline constexpr std::uint32_t kLastKnownTag = TagOf(LogRecordType::MonthRecord);
 
+// The longest note text the program writes; the longest record it writes
+// is such a note.
+inline constexpr std::size_t kLongestNoteText = 259;
+
 // The log and the copy that a rewrite builds, both in the program folder.
 inline constexpr char kLogFileName[] = "horalo.log";
 inline constexpr char kRewriteFileName[] = "horalo_b.log";

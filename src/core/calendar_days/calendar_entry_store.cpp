@@ -1,6 +1,6 @@
-#include "core/special_days/special_entry_store.h"
+#include "core/calendar_days/calendar_entry_store.h"
 
-#include "core/special_days/special_entry_file.h"
+#include "core/calendar_days/calendar_entry_file.h"
 
 namespace horalo {
 

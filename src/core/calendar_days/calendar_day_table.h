@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/special_days/special_entry.h"
+#include "core/calendar_days/calendar_entry.h"
 #include "core/calendar/year_info.h"
 
 namespace horalo {

@@ -1,4 +1,4 @@
-#include "core/special_days/special_entry_file.h"
+#include "core/calendar_days/calendar_entry_file.h"
 
 #include <gtest/gtest.h>
 

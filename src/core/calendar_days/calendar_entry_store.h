@@ -5,8 +5,8 @@
 #include <cstddef>
 
 #include "core/host.h"
-#include "core/special_days/special_day_table.h"
-#include "core/special_days/special_entry.h"
+#include "core/calendar_days/calendar_day_table.h"
+#include "core/calendar_days/calendar_entry.h"
 
 namespace horalo {
 

@@ -1,4 +1,4 @@
-#include "core/special_days/special_entry.h"
+#include "core/calendar_days/calendar_entry.h"
 
 namespace horalo {
 

@@ -1,4 +1,4 @@
-#include "core/special_days/special_day_table.h"
+#include "core/calendar_days/calendar_day_table.h"
 
 #include "core/calendar/calendar_date.h"
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "core/special_days/special_day_table.h"
-#include "core/special_days/special_entry_file.h"
+#include "core/calendar_days/calendar_day_table.h"
+#include "core/calendar_days/calendar_entry_file.h"
 
 namespace horalo {
 namespace {

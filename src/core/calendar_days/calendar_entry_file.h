@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/host.h"
-#include "core/special_days/special_entry.h"
+#include "core/calendar_days/calendar_entry.h"
 
 namespace horalo {
 
