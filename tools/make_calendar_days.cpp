@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/special_days/special_entry_file.h"
+#include "core/calendar_days/calendar_entry_file.h"
 
 namespace {
 
