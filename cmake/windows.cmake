@@ -37,11 +37,18 @@ add_library(horalo_ui STATIC ${HORALO_UI_SOURCES})
 target_link_libraries(horalo_ui PUBLIC horalo_win version)
 horalo_check_layer(horalo_ui ui ALLOWED core/ win/ ui/ resource_ids.h)
 
+# The time sheet: form playback, preview and printing. Beside the windows
+# of ui, it sees of the application only the services a window gets.
+file(GLOB_RECURSE HORALO_PRINT_SOURCES CONFIGURE_DEPENDS src/print/*.cpp)
+add_library(horalo_print STATIC ${HORALO_PRINT_SOURCES})
+target_link_libraries(horalo_print PUBLIC horalo_win comdlg32 winspool)
+horalo_check_layer(horalo_print print ALLOWED core/ win/ print/ ui/app_services.h resource_ids.h)
+
 # Only the application object sees the windows.
 file(GLOB_RECURSE HORALO_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp)
 list(FILTER HORALO_APP_SOURCES EXCLUDE REGEX "src/app/win_main\\.cpp$")
 add_library(horalo_app STATIC ${HORALO_APP_SOURCES})
-target_link_libraries(horalo_app PUBLIC horalo_ui)
+target_link_libraries(horalo_app PUBLIC horalo_ui horalo_print)
 horalo_check_layer(horalo_app app ALLOWED core/ win/ app/ resource_ids.h
   EXCEPT recorder_app.h recorder_app.cpp)
 

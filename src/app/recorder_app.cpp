@@ -29,6 +29,15 @@ void RecorderApp::ShowHelp(HelpTopic topic) {
     ShowHelpTopic(host_.ProgramFolder(), name);
 }
 
+void RecorderApp::OpenPreview(int month, int year, HWND owner) {
+    if (previewFrame_) {
+        if (IsIconic(previewFrame_->Handle())) ShowWindow(previewFrame_->Handle(), SW_RESTORE);
+        SetForegroundWindow(previewFrame_->Handle());
+        return;
+    }
+    previewFrame_ = CPreView::Open(*this, month, year, owner, [this] { previewFrame_ = nullptr; });
+}
+
 bool RecorderApp::InitInstance() {
     SetExitCode(1);
     // The library is looked for in the program's folder first; the current

@@ -11,6 +11,7 @@
 #include "app/win_host.h"
 #include "core/settings/settings_record.h"
 #include "core/calendar_days/calendar_entry_store.h"
+#include "print/preview_frame.h"
 #include "ui/app_services.h"
 #include "win/application.h"
 
@@ -25,6 +26,7 @@ public:
     SpecialEntryStore& specialDays() override { return specialDays_; }
     void StoreSettings() override;
     void ShowHelp(HelpTopic topic) override;
+    void OpenPreview(int month, int year, HWND owner) override;
 
     // Written as autostart command and program folder at the end of work.
     std::string programPath;
@@ -39,6 +41,7 @@ private:
     SpecialEntryStore specialDays_{host_};
     HMODULE languageLibrary_ = nullptr;
     SingleInstance instance_;
+    CPreView* previewFrame_ = nullptr;  // the one open preview
 };
 
 }  // namespace horalo

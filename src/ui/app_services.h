@@ -1,6 +1,8 @@
 #pragma once
 // What the windows need of the running program, and no more: they never
 // see the application object itself, so the arrows point one way.
+#include <windows.h>
+
 #include "core/host.h"
 #include "core/settings/settings_record.h"
 #include "core/calendar_days/calendar_entry_store.h"
@@ -23,6 +25,9 @@ public:
     virtual void StoreSettings() = 0;
     // Opens a topic of the help file in the program folder.
     virtual void ShowHelp(HelpTopic topic) = 0;
+    // Shows the time sheet of the month (0 to 11); while one is open, that
+    // one is brought to the front instead.
+    virtual void OpenPreview(int month, int year, HWND owner) = 0;
 };
 
 }  // namespace horalo

@@ -1,5 +1,6 @@
 #include "ui/main/main_dialog.h"
 
+#include "core/calendar/calendar_date.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/options_dialog.h"
 #include "win/data_exchange.h"
@@ -118,6 +119,10 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_UNUSED_1004, [] {});
     OnCommand(IDC_UNUSED_1005, [] {});
     OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings()); });
+    OnCommand(IDC_PREVIEW, [this] {
+        CalendarDate today;
+        if (CurrentDate(today)) app_.OpenPreview(today.month, today.year, Handle());
+    });
     OnCommand(IDC_HELP_INDEX, [this] { app_.ShowHelp(HelpTopic::Index); });
     OnCommand(IDC_HELP_MAIN, [this] { app_.ShowHelp(HelpTopic::MainDialog); });
 }

@@ -1,0 +1,18 @@
+#include "print/preview_bar.h"
+
+#include "resource_ids.h"
+
+namespace horalo {
+
+PreviewBar::PreviewBar() : win::Dialog(IDD_PREVIEW_BAR) {}
+
+INT_PTR PreviewBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    if (message == WM_COMMAND && id != IDOK && id != IDCANCEL) {
+        SendMessageA(GetParent(Handle()), WM_COMMAND, wParam, lParam);
+        return TRUE;
+    }
+    return win::Dialog::WindowProc(message, wParam, lParam);
+}
+
+}  // namespace horalo

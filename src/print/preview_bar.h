@@ -1,0 +1,19 @@
+#pragma once
+// The bar at the top of the preview with the month's inputs. Its commands
+// and notifications belong to the frame, so they are passed up to it.
+#include "win/dialog.h"
+
+namespace horalo {
+
+class PreviewBar : public win::Dialog {
+public:
+    PreviewBar();
+
+protected:
+    INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Enter and Escape in a child dialog would otherwise end it.
+    void OnOK() override {}
+    void OnCancel() override {}
+};
+
+}  // namespace horalo

@@ -1,0 +1,42 @@
+#include "print/print_sheet.h"
+
+#include <commdlg.h>
+
+namespace horalo {
+
+RECT PrintTargetRect(int offsetX, int offsetY, int physicalWidth, int physicalHeight) {
+    return RECT{offsetX, offsetY, physicalWidth - 2 * offsetX, physicalHeight - 2 * offsetY};
+}
+
+void PrintPage(HDC printer, FormTemplate& form) {
+    DOCINFOA document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = kPrintDocumentName;
+    const RECT target = PrintTargetRect(GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY),
+                                        GetDeviceCaps(printer, PHYSICALWIDTH), GetDeviceCaps(printer, PHYSICALHEIGHT));
+    StartDocA(printer, &document);
+    StartPage(printer);
+    form.Play(printer, target, 0);
+    EndPage(printer);
+    EndDoc(printer);
+}
+
+void PrintSheet(HWND owner, FormTemplate& form) {
+    PRINTDLGA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION |
+                   PD_RETURNDC;
+    const BOOL chosen = PrintDlgA(&dialog);
+    if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+    if (!chosen) {
+        if (dialog.hDC) DeleteDC(dialog.hDC);
+        return;
+    }
+    if (!dialog.hDC) return;
+    PrintPage(dialog.hDC, form);
+    DeleteDC(dialog.hDC);
+}
+
+}  // namespace horalo
