@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace horalo {
@@ -135,12 +134,6 @@ TEST(Placeholder, PlacementComesFromTheRecord) {
     EXPECT_EQ(d.placement.top, 5);
     EXPECT_EQ(d.placement.right, 0x7FFFFFFF);
     EXPECT_EQ(d.placement.bottom, INT32_MIN);
-}
-
-TEST(Placeholder, DayKindsAreExactlyTheDayLetters) {
-    for (char kind = 1; kind < 127; ++kind)
-        EXPECT_EQ(IsDayKind(kind), std::string("CGDIPNTS").find(kind) != std::string::npos) << kind;
-    EXPECT_FALSE(IsDayKind('\0'));
 }
 
 }  // namespace

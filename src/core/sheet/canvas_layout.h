@@ -20,8 +20,10 @@ struct CanvasLayout {
     int ZoomedHeight() const { return zoom * baseHeight; }
 };
 
-// The base image for a client area: as high as the client, as wide as the
-// form's aspect ratio gives (truncated); 0 wide for a form without height.
+// Stores the client size and the base image for it: as high as the client,
+// as wide as the form's aspect ratio gives (truncated); 0 wide for a form
+// without height or with a frame of negative size. Kept small enough that
+// every zoom of it is an int.
 void SetBaseImage(CanvasLayout& layout, int clientWidth, int clientHeight);
 
 enum class BarChange { None, ShowVertical, HideVertical, ShowHorizontal, HideHorizontal };
