@@ -62,11 +62,13 @@ set(HORALO_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 install(FILES $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> DESTINATION .)
 include(cmake/calendar_days.cmake)
 install(FILES ${HORALO_SPECIAL_DAYS_FILE} DESTINATION .)
+include(cmake/form.cmake)
+install(FILES ${HORALO_FORM_FILE} DESTINATION .)
 add_custom_target(program_folder ALL
   COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${HORALO_PROGRAM_DIR}
   COMMENT "Laying out the program folder"
   VERBATIM)
-add_dependencies(program_folder horalo HoraloRDLL special_days)
+add_dependencies(program_folder horalo HoraloRDLL special_days time_sheet_form)
 
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)
