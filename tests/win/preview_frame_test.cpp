@@ -158,6 +158,18 @@ TEST_F(PreviewFrame, ZoomShowsTheScrollBarsAndTheApplicationKeepsOnePreview) {
     DestroyWindow(first);
 }
 
+TEST_F(PreviewFrame, TheMainDialogOpensTheCurrentMonth) {
+    WriteLog({});
+    Start();
+    Command(IDC_PREVIEW);
+    HWND frame = FindWindowA("HoraloPreviewFrame", nullptr);
+    ASSERT_NE(frame, nullptr);
+    char title[128] = {};
+    GetWindowTextA(frame, title, sizeof title);
+    EXPECT_STREQ(title, "Horalo - Time sheet March 2024");
+    DestroyWindow(frame);
+}
+
 TEST_F(PreviewFrame, PageDownInTheActiveFrameStepsToTheNextMonth) {
     WriteLog({});
     ASSERT_NE(Open(2, 2026), nullptr);
