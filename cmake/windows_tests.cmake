@@ -31,3 +31,21 @@ gtest_add_tests(TARGET horalo_win_tests WORKING_DIRECTORY ${HORALO_BIN} TEST_LIS
 # Berlin, so the tests meet real daylight-saving changes; the program itself
 # runs in the user's own zone.
 set_tests_properties(${HORALO_WIN_TEST_LIST} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "TZ=Europe/Berlin")
+
+# The printed page, end to end: PrintE2ETest prints through Wine onto the
+# CUPS queue of cups-pdf (scripts/print-server.sh), and the script reads the
+# PDF back. Left out where CUPS, cups-pdf's tools or poppler are missing;
+# skipped (77) when no print server runs.
+find_program(HORALO_CUPSD cupsd PATHS /usr/sbin /sbin)
+find_program(HORALO_LPADMIN lpadmin PATHS /usr/sbin /sbin)
+find_program(HORALO_PDFTOTEXT pdftotext)
+if(CMAKE_CROSSCOMPILING AND HORALO_CUPSD AND HORALO_LPADMIN AND HORALO_PDFTOTEXT)
+  add_test(NAME PrintE2E.PdfPage
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/print/print_e2e.sh ${HORALO_WINE_DIR} $<TARGET_FILE:horalo_win_tests>
+            ${CMAKE_BINARY_DIR}/print-e2e
+    WORKING_DIRECTORY ${HORALO_BIN})
+  set_tests_properties(PrintE2E.PdfPage PROPERTIES
+    FIXTURES_REQUIRED wine ENVIRONMENT "TZ=Europe/Berlin" SKIP_RETURN_CODE 77 TIMEOUT 180)
+else()
+  message(STATUS "Printing test PrintE2E.PdfPage left out: it needs cupsd, lpadmin and pdftotext (scripts/deps.sh test)")
+endif()

@@ -5,7 +5,7 @@
 set -eu
 common="cmake ninja-build g++ g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libuemf-dev wine wine64 xvfb"
 case "${1:-build}" in
-  test) wanted="$common googletest libgtest-dev libbenchmark-dev" ;;
+  test) wanted="$common googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils" ;;
   run)  wanted="$common x11-utils" ;;
   fuzz) wanted="cmake ninja-build clang libclang-rt-dev" ;;
   *)    wanted="$common" ;;
