@@ -5,7 +5,7 @@
 namespace horalo {
 
 RECT PrintTargetRect(int offsetX, int offsetY, int physicalWidth, int physicalHeight) {
-    return RECT{offsetX, offsetY, physicalWidth - 2 * offsetX, physicalHeight - 2 * offsetY};
+    return RECT{-offsetX, -offsetY, physicalWidth - offsetX, physicalHeight - offsetY};
 }
 
 void PrintPage(HDC printer, FormTemplate& form) {

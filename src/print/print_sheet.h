@@ -16,8 +16,10 @@ void PrintSheet(HWND owner, FormTemplate& form);
 // context.
 void PrintPage(HDC printer, FormTemplate& form);
 
-// Where the form goes on the page, in the printer's device units: from the
-// physical offsets to the physical size less twice the offsets.
+// Where the form goes, in the printer's device units: the whole sheet of
+// paper. The device's origin lies at the printable area's corner, the
+// physical offsets inside the paper's; so the form, with margins of its own,
+// lands on the paper at its own size, the same on every printer.
 RECT PrintTargetRect(int offsetX, int offsetY, int physicalWidth, int physicalHeight);
 
 }  // namespace horalo
