@@ -4,3 +4,10 @@
 # test: figures are judged against the floor, never against a clock.
 add_executable(bare_dialog WIN32 tools/bare_dialog.cpp)
 add_executable(latency_probe tools/latency_probe.cpp)
+
+# The time-sheet preview's repaint and opening, each beside a floor measured
+# in the same run, run under Wine by scripts/bench-preview.sh.
+add_executable(preview_benchmark tools/preview_benchmark.cpp tools/preview_benchmark.rc)
+target_include_directories(preview_benchmark PRIVATE res)
+target_link_libraries(preview_benchmark PRIVATE horalo_print)
+set_source_files_properties(tools/preview_benchmark.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/horalo.manifest)

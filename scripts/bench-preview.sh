@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Times the time-sheet preview under Wine: the canvas's repaint at zoom 1
+# and 4 beside a plain playing of the same form, and the preview's opening
+# beside a plain read of the same log, all in one run of
+# tools/preview_benchmark.cpp:
+#
+#   scripts/bench-preview.sh [REPETITIONS] [OPENS]   (50 repaints, 10 openings)
+#
+# The prefix is private (build/windows/bench-preview) and has unmanaged
+# windows, as the test prefix has: without a window manager, Wine waits 2 s
+# for one each time it hides a managed window. The benchmark copies the
+# form, the language library and the special days into a temporary folder
+# of the prefix and writes its log there, so no user data is touched. Every
+# Wine process gets /dev/null or a file for stdin, stdout and stderr, and
+# the script ends the wineserver and the Xvfb it started.
+set -u
+cd "$(dirname "$0")/.."
+repetitions=${1:-50}
+opens=${2:-10}
+for n in "$repetitions" "$opens"; do
+  case "$n" in ''|*[!0-9]*) echo "usage: $0 [REPETITIONS] [OPENS]" >&2; exit 2 ;; esac
+done
+
+scripts/deps.sh build || exit 1
+cmake --preset windows >/dev/null || exit 1
+cmake --build --preset windows --target program_folder preview_benchmark || exit 1
+
+root=$PWD
+bench_dir=$root/build/windows/bench-preview
+mkdir -p "$bench_dir"
+orig_display=${DISPLAY:-}
+rm -f "$bench_dir/display"
+source scripts/wine-env.sh "$bench_dir"
+program_dir=$root/build/windows/program
+bench_exe=$root/build/windows/bin/preview_benchmark.exe
+if [ ! -f "$program_dir/horalo.frm" ]; then
+  echo "$program_dir/horalo.frm is missing: the build made no form." >&2
+  exit 1
+fi
+
+# Wine sees the Unix root as drive Z:.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+xvfb_pid=""
+stop_all() {
+  "$wineserver_bin" -k </dev/null >/dev/null 2>&1
+  "$wineserver_bin" -w </dev/null >/dev/null 2>&1
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  fi
+}
+trap stop_all EXIT
+trap 'exit 130' INT TERM
+
+# A leftover server of an interrupted run would keep the old prefix open.
+"$wineserver_bin" -k </dev/null >/dev/null 2>&1
+"$wineserver_bin" -w </dev/null >/dev/null 2>&1
+if [ -z "$orig_display" ]; then
+  n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  echo "No DISPLAY is set: started Xvfb on $DISPLAY."
+fi
+
+echo "Making a fresh Wine prefix in $WINEPREFIX..."
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+# Persistent, so the services and the desktop outlive the benchmark's start.
+"$wineserver_bin" -p60 </dev/null >/dev/null 2>&1
+"$wine_bin" wineboot -i </dev/null >/dev/null 2>&1
+"$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+# A new server, so every Wine process (the desktop too) reads the setting.
+"$wineserver_bin" -k </dev/null >/dev/null 2>&1
+"$wineserver_bin" -w </dev/null >/dev/null 2>&1
+"$wineserver_bin" -p60 </dev/null >/dev/null 2>&1
+
+echo "Running the benchmark ($repetitions repaints, $opens openings)..."
+out=$bench_dir/preview.out
+# Berlin, as the time-log benchmark and the tests use, so the log's days
+# meet real daylight-saving changes.
+TZ=Europe/Berlin timeout 600 "$wine_bin" "$bench_exe" "$(windows_path "$program_dir")" "$repetitions" "$opens" \
+  </dev/null >"$out" 2>/dev/null
+status=$?
+cat "$out"
+if [ "$status" -ne 0 ]; then
+  echo "The benchmark failed (exit code $status)." >&2
+  exit 1
+fi
