@@ -21,19 +21,24 @@ const MonthRecordEntry* FindMonth(const MonthRecordList& list, TimeValue key) {
     return nullptr;
 }
 
-// The month records at the head of `log`, sorted; `base` is the log's
-// position in its file.
-MonthRecordList MonthRecordsOf(LogBytes log, long base) {
+// The month records at the head, up to the first record of another type,
+// sorted by key; `next` gives the records one after another.
+template <class Next>
+MonthRecordList CollectMonthRecords(Next next) {
     MonthRecordList list;
-    std::size_t offset = 0;
-    while (auto stored = DecodeRecord(log, offset)) {
+    while (auto stored = next()) {
         const LogRecord& record = stored->record;
         if (record.type() != LogRecordType::MonthRecord) break;
-        list.push_back({base + stored->position, record.time, record.hoursDeducted, record.carriedBalance});
+        list.push_back({stored->position, record.time, record.hoursDeducted, record.carriedBalance});
     }
     std::stable_sort(list.begin(), list.end(),
                      [](const MonthRecordEntry& a, const MonthRecordEntry& b) { return a.monthKey < b.monthKey; });
     return list;
+}
+
+MonthRecordList MonthRecordsOf(LogBytes log) {
+    std::size_t offset = 0;
+    return CollectMonthRecords([&] { return DecodeRecord(log, offset); });
 }
 
 std::optional<MonthRecordList> ReadMonthRecordsAgain(Host& host) {
@@ -49,7 +54,7 @@ std::optional<MonthRecordList> RewriteMonth(Host& host, TimeValue key, const Log
     const auto image = LoadLog(host);
     if (!image) return std::nullopt;
     const LogBytes log(*image);
-    const MonthRecordList current = MonthRecordsOf(log, 0);
+    const MonthRecordList current = MonthRecordsOf(log);
     const MonthRecordEntry* found = FindMonth(current, key);
     if (!found && !replacement) return current;
     const Bytes record = replacement ? EncodeRecord(*replacement) : Bytes();
@@ -66,11 +71,10 @@ TimeValue MonthKey(int year, int month) {
     return static_cast<TimeValue>(MakeLocalTime(year, month, 1, 0, 0, 0, DaylightSaving::NotInEffect));
 }
 
+// Record by record: only the month records at the head are read, not the
+// years of working days behind them.
 MonthRecordList ReadMonthRecords(std::FILE* file) {
-    const long base = Files().Tell(file);
-    const auto image = ReadToEnd(file);
-    if (base < 0 || !image) return {};
-    return MonthRecordsOf(*image, base);
+    return CollectMonthRecords([file] { return ReadRecord(file); });
 }
 
 std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,
