@@ -15,4 +15,6 @@ INT_PTR PreviewBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return win::Dialog::WindowProc(message, wParam, lParam);
 }
 
+void PreviewBar::OnCancel() { PostMessageA(GetParent(Handle()), WM_CLOSE, 0, 0); }
+
 }  // namespace horalo

@@ -11,9 +11,10 @@ public:
 
 protected:
     INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Enter and Escape in a child dialog would otherwise end it.
+    // Enter in a child dialog would otherwise end it.
     void OnOK() override {}
-    void OnCancel() override {}
+    // Escape closes the preview, as it closes other views of a document.
+    void OnCancel() override;
 };
 
 }  // namespace horalo

@@ -242,6 +242,10 @@ LRESULT CPreView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_MOUSEWHEEL:
+        // The wheel turned while the month's inputs have the focus scrolls the sheet.
+        if (canvas_.Handle()) return SendMessageA(canvas_.Handle(), message, wParam, lParam);
+        return 0;
     case WM_SETFOCUS:
         // Keys go to the month's inputs; the frame's accelerators work from there.
         if (bar_) SetFocus(GetDlgItem(Bar(), IDC_CARRIED_HOURS));

@@ -170,14 +170,22 @@ TEST_F(PreviewFrame, TheMainDialogOpensTheCurrentMonth) {
     DestroyWindow(frame);
 }
 
-TEST_F(PreviewFrame, PageDownInTheActiveFrameStepsToTheNextMonth) {
+TEST_F(PreviewFrame, PageDownStepsToTheNextMonthAndEscapeCloses) {
     WriteLog({});
     ASSERT_NE(Open(2, 2026), nullptr);
     SetForegroundWindow(frameWindow_);
     SetActiveWindow(frameWindow_);
-    MSG key{GetFocus(), WM_KEYDOWN, VK_NEXT, 0, 0, {}};
-    EXPECT_TRUE(win::PreTranslate(key));
+    const auto press = [](UINT key) {
+        MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+        if (!win::PreTranslate(down)) DispatchMessageA(&down);
+    };
+    press(VK_NEXT);
     EXPECT_EQ(frame_->Month(), 3);
+    press(VK_ESCAPE);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    EXPECT_FALSE(IsWindow(frameWindow_));
+    EXPECT_EQ(frame_, nullptr);
 }
 
 }  // namespace
