@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/local_time.h"
 #include "core/settings/settings_record.h"
 #include "registry_fixture.h"
 #include "print/form_template.h"
@@ -139,7 +140,7 @@ protected:
         sheet.carriedBalance = 130;
         sheet.absenceMark = "Absent from work";
         DayEvaluation& fifth = sheet.evaluation.days[4];
-        fifth.start = static_cast<TimeValue>(LocalTime(2024, 2, 5, 8, 5));
+        fifth.start = static_cast<TimeValue>(MakeLocalTime(2024, 2, 5, 8, 5, 0, DaylightSaving::FromCalendar));
         fifth.presence = 27000;
         fifth.hasStart = true;
         sheet.evaluation.days[5].absence = true;
@@ -148,17 +149,6 @@ protected:
     void TearDown() override {
         form_.Load("");  // lets go of the last file
         for (const auto& path : paths_) DeleteFileA(path.c_str());
-    }
-
-    static long long LocalTime(int year, int month, int day, int hour, int minute) {
-        std::tm fields{};
-        fields.tm_year = year - 1900;
-        fields.tm_mon = month;
-        fields.tm_mday = day;
-        fields.tm_hour = hour;
-        fields.tm_min = minute;
-        fields.tm_isdst = -1;
-        return std::mktime(&fields);
     }
 
     // A file of its own each time: the loaded form keeps its file open.

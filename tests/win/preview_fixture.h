@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/local_time.h"
 #include "core/timelog/log_record.h"
 #include "core/timelog/month_records.h"
 #include "main_dialog_fixture.h"
@@ -13,16 +14,9 @@
 
 namespace horalo::test {
 
-// Local time of a day, as the log keeps it.
+// Local time of a day (month 0 to 11), as the log keeps it.
 inline TimeValue LocalAt(int year, int month, int day, int hour, int minute) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_isdst = -1;
-    return static_cast<TimeValue>(std::mktime(&fields));
+    return static_cast<TimeValue>(MakeLocalTime(year, month, day, hour, minute, 0, DaylightSaving::FromCalendar));
 }
 
 class PreviewTest : public MainDialogTest {
