@@ -1,6 +1,6 @@
 # The default horalo.spc, made from res/calendar_days.txt by a tool that runs
-# on the build machine, so in a cross build it is compiled with the host's
-# compiler from the few core sources it needs.
+# on the build machine (cmake/host_tool.cmake), built from the few core
+# sources it needs.
 set(HORALO_SPECIAL_DAYS_LIST ${CMAKE_SOURCE_DIR}/res/calendar_days.txt)
 set(HORALO_SPECIAL_DAYS_FILE ${CMAKE_BINARY_DIR}/horalo.spc)
 file(GLOB HORALO_SPECIAL_DAYS_SOURCES CONFIGURE_DEPENDS
@@ -9,24 +9,12 @@ file(GLOB HORALO_SPECIAL_DAYS_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/core/calendar_days/calendar_entry_file.cpp)
 list(PREPEND HORALO_SPECIAL_DAYS_SOURCES ${CMAKE_SOURCE_DIR}/tools/make_calendar_days.cpp)
 
-if(CMAKE_CROSSCOMPILING)
-  set(HORALO_HOST_CXX c++ CACHE STRING "C++ compiler of the build machine, for the build tools")
-  set(HORALO_SPECIAL_DAYS_TOOL ${CMAKE_BINARY_DIR}/tools/make_calendar_days)
-  file(GLOB HORALO_SPECIAL_DAYS_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/core/*.h ${CMAKE_SOURCE_DIR}/src/core/*/*.h)
-  add_custom_command(
-    OUTPUT ${HORALO_SPECIAL_DAYS_TOOL}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/tools
-    COMMAND ${HORALO_HOST_CXX} -std=c++20 -O1 -Wall -Wextra
-            -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/res
-            ${HORALO_SPECIAL_DAYS_SOURCES} -o ${HORALO_SPECIAL_DAYS_TOOL}
-    DEPENDS ${HORALO_SPECIAL_DAYS_SOURCES} ${HORALO_SPECIAL_DAYS_HEADERS}
-    COMMENT "Building the special-days tool with the host compiler"
-    VERBATIM)
-else()
-  add_executable(make_calendar_days ${HORALO_SPECIAL_DAYS_SOURCES})
-  target_include_directories(make_calendar_days PRIVATE src res)
-  set(HORALO_SPECIAL_DAYS_TOOL make_calendar_days)
-endif()
+file(GLOB HORALO_SPECIAL_DAYS_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/core/*.h ${CMAKE_SOURCE_DIR}/src/core/*/*.h)
+horalo_host_tool(make_calendar_days
+  SOURCES ${HORALO_SPECIAL_DAYS_SOURCES}
+  HEADERS ${HORALO_SPECIAL_DAYS_HEADERS}
+  INCLUDES ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+set(HORALO_SPECIAL_DAYS_TOOL ${make_calendar_days_TOOL})
 
 add_custom_command(
   OUTPUT ${HORALO_SPECIAL_DAYS_FILE}

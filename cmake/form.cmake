@@ -1,31 +1,20 @@
 # The installed horalo.frm, the time-sheet form, drawn by a tool that runs on
-# the build machine with libuemf, so in a cross build it is compiled with the
-# host's compiler.
+# the build machine (cmake/host_tool.cmake) with libuemf.
 set(HORALO_FORM_FILE ${CMAKE_BINARY_DIR}/horalo.frm)
 set(HORALO_FORM_SOURCE ${CMAKE_SOURCE_DIR}/tools/make_form.cpp)
 
-if(CMAKE_CROSSCOMPILING)
-  set(HORALO_HOST_CXX c++ CACHE STRING "C++ compiler of the build machine, for the build tools")
-  set(HORALO_FORM_TOOL ${CMAKE_BINARY_DIR}/tools/make_form)
-  add_custom_command(
-    OUTPUT ${HORALO_FORM_TOOL}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/tools
-    COMMAND ${HORALO_HOST_CXX} -std=c++20 -O1 -Wall -Wextra
-            ${HORALO_FORM_SOURCE} -luemf -o ${HORALO_FORM_TOOL}
-    DEPENDS ${HORALO_FORM_SOURCE}
-    COMMENT "Building the form tool with the host compiler"
-    VERBATIM)
-else()
+# The host compiler finds the library where the system keeps it.
+set(HORALO_UEMF uemf)
+if(NOT CMAKE_CROSSCOMPILING)
   find_path(HORALO_UEMF_INCLUDE_DIR uemf.h)
   find_library(HORALO_UEMF_LIBRARY uemf)
   if(NOT HORALO_UEMF_INCLUDE_DIR OR NOT HORALO_UEMF_LIBRARY)
     message(FATAL_ERROR "libuemf draws horalo.frm; install it (Debian: libuemf-dev) or point CMAKE_PREFIX_PATH at it")
   endif()
-  add_executable(make_form ${HORALO_FORM_SOURCE})
-  target_include_directories(make_form PRIVATE ${HORALO_UEMF_INCLUDE_DIR})
-  target_link_libraries(make_form PRIVATE ${HORALO_UEMF_LIBRARY})
-  set(HORALO_FORM_TOOL make_form)
+  set(HORALO_UEMF ${HORALO_UEMF_LIBRARY})
 endif()
+horalo_host_tool(make_form SOURCES ${HORALO_FORM_SOURCE} INCLUDES ${HORALO_UEMF_INCLUDE_DIR} LIBRARIES ${HORALO_UEMF})
+set(HORALO_FORM_TOOL ${make_form_TOOL})
 
 add_custom_command(
   OUTPUT ${HORALO_FORM_FILE}
