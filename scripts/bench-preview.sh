@@ -41,31 +41,13 @@ fi
 # Wine sees the Unix root as drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-xvfb_pid=""
-stop_all() {
-  "$wineserver_bin" -k </dev/null >/dev/null 2>&1
-  "$wineserver_bin" -w </dev/null >/dev/null 2>&1
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-  fi
-}
+source scripts/bench-display.sh
 trap stop_all EXIT
 trap 'exit 130' INT TERM
 
 # A leftover server of an interrupted run would keep the old prefix open.
-"$wineserver_bin" -k </dev/null >/dev/null 2>&1
-"$wineserver_bin" -w </dev/null >/dev/null 2>&1
-if [ -z "$orig_display" ]; then
-  n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-  echo "No DISPLAY is set: started Xvfb on $DISPLAY."
-fi
+stop_wineserver
+start_display
 
 echo "Making a fresh Wine prefix in $WINEPREFIX..."
 rm -rf "$WINEPREFIX"
@@ -75,8 +57,7 @@ mkdir -p "$WINEPREFIX"
 "$wine_bin" wineboot -i </dev/null >/dev/null 2>&1
 "$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 # A new server, so every Wine process (the desktop too) reads the setting.
-"$wineserver_bin" -k </dev/null >/dev/null 2>&1
-"$wineserver_bin" -w </dev/null >/dev/null 2>&1
+stop_wineserver
 "$wineserver_bin" -p60 </dev/null >/dev/null 2>&1
 
 echo "Running the benchmark ($repetitions repaints, $opens openings)..."

@@ -34,16 +34,7 @@ probe_exe=$root/build/windows/bin/latency_probe.exe
 # Wine sees the Unix root as drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-xvfb_pid=""
-stop_all() {
-  "$wineserver_bin" -k </dev/null >/dev/null 2>&1
-  "$wineserver_bin" -w </dev/null >/dev/null 2>&1
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-  fi
-}
+source scripts/bench-display.sh
 trap 'stop_all; rm -rf "$program_dir"' EXIT
 trap 'exit 130' INT TERM
 
@@ -53,17 +44,8 @@ start_server() {
 }
 
 # A leftover server of an interrupted run would keep the old prefix open.
-"$wineserver_bin" -k </dev/null >/dev/null 2>&1
-"$wineserver_bin" -w </dev/null >/dev/null 2>&1
-if [ -z "$orig_display" ]; then
-  n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-  echo "No DISPLAY is set: started Xvfb on $DISPLAY."
-fi
+stop_wineserver
+start_display
 
 echo "Making a fresh Wine prefix in $WINEPREFIX..."
 rm -rf "$WINEPREFIX"
@@ -123,8 +105,7 @@ measure "Managed windows, as in the run command's prefix"
 
 # A new server, so every Wine process (the desktop too) reads the setting.
 "$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-"$wineserver_bin" -k </dev/null >/dev/null 2>&1
-"$wineserver_bin" -w </dev/null >/dev/null 2>&1
+stop_wineserver
 start_server
 measure "Managed=N, as in the test prefix"
 echo
