@@ -45,6 +45,13 @@ std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month,
 // be read or changed.
 std::optional<MonthRecordList> RemoveMonthRecord(Host& host, TimeValue monthKey);
 
+// Moves the record with key `oldKey` to the month (year, month 0 to 11) with
+// the new values, in one rewrite: the new month's former record is dropped,
+// the moved record replaces the old one where it stands. When the log has
+// no record with `oldKey` this stores as StoreMonthRecord does. Returns the
+// list read anew, or none when the log was not changed (it is then whole).
+std::optional<MonthRecordList> ChangeMonthRecord(Host& host, TimeValue oldKey, int year, int month,
+                                                 std::int32_t carriedBalance, std::int32_t hoursDeducted);
 
 // The month's values, 0 when it has no entry.
 std::int32_t MonthHoursDeducted(const MonthRecordList& list, int year, int month);

@@ -2,6 +2,7 @@
 // Appending to the log, and reading, deleting, inserting and replacing
 // records by their position.
 #include <optional>
+#include <span>
 
 #include "core/calendar/calendar_date.h"
 #include "core/host.h"
@@ -24,6 +25,14 @@ bool DeleteRecordAt(Host& host, RecordPosition position);
 // inserted.
 bool InsertRecordAfter(Host& host, RecordPosition position, const LogRecord& record);
 bool ReplaceRecordAt(Host& host, RecordPosition position, const LogRecord& record);
+
+// Deletes the records at all positions in one rewrite: either every one of
+// them is gone or, when a position is stale or the rewrite fails, none is.
+// Positions may come in any order; a position named twice counts once.
+bool DeleteRecordsAt(Host& host, std::span<const RecordPosition> positions);
+// Writes `records`, in their order, directly behind the one at `position`,
+// in one rewrite; nothing is written when `records` is empty.
+bool InsertRecordsAfter(Host& host, RecordPosition position, std::span<const LogRecord> records);
 
 // Deletes every record from the first day 00:00:00 to the last day
 // 23:59:59 local time (year, month and day of the dates), month records
