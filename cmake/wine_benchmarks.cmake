@@ -6,7 +6,7 @@ add_executable(bare_dialog WIN32 tools/bare_dialog.cpp)
 add_executable(latency_probe tools/latency_probe.cpp)
 
 # The time-sheet preview's repaint and opening, each beside a floor measured
-# in the same run, run under Wine by scripts/bench-preview.sh.
+# in the same run, run under Wine by scripts/bench-views.sh preview.
 add_executable(preview_benchmark tools/preview_benchmark.cpp tools/preview_benchmark.rc)
 target_include_directories(preview_benchmark PRIVATE res)
 target_link_libraries(preview_benchmark PRIVATE horalo_print)

@@ -50,192 +50,16 @@
 #include "resource_ids.h"
 #include "ui/app_services.h"
 #include "win/resources.h"
+#include "wine_bench.h"
 
 namespace horalo {
 namespace {
 
-constexpr int kFirstYear = 1996;
-constexpr int kLastYear = 2025;
 constexpr int kYear = 2010;  // the month shown: June of a year in the middle of the log
 constexpr int kMonth = 5;
 constexpr int kClientWidth = 760;
 constexpr int kClientHeight = 1000;
 constexpr COLORREF kDeskColour = RGB(128, 128, 128);  // the canvas's own desk
-
-// ---------------------------------------------------------------- timing
-
-double Ms(LARGE_INTEGER from, LARGE_INTEGER to) {
-    static const LONGLONG frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f.QuadPart;
-    }();
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency);
-}
-
-double TimeOf(const std::function<void()>& work) {
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return Ms(start, end);
-}
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-// Several candidates timed in one loop, each repetition starting with a
-// different one, so a slow phase of the machine falls on all of them.
-struct Candidate {
-    const char* name;
-    std::function<void()> work;
-    std::vector<double> times;
-};
-
-void Interleave(std::vector<Candidate>& candidates, int repetitions) {
-    for (auto& candidate : candidates) candidate.work();  // warm-up, not counted
-    const std::size_t count = candidates.size();
-    for (int i = 0; i < repetitions; ++i)
-        for (std::size_t k = 0; k < count; ++k) {
-            Candidate& candidate = candidates[(i + k) % count];
-            candidate.times.push_back(TimeOf(candidate.work));
-        }
-}
-
-void PrintLine(const char* name, const std::vector<double>& times) {
-    std::printf("  %-38s median %8.3f ms  (min %.3f, max %.3f)\n", name, Median(times),
-                *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// ---------------------------------------------------------------- the program around the preview
-
-class BenchHost : public Host {
-public:
-    explicit BenchHost(std::string folder) : folder_(std::move(folder)) {}
-    std::string ProgramFolder() override { return folder_; }
-    int ShowText(unsigned stringId, const std::string&, unsigned) override {
-        ++messages;
-        std::printf("message %u would have been shown\n", stringId);
-        return kAnswerOk;
-    }
-    std::string LoadText(unsigned stringId) override { return win::LoadText(stringId); }
-    int messages = 0;
-
-private:
-    std::string folder_;
-};
-
-class BenchServices : public AppServices {
-public:
-    explicit BenchServices(const std::string& folder) : host_(folder), specialDays_(host_) {
-        SetFormText(settings_.formText1, "Dana Example, Accounts");
-        SetFormText(settings_.formText2, "Staff number 4711");
-    }
-    Host& host() override { return host_; }
-    BenchHost& benchHost() { return host_; }
-    SettingsRecord& settings() override { return settings_; }
-    SpecialEntryStore& specialDays() override { return specialDays_; }
-    void StoreSettings() override {}
-    void ShowHelp(HelpTopic) override {}
-    void OpenPreview(int, int, HWND) override {}
-
-private:
-    BenchHost host_;
-    SettingsRecord settings_ = DefaultSettings();
-    SpecialEntryStore specialDays_;
-};
-
-// ---------------------------------------------------------------- the folder and the log
-
-// Month records of every month at the head, then for every working day a
-// start, three notes, three breaks, two more notes and an end; on the 9th,
-// when it is a working day, only a note, as for a day off.
-std::string GenerateLog() {
-    std::vector<LogRecord> records;
-    for (int year = kFirstYear; year <= kLastYear; ++year)
-        for (int month = 0; month < 12; ++month) records.push_back(LogRecord::Month(MonthKey(year, month), 2, 130));
-    for (int year = kFirstYear; year <= kLastYear; ++year)
-        for (int month = 0; month < 12; ++month)
-            for (int day = 1; day <= 31; ++day) {
-                const auto start =
-                    static_cast<TimeValue>(MakeLocalTime(year, month, day, 8, 0, 0, DaylightSaving::FromCalendar));
-                std::tm local{};
-                if (!ToLocalTime(start, local) || local.tm_mon != month || local.tm_wday == 0 || local.tm_wday == 6)
-                    continue;
-                if (day == 9) {
-                    records.push_back(LogRecord::Note(start, "vacation"));
-                    continue;
-                }
-                // Days differ a little, so the balances do too.
-                const TimeValue end = start + 9 * 3600 + (day % 5 - 2) * 20 * 60;
-                records.push_back(LogRecord::Of(LogRecordType::WorkStart, start));
-                for (int i = 0; i < 3; ++i) {
-                    records.push_back(LogRecord::Note(start + 3600 * (i + 1), "project meeting"));
-                    records.push_back(LogRecord::Break(start + 3600 * (i + 2), start + 3600 * (i + 2) + 900));
-                }
-                records.push_back(LogRecord::Note(start + 7 * 3600, "review"));
-                records.push_back(LogRecord::Note(start + 8 * 3600, "plan"));
-                records.push_back(LogRecord::Of(LogRecordType::WorkEnd, end));
-            }
-    std::string bytes;
-    for (const auto& record : records) {
-        const auto encoded = EncodeRecord(record);
-        bytes.append(encoded.begin(), encoded.end());
-    }
-    std::printf("log: %zu records, %zu bytes, %d-%d\n", records.size(), bytes.size(), kFirstYear, kLastYear);
-    return bytes;
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                      written == bytes.size();
-    CloseHandle(file);
-    return done;
-}
-
-constexpr const char* kCopied[] = {"horalo.frm", "HoraloRDLL.dll", "horalo.spc"};
-
-class TempFolder {
-public:
-    bool Make(std::string source) {
-        if (!source.empty() && source.back() != '\\' && source.back() != '/') source += '\\';
-        char temp[MAX_PATH];
-        if (!GetTempPathA(MAX_PATH, temp)) return false;
-        path_ = std::string(temp) + "horalo_preview_" + std::to_string(GetCurrentProcessId()) + "\\";
-        if (!CreateDirectoryA(path_.c_str(), nullptr)) return false;
-        for (const char* name : kCopied)
-            if (!CopyFileA((source + name).c_str(), (path_ + name).c_str(), FALSE)) {
-                std::printf("cannot copy %s%s\n", source.c_str(), name);
-                return false;
-            }
-        return true;
-    }
-    ~TempFolder() {
-        if (path_.empty()) return;
-        for (const char* name : kCopied) DeleteFileA((path_ + name).c_str());
-        DeleteFileA((path_ + kLogFileName).c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // ---------------------------------------------------------------- repaint
 
@@ -399,28 +223,6 @@ bool MeasureRepaint(BenchServices& app, const std::string& formPath, int zoom, i
 
 // ---------------------------------------------------------------- opening
 
-// The floor of the log part: the whole log read with ReadFile, into a
-// buffer kept between runs, or into a block allocated for this read as
-// each of the preview's reads allocates one.
-bool ReadWholeFile(const std::string& path, std::vector<char>* kept) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const DWORD size = GetFileSize(file, nullptr);
-    std::unique_ptr<char[]> block;
-    char* into = nullptr;
-    if (kept) {
-        if (kept->size() < size) kept->resize(size);
-        into = kept->data();
-    } else {
-        block = std::make_unique_for_overwrite<char[]>(size);
-        into = block.get();
-    }
-    DWORD got = 0;
-    const bool done = ReadFile(file, into, size, &got, nullptr) && got == size;
-    CloseHandle(file);
-    return done;
-}
-
 struct Series {
     const char* name;
     std::vector<double> times;
@@ -523,7 +325,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
 
     TempFolder folder;
-    if (!folder.Make(argv[1])) return std::printf("cannot prepare the temporary folder\n"), 1;
+    if (!folder.Make(argv[1], "horalo_preview_")) return std::printf("cannot prepare the temporary folder\n"), 1;
     HMODULE language = LoadLibraryA((folder.path() + "HoraloRDLL.dll").c_str());
     if (!language) return std::printf("cannot load the language library\n"), 1;
     win::SetResourceModule(language);
