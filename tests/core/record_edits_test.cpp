@@ -1,5 +1,7 @@
 // Appending, inserting, replacing and deleting records, and reading one at
 // a position: the log afterwards, byte for byte.
+#include <algorithm>
+
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -104,6 +106,116 @@ TEST_F(RecordEditsTest, InsertBehindARecordCutShortCompletesItFirst) {
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].record, LogRecord::Break(1700001000, 0));
     EXPECT_EQ(records[2].record, LogRecord::Of(LogRecordType::WorkEnd, 1700009000));
+}
+
+// Seven records: a long note puts one at 108, an unknown tag one at 116.
+const std::string kLongNote = NoteBytes(1700004000, std::string(60, 'n'));
+const std::string kSeven = kStart + kBreak + kNote + kLongNote + Words({0, 1700005000}) + Words({9}) +
+                           Words({4, 1700006000});
+const long kSevenAt[] = {0, 8, 20, 35, 108, 116, 120};
+
+// The log less the records at the given indices of kSevenAt, cut out of the
+// bytes by hand.
+std::string SevenWithout(std::initializer_list<int> gone) {
+    std::string kept;
+    for (int i = 0; i < 7; ++i) {
+        if (std::find(gone.begin(), gone.end(), i) != gone.end()) continue;
+        const auto from = static_cast<std::size_t>(kSevenAt[i]);
+        const auto to = i == 6 ? kSeven.size() : static_cast<std::size_t>(kSevenAt[i + 1]);
+        kept += kSeven.substr(from, to - from);
+    }
+    return kept;
+}
+
+TEST_F(RecordEditsTest, DeleteRecordsAtCutsEveryRecordNamed) {
+    ASSERT_EQ(DecodeLog(kSeven).size(), 7u);
+    ASSERT_EQ(DecodeLog(kSeven)[6].position, kSevenAt[6]);
+    struct Case {
+        std::vector<RecordPosition> positions;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{108, 8, 35}, SevenWithout({1, 3, 4})},  // adjacent, out of order
+        {{120, 0}, SevenWithout({0, 6})},         // the first and the last
+        {{20, 116, 20, 20}, SevenWithout({2, 5})},  // named more than once; a record without payload
+        {{116, 120, 108, 35, 20, 8, 0}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.positions));
+        SetLog(kSeven);
+        EXPECT_TRUE(DeleteRecordsAt(host, c.positions));
+        EXPECT_EQ(Log(), c.expected);
+
+        // The same as deleting them one by one, from the back.
+        SetLog(kSeven);
+        std::vector<RecordPosition> single = c.positions;
+        std::sort(single.rbegin(), single.rend());
+        single.erase(std::unique(single.begin(), single.end()), single.end());
+        for (const RecordPosition position : single) ASSERT_TRUE(DeleteRecordAt(host, position));
+        EXPECT_EQ(Log(), c.expected);
+    }
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
+}
+
+TEST_F(RecordEditsTest, OneStalePositionKeepsEveryRecord) {
+    const std::string log = kSeven + "\x01\x00";  // a tag cut short at 128
+    const std::vector<RecordPosition> cases[] = {
+        {108, 8, 4},   // inside the break
+        {8, 40},       // inside the long note's text
+        {-1, 0},
+        {0, 128},      // the cut tag
+        {8, 130},      // beyond the end
+        {120, 108, 121},
+    };
+    for (const auto& positions : cases) {
+        SCOPED_TRACE(::testing::PrintToString(positions));
+        SetLog(log);
+        EXPECT_FALSE(DeleteRecordsAt(host, positions));
+        EXPECT_EQ(Log(), log);
+    }
+    EXPECT_TRUE(host.messages.empty());
+
+    // Nothing to delete: the log is not even opened, so a missing one shows nothing.
+    std::filesystem::remove(host.File(kLogFileName));
+    EXPECT_FALSE(DeleteRecordsAt(host, {}));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(RecordEditsTest, InsertRecordsAfterKeepsTheirOrderBehindTheRecord) {
+    const std::vector<LogRecord> four = {
+        LogRecord::Of(LogRecordType::WorkStart, 1700001500),
+        LogRecord::Note(1700001600, "second"),
+        LogRecord::Break(1700001700, 1700001800),
+        LogRecord::Of(LogRecordType::WorkEnd, 1700001900),
+    };
+    const std::string fourBytes = Words({1, 1700001500}) + NoteBytes(1700001600, "second") +
+                                  Words({2, 1700001700, 1700001800}) + Words({0, 1700001900});
+    const std::string cutBreak = Words({2, 1700001000});  // its end is missing
+    struct Case {
+        const char* name;
+        std::string log;
+        RecordPosition anchor;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"first", kStart + kBreak + kNote, 0, kStart + fourBytes + kBreak + kNote},
+        {"middle", kStart + kBreak + kNote, 8, kStart + kBreak + fourBytes + kNote},
+        {"last", kStart + kBreak + kNote, 20, kStart + kBreak + kNote + fourBytes},
+        {"cut short", kStart + cutBreak, 8, kStart + Words({2, 1700001000, 0}) + fourBytes},
+        {"stale", kStart + kBreak + kNote, 12, kStart + kBreak + kNote},
+        {"empty log", "", 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLog(c.log);
+        EXPECT_EQ(InsertRecordsAfter(host, c.anchor, four), c.expected != c.log);
+        EXPECT_EQ(Log(), c.expected);
+    }
+    SetLog(kStart);
+    EXPECT_FALSE(InsertRecordsAfter(host, 0, {}));
+    EXPECT_EQ(Log(), kStart);
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(RecordEditsTest, DeleteDateRangeTakesWholeDaysOfAnyType) {

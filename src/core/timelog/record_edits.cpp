@@ -1,6 +1,8 @@
 #include "core/timelog/record_edits.h"
 
+#include <algorithm>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 #include "core/io/file_layer.h"
@@ -12,7 +14,6 @@
 namespace horalo {
 namespace {
 
-
 // The end of the record at `position`, or none when no record of `log`
 // starts there. A caller's position may be stale (another instance changed
 // the log since it was read); cutting the log there would split a record.
@@ -22,6 +23,26 @@ std::optional<std::size_t> RecordAt(LogBytes log, RecordPosition position) {
     const std::size_t end = RecordEnd(log, offset);
     if (end == offset || !IsRecordStart(log, offset)) return std::nullopt;
     return end;
+}
+
+// The start and end of the records at `positions` (ascending; a position
+// named twice gives its record twice), or none when one of them is not
+// where a record of `log` starts. One walk from the head serves them all,
+// where a check of each on its own would walk the log once per position.
+std::optional<std::vector<std::pair<std::size_t, std::size_t>>> RecordsAt(LogBytes log,
+                                                                          std::span<const RecordPosition> positions) {
+    std::vector<std::pair<std::size_t, std::size_t>> records;
+    records.reserve(positions.size());
+    std::size_t offset = 0;
+    for (const RecordPosition position : positions) {
+        if (position < 0) return std::nullopt;
+        const auto wanted = static_cast<std::size_t>(position);
+        std::size_t end = RecordEnd(log, offset);
+        for (; offset < wanted && end != offset; end = RecordEnd(log, offset)) offset = end;
+        if (offset != wanted || end == offset) return std::nullopt;
+        records.emplace_back(offset, end);
+    }
+    return records;
 }
 
 }  // namespace
@@ -67,6 +88,45 @@ bool InsertRecordAfter(Host& host, RecordPosition position, const LogRecord& rec
     const Bytes before = EncodeRecord(DecodeRecord(log, offset)->record);
     const Bytes inserted = EncodeRecord(record);
     const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), before, inserted, log.subspan(*end)};
+    return RewriteLog(host, parts);
+}
+
+bool DeleteRecordsAt(Host& host, std::span<const RecordPosition> positions) {
+    if (positions.empty()) return false;
+    std::vector<RecordPosition> sorted(positions.begin(), positions.end());
+    std::sort(sorted.begin(), sorted.end());
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto records = RecordsAt(log, sorted);
+    if (!records) return false;
+    std::vector<LogBytes> kept;
+    kept.reserve(records->size() + 1);
+    std::size_t runStart = 0;
+    for (const auto& [start, end] : *records) {
+        if (start < runStart) continue;  // a position named twice
+        kept.push_back(log.subspan(runStart, start - runStart));
+        runStart = end;
+    }
+    kept.push_back(log.subspan(runStart));
+    return RewriteLog(host, kept);
+}
+
+// As InsertRecordAfter: the record at `position` is written again as read.
+bool InsertRecordsAfter(Host& host, RecordPosition position, std::span<const LogRecord> records) {
+    if (records.empty()) return false;
+    const auto bytes = LoadLog(host);
+    if (!bytes) return false;
+    const LogBytes log(*bytes);
+    const auto end = RecordAt(log, position);
+    if (!end) return false;
+    std::size_t offset = static_cast<std::size_t>(position);
+    Bytes inserted = EncodeRecord(DecodeRecord(log, offset)->record);
+    for (const LogRecord& record : records) {
+        const Bytes encoded = EncodeRecord(record);
+        inserted.insert(inserted.end(), encoded.begin(), encoded.end());
+    }
+    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), inserted, log.subspan(*end)};
     return RewriteLog(host, parts);
 }
 

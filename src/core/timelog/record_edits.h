@@ -28,10 +28,12 @@ bool ReplaceRecordAt(Host& host, RecordPosition position, const LogRecord& recor
 
 // Deletes the records at all positions in one rewrite: either every one of
 // them is gone or, when a position is stale or the rewrite fails, none is.
-// Positions may come in any order; a position named twice counts once.
+// Positions may come in any order; a position named twice counts once. No
+// positions: the log is not even read, and the result is false.
 bool DeleteRecordsAt(Host& host, std::span<const RecordPosition> positions);
 // Writes `records`, in their order, directly behind the one at `position`,
-// in one rewrite; nothing is written when `records` is empty.
+// in one rewrite; when `records` is empty nothing is read or written, and
+// the result is false.
 bool InsertRecordsAfter(Host& host, RecordPosition position, std::span<const LogRecord> records);
 
 // Deletes every record from the first day 00:00:00 to the last day
