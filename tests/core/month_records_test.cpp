@@ -1,5 +1,6 @@
 // The month records at the head of the log: read sorted by their key,
 // stored in place or in front of all, removed.
+#include "fault_file_layer.h"
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -64,6 +65,68 @@ TEST_F(MonthRecordsTest, StoreMonthRecordReplacesInPlaceOrWritesInFront) {
     EXPECT_EQ(list->size(), 1u);
     EXPECT_EQ(Log(), Words({6, MonthKey(2024, 2), 3, 245}) + rest);
     EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MonthRecordsTest, ChangeMonthRecordMovesTheRecordWhereItStands) {
+    const TimeValue march = MonthKey(2024, 2), april = MonthKey(2024, 3), may = MonthKey(2024, 4);
+    const std::string rest = Words({1, 1700000000}) + NoteBytes(1700000100, "x");
+    const std::string aprilOld = Words({6, april, 9, 900}), aprilTwice = Words({6, april, 8, 800});
+    const std::string mayRecord = Words({6, may, 5, 500}), marchOld = Words({6, march, 3, 300});
+    struct Case {
+        const char* name;
+        std::string log;
+        TimeValue oldKey;
+        int month;  // to 0 to 11 of 2024, with carried 1234 and deducted 7
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"to a month with a record before it", aprilOld + mayRecord + marchOld + rest, march, 3,
+         mayRecord + Words({6, april, 7, 1234}) + rest},
+        {"to a month with records before and behind it", aprilOld + marchOld + aprilTwice + mayRecord + rest, march, 3,
+         Words({6, april, 7, 1234}) + mayRecord + rest},
+        {"to a month without record", mayRecord + marchOld + rest, march, 3,
+         mayRecord + Words({6, april, 7, 1234}) + rest},
+        {"within its month", mayRecord + marchOld + rest, march, 2, mayRecord + Words({6, march, 7, 1234}) + rest},
+        // Without the old month, as StoreMonthRecord: in place, or in front.
+        {"from a month without record", marchOld + aprilOld + rest, may, 3,
+         marchOld + Words({6, april, 7, 1234}) + rest},
+        {"from and to months without record", marchOld + rest, may, 3, Words({6, april, 7, 1234}) + marchOld + rest},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLog(c.log);
+        const auto list = ChangeMonthRecord(host, c.oldKey, 2024, c.month, 1234, 7);
+        EXPECT_EQ(Log(), c.expected);
+        ASSERT_TRUE(list);
+        EXPECT_EQ(*list, Months());
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// The change used to be a removal and then a store in two rewrites: when the
+// second failed, March was gone and April had not come. A fault at the first
+// or second call of each step leaves the old log, or the change whole.
+TEST_F(MonthRecordsTest, AFailedMonthChangeKeepsTheOldValues) {
+    const std::string log = Words({6, MonthKey(2024, 2), 3, 300}) + Words({1, 1700000000});
+    const std::string changed = Words({6, MonthKey(2024, 3), 7, 1234}) + Words({1, 1700000000});
+    const FileStep steps[] = {FileStep::Write, FileStep::Flush, FileStep::Replace};
+    FaultFileLayer layer;
+    ScopedFileLayer scope{layer};
+    for (const FileStep step : steps) {
+        for (const int call : {1, 2}) {
+            SCOPED_TRACE("step " + std::to_string(static_cast<int>(step)) + " call " + std::to_string(call));
+            SetLog(log);
+            host.messages.clear();
+            layer.FailAt(step, call);
+            if (ChangeMonthRecord(host, MonthKey(2024, 2), 2024, 3, 1234, 7)) {
+                EXPECT_FALSE(layer.Fired());
+                EXPECT_EQ(Log(), changed);
+            } else {
+                EXPECT_EQ(host.messages.size(), 1u);
+                EXPECT_EQ(Log(), log);
+            }
+        }
+    }
 }
 
 TEST_F(MonthRecordsTest, StoreMonthRecordIntoAMissingLogFails) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <ctime>
+#include <span>
+#include <vector>
 
 #include "core/io/file_layer.h"
 #include "core/timelog/log_image.h"
@@ -47,22 +49,30 @@ std::optional<MonthRecordList> ReadMonthRecordsAgain(Host& host) {
     return ReadMonthRecords(log.get());
 }
 
-// Writes the log with the month's record replaced by `replacement` (removed
+std::optional<MonthRecordList> RewriteAndReadAgain(Host& host, std::span<const LogBytes> parts) {
+    if (!RewriteLog(host, parts)) return std::nullopt;
+    return ReadMonthRecordsAgain(host);
+}
+
+// Writes `log` with the month's record replaced by `replacement` (removed
 // when there is none), or with `replacement` in front of all records when
-// the month has none.
-std::optional<MonthRecordList> RewriteMonth(Host& host, TimeValue key, const LogRecord* replacement) {
-    const auto image = LoadLog(host);
-    if (!image) return std::nullopt;
-    const LogBytes log(*image);
-    const MonthRecordList current = MonthRecordsOf(log);
+// the month has none. `current` is the month records of `log`.
+std::optional<MonthRecordList> RewriteMonthOf(Host& host, LogBytes log, const MonthRecordList& current, TimeValue key,
+                                              const LogRecord* replacement) {
     const MonthRecordEntry* found = FindMonth(current, key);
     if (!found && !replacement) return current;
     const Bytes record = replacement ? EncodeRecord(*replacement) : Bytes();
     const auto at = static_cast<std::size_t>(found ? found->position : 0);
     const std::size_t behind = found ? RecordEnd(log, at) : 0;
     const LogBytes parts[] = {log.first(at), record, log.subspan(behind)};
-    if (!RewriteLog(host, parts)) return std::nullopt;
-    return ReadMonthRecordsAgain(host);
+    return RewriteAndReadAgain(host, parts);
+}
+
+std::optional<MonthRecordList> RewriteMonth(Host& host, TimeValue key, const LogRecord* replacement) {
+    const auto image = LoadLog(host);
+    if (!image) return std::nullopt;
+    const LogBytes log(*image);
+    return RewriteMonthOf(host, log, MonthRecordsOf(log), key, replacement);
 }
 
 }  // namespace
@@ -85,6 +95,38 @@ std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month,
 
 std::optional<MonthRecordList> RemoveMonthRecord(Host& host, TimeValue monthKey) {
     return RewriteMonth(host, monthKey, nullptr);
+}
+
+// One rewrite, not a removal and then a store: should the store fail, the
+// month's values would be lost.
+std::optional<MonthRecordList> ChangeMonthRecord(Host& host, TimeValue oldKey, int year, int month,
+                                                 std::int32_t carriedBalance, std::int32_t hoursDeducted) {
+    const LogRecord record = LogRecord::Month(MonthKey(year, month), hoursDeducted, carriedBalance);
+    const auto image = LoadLog(host);
+    if (!image) return std::nullopt;
+    const LogBytes log(*image);
+    MonthRecordList current = MonthRecordsOf(log);
+    const MonthRecordEntry* old = FindMonth(current, oldKey);
+    if (!old) return RewriteMonthOf(host, log, current, record.time, &record);
+    const RecordPosition moved = old->position;
+
+    // The month records stand one behind the other from the head of the log;
+    // the kept ones are copied in runs as they stand.
+    std::sort(current.begin(), current.end(),
+              [](const MonthRecordEntry& a, const MonthRecordEntry& b) { return a.position < b.position; });
+    const Bytes encoded = EncodeRecord(record);
+    std::vector<LogBytes> parts;
+    std::size_t runStart = 0;
+    for (const MonthRecordEntry& entry : current) {
+        const bool isMoved = entry.position == moved;
+        if (!isMoved && entry.monthKey != record.time) continue;
+        const auto at = static_cast<std::size_t>(entry.position);
+        parts.push_back(log.subspan(runStart, at - runStart));
+        if (isMoved) parts.push_back(encoded);
+        runStart = RecordEnd(log, at);
+    }
+    parts.push_back(log.subspan(runStart));
+    return RewriteAndReadAgain(host, parts);
 }
 
 std::int32_t MonthHoursDeducted(const MonthRecordList& list, int year, int month) {
