@@ -34,6 +34,19 @@ std::vector<Change> Changes() {
         {"StoreMonthRecord new", [](Host& h) { return StoreMonthRecord(h, 2023, 10, 45, 1).has_value(); }},
         {"StoreMonthRecord existing", [](Host& h) { return StoreMonthRecord(h, 2023, 9, 45, 1).has_value(); }},
         {"RemoveMonthRecord", [](Host& h) { return RemoveMonthRecord(h, MonthKey(2023, 9)).has_value(); }},
+        {"ChangeMonthRecord",
+         [](Host& h) { return ChangeMonthRecord(h, MonthKey(2023, 9), 2023, 10, 45, 1).has_value(); }},
+        {"DeleteRecordsAt",
+         [](Host& h) {
+             const RecordPosition at[] = {53, 16, 41};
+             return DeleteRecordsAt(h, at);
+         }},
+        {"InsertRecordsAfter",
+         [](Host& h) {
+             const LogRecord records[] = {LogRecord::Note(1700000150, "a"),
+                                          LogRecord::Of(LogRecordType::WorkEnd, 1700000160)};
+             return InsertRecordsAfter(h, 24, records);
+         }},
         {"AppendRecord", [](Host& h) { return AppendRecord(h, LogRecord::Of(LogRecordType::WorkEnd, 5)); }, true},
     };
 }
