@@ -1,0 +1,276 @@
+#include "core/browser/month_rows.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <utility>
+
+#include "core/calendar/local_time.h"
+#include "core/calendar_days/calendar_day_table.h"
+#include "core/text/format_text.h"
+#include "resource_ids.h"
+
+namespace horalo {
+namespace {
+
+enum Column : std::size_t { kWeekday = 0, kDate = 1, kTimeOfDay = 2, kDuration = 3, kBalance = 4, kText = 5 };
+
+constexpr int kWorkdayWithoutRecords = 5;
+constexpr int kUnreadable = 6;
+
+constexpr int kSunday = 0;  // tm_wday
+constexpr int kSaturday = 6;
+
+bool IsStartType(RowKind kind) {
+    return kind == RowKind::WorkStart || kind == RowKind::CompensationDay || kind == RowKind::AbsenceDay;
+}
+bool IsEndType(RowKind kind) { return kind == RowKind::WorkEnd || kind == RowKind::Break; }
+// A day whose start has not ended yet.
+bool IsRunning(RowKind kind) { return kind == RowKind::WorkStart || kind == RowKind::Break; }
+// A day that has ended, or that was taken off as a whole.
+bool IsSettled(RowKind kind) {
+    return kind == RowKind::WorkEnd || kind == RowKind::CompensationDay || kind == RowKind::AbsenceDay;
+}
+
+// A working day runs start, breaks, end; returns the problem code of a row
+// that breaks that order, or 0.
+int SequenceCheck(RowKind previous, long previousDay, RowKind kind, long day) {
+    if (IsEndType(kind)) {
+        if (IsSettled(previous)) return 1;
+        if (IsRunning(previous) && day != previousDay) return 3;
+    } else if (IsStartType(kind)) {
+        if (IsRunning(previous)) return 2;
+        if (IsSettled(previous) && day <= previousDay) return 4;
+    }
+    return 0;
+}
+
+// The local day with its year: 1 January must not look like the same day
+// as the 1 January 1970 that stands in for an unreadable record.
+long DayNumber(TimeValue time) {
+    std::tm local{};
+    return ToLocalTime(time, local) ? local.tm_year * 400L + local.tm_yday : -1;
+}
+
+// Only a damaged log brings sums of breaks near the ends of a long (32 bits
+// on Windows); they must not wrap around to the other sign.
+long ClampToLong(long long value) { return static_cast<long>(std::clamp<long long>(value, LONG_MIN, LONG_MAX)); }
+
+std::string DurationText(long long seconds) {
+    return FormatString("%02ld:%02ld:%02ld", static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60),
+                        static_cast<long>(seconds % 60));
+}
+
+RowTexts MakeRowTexts(const RowStrings& strings, const std::tm& local) {
+    RowTexts texts;
+    const auto weekday = static_cast<std::size_t>(local.tm_wday);
+    if (weekday < strings.weekdayNames.size()) texts[kWeekday] = strings.weekdayNames[weekday];
+    texts[kDate] = FormatString("%02d.%02d.%02d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+    texts[kTimeOfDay] = FormatString("%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+    return texts;
+}
+
+// The entry types that make a row; anything else (a month record, a tag of
+// a later version) is passed over.
+bool MakesRow(const DayEntry& entry) {
+    switch (entry.type) {
+    case DayEntryType::WorkEnd:
+    case DayEntryType::WorkStart:
+    case DayEntryType::Break:
+    case DayEntryType::Note:
+    case DayEntryType::AbsenceDay:
+    case DayEntryType::CompensationDay:
+    case DayEntryType::UnreadableEntry:
+        return true;
+    }
+    return false;
+}
+
+// The local time the entry's row stands at; false for a record whose time
+// has no local day, however it was typed.
+bool EntryLocalTime(const DayEntry& entry, std::tm& local) {
+    return entry.type != DayEntryType::UnreadableEntry && ToLocalTime(entry.record.time, local);
+}
+
+RowKind KindOf(DayEntryType type) {
+    switch (type) {
+    case DayEntryType::WorkEnd: return RowKind::WorkEnd;
+    case DayEntryType::WorkStart: return RowKind::WorkStart;
+    case DayEntryType::Break: return RowKind::Break;
+    case DayEntryType::Note: return RowKind::Note;
+    case DayEntryType::AbsenceDay: return RowKind::AbsenceDay;
+    case DayEntryType::CompensationDay: return RowKind::CompensationDay;
+    default: return RowKind::Problem;
+    }
+}
+
+class MonthRowBuilder {
+public:
+    MonthRowBuilder(const RowStrings& strings, const SettingsRecord& settings, TimeValue now)
+        : strings_(strings), now_(now) {
+        const long long minutes = (static_cast<long long>(settings.workHours) + settings.breakHours) * 60 +
+                                  settings.workMinutes + settings.breakMinutes;
+        targetSeconds_ = minutes * 60;
+    }
+
+    void AddEntry(const DayEntry& entry) {
+        const LogRecord& record = entry.record;
+        std::tm local{};
+        if (!EntryLocalTime(entry, local)) {
+            AddUnreadableRow(entry.position);
+            return;
+        }
+        RowTexts texts = MakeRowTexts(strings_, local);
+        const RowKind kind = KindOf(entry.type);
+        switch (kind) {
+        case RowKind::WorkStart:
+        case RowKind::AbsenceDay:
+        case RowKind::CompensationDay:
+            lastStart_ = record.time;
+            breakSeconds_ = 0;
+            break;
+        case RowKind::WorkEnd:
+            // Without a start in the month there is no presence to show.
+            if (lastStart_) {
+                const MinutesDiff presence = FormatMinutesDiff(*lastStart_, record.time);
+                texts[kDuration] = presence.text;
+                texts[kBalance] = FormatMinutesDiff(ClampToLong(breakSeconds_ + targetSeconds_), presence.seconds).text;
+            }
+            break;
+        case RowKind::Break: {
+            // An edited break may end before it starts; it still lasted that long.
+            const long long length = std::llabs(static_cast<long long>(record.breakEnd) - record.time);
+            texts[kDuration] = DurationText(length);
+            breakSeconds_ += length;
+            break;
+        }
+        case RowKind::Note:
+            texts[kText] = record.text;
+            break;
+        default:
+            break;
+        }
+        AddRecordRow(std::move(texts), kind, entry.position, record.time);
+    }
+
+    // Puts a filler row in front of each recorded day for every day without
+    // records since the previous one (or since the first of the month).
+    void FillDayGaps(const std::vector<DayEntry>& entries, const YearInfo& year, const SpecialEntryList& specialDays) {
+        std::size_t at = 0;
+        int previousDay = 0;
+        for (const DayEntry& entry : entries) {
+            if (!MakesRow(entry)) continue;
+            std::tm local{};
+            if (EntryLocalTime(entry, local)) {
+                for (int day = previousDay + 1; day < local.tm_mday; ++day)
+                    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(at++),
+                                 MakeFiller(local, day, year, specialDays));
+                previousDay = std::max(previousDay, local.tm_mday);
+            }
+            ++at;  // the entry's own row
+        }
+    }
+
+    std::vector<MonthRow> TakeRows() { return std::move(rows_); }
+
+private:
+    // The texts show the present moment, since the record has no local time
+    // of its own; the checks see it at time 0.
+    void AddUnreadableRow(RecordPosition position) {
+        RowTexts texts;
+        std::tm present{};
+        if (ToLocalTime(now_, present)) texts = MakeRowTexts(strings_, present);
+        texts[kText] = FormatString(strings_.problemFormat.c_str(), kUnreadable);
+        AddRecordRow(std::move(texts), RowKind::Problem, position, 0);
+    }
+
+    void AddRecordRow(RowTexts texts, RowKind kind, RecordPosition position, TimeValue time) {
+        const long day = DayNumber(time);
+        int code = 0;
+        if (previous_) {
+            if (previous_->day == day) {
+                texts[kWeekday].clear();
+                texts[kDate].clear();
+            }
+            code = SequenceCheck(previous_->kind, previous_->day, kind, day);
+            if (code != 0) texts[kText] = FormatString(strings_.problemFormat.c_str(), code);
+        }
+        // A note neither starts nor ends anything, so the checks look past it.
+        if (kind != RowKind::Note) previous_ = Previous{kind, day};
+        rows_.push_back({std::move(texts), kind, code != 0, position});
+    }
+
+    // `sameMonth` is any local time of the shown month.
+    MonthRow MakeFiller(const std::tm& sameMonth, int day, const YearInfo& year,
+                        const SpecialEntryList& specialDays) const {
+        MonthRow row;
+        row.position = -1;
+        // Noon, so that a change of daylight saving time in the night cannot
+        // move the moment onto a neighbouring day.
+        const long long moment =
+            MakeLocalTime(sameMonth.tm_year + 1900, sameMonth.tm_mon, day, 12, 0, 0, DaylightSaving::FromCalendar);
+        std::tm local{};
+        if (moment < 0 || moment > INT32_MAX || !ToLocalTime(static_cast<TimeValue>(moment), local)) return row;
+        row.texts = MakeRowTexts(strings_, local);
+        row.texts[kTimeOfDay].clear();
+
+        const auto holidays = SpecialEntriesOnDay(specialDays, year, local.tm_yday + 1, true);
+        if (!holidays.empty()) {
+            row.kind = RowKind::Holiday;
+            row.texts[kText] = holidays.front()->name.value_or(std::string());
+        } else if (local.tm_wday == kSunday) {
+            row.kind = RowKind::Sunday;
+        } else if (local.tm_wday == kSaturday) {
+            row.kind = RowKind::Saturday;
+        } else {
+            row.kind = RowKind::Problem;
+            row.flagged = true;
+            row.texts[kText] = FormatString(strings_.workdayGapFormat.c_str(), kWorkdayWithoutRecords);
+        }
+        return row;
+    }
+
+    struct Previous {
+        RowKind kind;
+        long day;
+    };
+
+    const RowStrings& strings_;
+    const TimeValue now_;
+    long long targetSeconds_ = 0;
+    std::vector<MonthRow> rows_;
+    std::optional<Previous> previous_;
+    std::optional<TimeValue> lastStart_;
+    long long breakSeconds_ = 0;  // since the last start-type row
+};
+
+}  // namespace
+
+RowStrings RowStrings::Load(Host& host) {
+    return {SplitStringResource(host, IDS_WEEKDAY_NAMES), host.LoadText(IDS_PROBLEM_CODE),
+            host.LoadText(IDS_PROBLEM_CODE_2)};
+}
+
+std::vector<MonthRow> BuildMonthRows(const std::vector<DayEntry>& entries, const YearInfo& year,
+                                     const SpecialEntryList& specialDays, const SettingsRecord& settings,
+                                     const RowStrings& strings, TimeValue now) {
+    MonthRowBuilder builder(strings, settings, now);
+    for (const DayEntry& entry : entries)
+        if (MakesRow(entry)) builder.AddEntry(entry);
+    builder.FillDayGaps(entries, year, specialDays);
+    return builder.TakeRows();
+}
+
+MinutesDiff FormatMinutesDiff(long from, long to) {
+    // Both moments are cut to whole minutes before they are subtracted.
+    const long long difference = (static_cast<long long>(to / 60) - from / 60) * 60;
+    const long long seconds = std::llabs(difference);
+    return {FormatString("%02ld:%02ld%s", static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60),
+                         difference < 0 ? " (-)" : ""),
+            ClampToLong(seconds)};
+}
+
+}  // namespace horalo
