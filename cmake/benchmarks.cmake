@@ -2,7 +2,7 @@
 # reporting come from a Release build; see docs/performance.md.
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
-  add_executable(horalo_benchmarks bench/time_log_benchmark.cpp)
+  add_executable(horalo_benchmarks bench/bench_log.cpp bench/time_log_benchmark.cpp)
   target_link_libraries(horalo_benchmarks PRIVATE horalo_core benchmark::benchmark)
   # A quick run on a log of one year proves the program runs; no figure is judged.
   add_test(NAME TimeLogBenchmarkSmoke
