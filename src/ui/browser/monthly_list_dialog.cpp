@@ -1,0 +1,126 @@
+#include "ui/browser/monthly_list_dialog.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "core/calendar/local_time.h"
+#include "core/sheet/carried_balance_fields.h"
+#include "core/text/string_list.h"
+#include "resource_ids.h"
+#include "ui/browser/month_values_dialog.h"
+
+namespace horalo {
+namespace {
+
+constexpr int kColumns = 3;
+constexpr int kColumnPadding = 20;
+
+std::vector<std::string> RowTexts(const MonthRecordEntry& entry) {
+    char month[16] = "";
+    std::tm local{};
+    if (ToLocalTime(entry.monthKey, local)) std::strftime(month, sizeof month, "%m.%Y", &local);
+    // Printed as hours and minutes apart, -130 would read "-1:-30"; the sign
+    // goes in front once, as the time sheet's own fields show it.
+    const CarriedBalanceFields carried = SplitCarriedBalance(entry.carriedBalance);
+    char balance[24] = "";
+    std::snprintf(balance, sizeof balance, "%s:%02d", carried.hours.c_str(), static_cast<int>(carried.minutes));
+    return {month, balance, std::to_string(entry.hoursDeducted)};
+}
+
+}  // namespace
+
+MonthlyListDialog::MonthlyListDialog(Host& host) : Dialog(IDD_MONTHLY_LIST), host_(host) {}
+
+bool MonthlyListDialog::OnInitDialog() {
+    Dialog::OnInitDialog();
+    list_ = win::ListView(Item(IDC_MONTH_LIST));
+    StringList headers = SplitStringResource(host_, IDS_MONTHLY_COLUMNS);
+    headers.resize(kColumns);
+    // A short header must not cut the texts below it ("Month" over "01.2001").
+    const char* const widest[kColumns] = {"00.0000", "-0000:00", "000"};
+    for (int i = 0; i < kColumns; ++i) {
+        const int width = std::max(list_.TextWidth(headers[i]), list_.TextWidth(widest[i]));
+        list_.AddColumn(headers[i], width + kColumnPadding);
+    }
+    list_.AddExtendedStyle(LVS_EX_FULLROWSELECT);
+
+    OnCommand(IDC_MONTH_NEW, [this] { NewRecord(); });
+    OnCommand(IDC_MONTH_CHANGE, [this] { ChangeRow(SelectedRow()); });
+    OnCommand(IDC_MONTH_REMOVE, [this] { RemoveRow(SelectedRow()); });
+    OnNotify(IDC_MONTH_LIST, LVN_ITEMCHANGED, [this](NMHDR* header) {
+        const auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+        if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)) {
+            const BOOL selected = SelectedRow() >= 0;
+            EnableWindow(Item(IDC_MONTH_CHANGE), selected);
+            EnableWindow(Item(IDC_MONTH_REMOVE), selected);
+        }
+        return LRESULT{0};
+    });
+    OnNotify(IDC_MONTH_LIST, NM_DBLCLK, [this](NMHDR* header) {
+        ChangeRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        return LRESULT{0};
+    });
+    OnNotify(IDC_MONTH_LIST, LVN_KEYDOWN, [this](NMHDR* header) {
+        if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_DELETE) RemoveRow(SelectedRow());
+        return LRESULT{0};
+    });
+
+    if (LogFile log = OpenLogFile(host_, "rb")) records_ = ReadMonthRecords(log.get());
+    Fill();
+    return true;
+}
+
+void MonthlyListDialog::OnOK() {
+    if (GetFocus() != list_.Handle()) return Dialog::OnOK();
+    ChangeRow(SelectedRow());
+}
+
+void MonthlyListDialog::Fill() {
+    list_.Clear();
+    EnableWindow(Item(IDC_MONTH_CHANGE), FALSE);
+    EnableWindow(Item(IDC_MONTH_REMOVE), FALSE);
+    for (std::size_t i = 0; i < records_.size(); ++i) list_.AddRow(RowTexts(records_[i]), static_cast<LPARAM>(i));
+}
+
+void MonthlyListDialog::Take(std::optional<MonthRecordList> records) {
+    records_ = records ? std::move(*records) : MonthRecordList{};
+    Fill();
+}
+
+int MonthlyListDialog::SelectedRow() const {
+    const std::vector<int> rows = list_.SelectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+const MonthRecordEntry* MonthlyListDialog::EntryOf(int row) const {
+    const LPARAM index = row >= 0 ? list_.Value(row) : -1;
+    return index >= 0 && static_cast<std::size_t>(index) < records_.size() ? &records_[static_cast<std::size_t>(index)]
+                                                                           : nullptr;
+}
+
+void MonthlyListDialog::NewRecord() {
+    MonthValuesDialog values;
+    if (values.RunModal(Handle()) != IDOK) return;
+    Take(StoreMonthRecord(host_, values.Year(), values.Month(), values.CarriedBalance(), values.HoursDeducted()));
+}
+
+// One rewrite: removing the old month first and storing the new one after
+// would lose the values when the second rewrite fails.
+void MonthlyListDialog::ChangeRow(int row) {
+    const MonthRecordEntry* entry = EntryOf(row);
+    if (!entry) return;
+    const TimeValue oldKey = entry->monthKey;
+    MonthValuesDialog values(*entry);
+    if (values.RunModal(Handle()) != IDOK) return;
+    Take(ChangeMonthRecord(host_, oldKey, values.Year(), values.Month(), values.CarriedBalance(),
+                           values.HoursDeducted()));
+}
+
+void MonthlyListDialog::RemoveRow(int row) {
+    if (const MonthRecordEntry* entry = EntryOf(row)) Take(RemoveMonthRecord(host_, entry->monthKey));
+}
+
+}  // namespace horalo
