@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
-#include <optional>
 #include <utility>
 
 #include "core/calendar/local_time.h"
@@ -50,26 +49,52 @@ int SequenceCheck(RowKind previous, long previousDay, RowKind kind, long day) {
 
 // The local day with its year: 1 January must not look like the same day
 // as the 1 January 1970 that stands in for an unreadable record.
+long DayNumber(const std::tm& local) { return local.tm_year * 400L + local.tm_yday; }
 long DayNumber(TimeValue time) {
     std::tm local{};
-    return ToLocalTime(time, local) ? local.tm_year * 400L + local.tm_yday : -1;
+    return ToLocalTime(time, local) ? DayNumber(local) : -1;
 }
 
 // Only a damaged log brings sums of breaks near the ends of a long (32 bits
 // on Windows); they must not wrap around to the other sign.
 long ClampToLong(long long value) { return static_cast<long>(std::clamp<long long>(value, LONG_MIN, LONG_MAX)); }
 
+// Rows are formatted by hand: a month has a few hundred of them, and the
+// general formatter took nearly half of the time to build them.
+char* PutTwoDigits(char* out, long value) {
+    if (value >= 100) {
+        const std::string digits = std::to_string(value);  // hours above 99 keep every digit
+        return std::copy(digits.begin(), digits.end(), out);
+    }
+    *out++ = static_cast<char>('0' + value / 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
+
+// "aa<sep>bb<sep>cc", each field at least two digits; c < 0 leaves it out.
+std::string Fields(long a, long b, long c, char separator) {
+    char buffer[48];
+    char* end = PutTwoDigits(buffer, a);
+    *end++ = separator;
+    end = PutTwoDigits(end, b);
+    if (c >= 0) {
+        *end++ = separator;
+        end = PutTwoDigits(end, c);
+    }
+    return std::string(buffer, end);
+}
+
 std::string DurationText(long long seconds) {
-    return FormatString("%02ld:%02ld:%02ld", static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60),
-                        static_cast<long>(seconds % 60));
+    return Fields(static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60),
+                  static_cast<long>(seconds % 60), ':');
 }
 
 RowTexts MakeRowTexts(const RowStrings& strings, const std::tm& local) {
     RowTexts texts;
     const auto weekday = static_cast<std::size_t>(local.tm_wday);
     if (weekday < strings.weekdayNames.size()) texts[kWeekday] = strings.weekdayNames[weekday];
-    texts[kDate] = FormatString("%02d.%02d.%02d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
-    texts[kTimeOfDay] = FormatString("%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+    texts[kDate] = Fields(local.tm_mday, local.tm_mon + 1, -1, '.') + '.' + std::to_string(local.tm_year + 1900);
+    texts[kTimeOfDay] = Fields(local.tm_hour, local.tm_min, local.tm_sec, ':');
     return texts;
 }
 
@@ -116,13 +141,20 @@ public:
         targetSeconds_ = minutes * 60;
     }
 
-    void AddEntry(const DayEntry& entry) {
+    // Entries come in time order, so the days without records since the
+    // previous recorded day (or the first of the month) are known here and
+    // their filler rows go in front of the entry's row.
+    void AddEntry(const DayEntry& entry, const YearInfo& year, const SpecialEntryList& specialDays) {
         const LogRecord& record = entry.record;
         std::tm local{};
         if (!EntryLocalTime(entry, local)) {
             AddUnreadableRow(entry.position);
             return;
         }
+        for (int day = previousDay_ + 1; day < local.tm_mday; ++day)
+            rows_.push_back(MakeFiller(local, day, year, specialDays));
+        previousDay_ = std::max(previousDay_, local.tm_mday);
+
         RowTexts texts = MakeRowTexts(strings_, local);
         const RowKind kind = KindOf(entry.type);
         switch (kind) {
@@ -130,12 +162,13 @@ public:
         case RowKind::AbsenceDay:
         case RowKind::CompensationDay:
             lastStart_ = record.time;
+            hasStart_ = true;
             breakSeconds_ = 0;
             break;
         case RowKind::WorkEnd:
             // Without a start in the month there is no presence to show.
-            if (lastStart_) {
-                const MinutesDiff presence = FormatMinutesDiff(*lastStart_, record.time);
+            if (hasStart_) {
+                const MinutesDiff presence = FormatMinutesDiff(lastStart_, record.time);
                 texts[kDuration] = presence.text;
                 texts[kBalance] = FormatMinutesDiff(ClampToLong(breakSeconds_ + targetSeconds_), presence.seconds).text;
             }
@@ -153,25 +186,7 @@ public:
         default:
             break;
         }
-        AddRecordRow(std::move(texts), kind, entry.position, record.time);
-    }
-
-    // Puts a filler row in front of each recorded day for every day without
-    // records since the previous one (or since the first of the month).
-    void FillDayGaps(const std::vector<DayEntry>& entries, const YearInfo& year, const SpecialEntryList& specialDays) {
-        std::size_t at = 0;
-        int previousDay = 0;
-        for (const DayEntry& entry : entries) {
-            if (!MakesRow(entry)) continue;
-            std::tm local{};
-            if (EntryLocalTime(entry, local)) {
-                for (int day = previousDay + 1; day < local.tm_mday; ++day)
-                    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(at++),
-                                 MakeFiller(local, day, year, specialDays));
-                previousDay = std::max(previousDay, local.tm_mday);
-            }
-            ++at;  // the entry's own row
-        }
+        AddRecordRow(std::move(texts), kind, entry.position, DayNumber(local));
     }
 
     std::vector<MonthRow> TakeRows() { return std::move(rows_); }
@@ -184,22 +199,25 @@ private:
         std::tm present{};
         if (ToLocalTime(now_, present)) texts = MakeRowTexts(strings_, present);
         texts[kText] = FormatString(strings_.problemFormat.c_str(), kUnreadable);
-        AddRecordRow(std::move(texts), RowKind::Problem, position, 0);
+        AddRecordRow(std::move(texts), RowKind::Problem, position, DayNumber(0));
     }
 
-    void AddRecordRow(RowTexts texts, RowKind kind, RecordPosition position, TimeValue time) {
-        const long day = DayNumber(time);
+    // `day` is the local day with its year (DayNumber).
+    void AddRecordRow(RowTexts texts, RowKind kind, RecordPosition position, long day) {
         int code = 0;
-        if (previous_) {
-            if (previous_->day == day) {
+        if (hasPrevious_) {
+            if (previous_.day == day) {
                 texts[kWeekday].clear();
                 texts[kDate].clear();
             }
-            code = SequenceCheck(previous_->kind, previous_->day, kind, day);
+            code = SequenceCheck(previous_.kind, previous_.day, kind, day);
             if (code != 0) texts[kText] = FormatString(strings_.problemFormat.c_str(), code);
         }
         // A note neither starts nor ends anything, so the checks look past it.
-        if (kind != RowKind::Note) previous_ = Previous{kind, day};
+        if (kind != RowKind::Note) {
+            previous_ = Previous{kind, day};
+            hasPrevious_ = true;
+        }
         rows_.push_back({std::move(texts), kind, code != 0, position});
     }
 
@@ -242,8 +260,11 @@ private:
     const TimeValue now_;
     long long targetSeconds_ = 0;
     std::vector<MonthRow> rows_;
-    std::optional<Previous> previous_;
-    std::optional<TimeValue> lastStart_;
+    bool hasPrevious_ = false;
+    Previous previous_{RowKind::Note, 0};
+    bool hasStart_ = false;
+    TimeValue lastStart_ = 0;
+    int previousDay_ = 0;  // day of the month of the last recorded day
     long long breakSeconds_ = 0;  // since the last start-type row
 };
 
@@ -259,8 +280,7 @@ std::vector<MonthRow> BuildMonthRows(const std::vector<DayEntry>& entries, const
                                      const RowStrings& strings, TimeValue now) {
     MonthRowBuilder builder(strings, settings, now);
     for (const DayEntry& entry : entries)
-        if (MakesRow(entry)) builder.AddEntry(entry);
-    builder.FillDayGaps(entries, year, specialDays);
+        if (MakesRow(entry)) builder.AddEntry(entry, year, specialDays);
     return builder.TakeRows();
 }
 
@@ -268,8 +288,8 @@ MinutesDiff FormatMinutesDiff(long from, long to) {
     // Both moments are cut to whole minutes before they are subtracted.
     const long long difference = (static_cast<long long>(to / 60) - from / 60) * 60;
     const long long seconds = std::llabs(difference);
-    return {FormatString("%02ld:%02ld%s", static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60),
-                         difference < 0 ? " (-)" : ""),
+    return {Fields(static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60), -1, ':') +
+                (difference < 0 ? " (-)" : ""),
             ClampToLong(seconds)};
 }
 

@@ -13,18 +13,32 @@ namespace horalo {
 // Filled by reading, so it is never cleared first.
 class ByteBlock {
 public:
-    explicit ByteBlock(std::size_t size) : data_(std::make_unique_for_overwrite<std::uint8_t[]>(size)), size_(size) {}
+    explicit ByteBlock(std::size_t size = 0)
+        : data_(std::make_unique_for_overwrite<std::uint8_t[]>(size)), size_(size), capacity_(size) {}
     std::uint8_t* data() { return data_.get(); }
     std::size_t size() const { return size_; }
     operator ByteSpan() const { return {data_.get(), size_}; }
+    // Keeps the memory when it is large enough; the bytes are then stale.
+    void Resize(std::size_t size) {
+        if (size > capacity_) {
+            data_ = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+            capacity_ = size;
+        }
+        size_ = size;
+    }
 
 private:
     std::unique_ptr<std::uint8_t[]> data_;
     std::size_t size_;
+    std::size_t capacity_;
 };
 
 // Reads the file from its position to its end in one block; none when the
 // file cannot tell its length or gives fewer bytes than it claimed.
 std::optional<ByteBlock> ReadToEnd(std::FILE* file);
+// The same into `block`, whose memory is reused when it is large enough:
+// a caller that reads the log again and again is spared the first touch of
+// a new block each time. False (the block's bytes then stale) on failure.
+bool ReadToEnd(std::FILE* file, ByteBlock& block);
 
 }  // namespace horalo

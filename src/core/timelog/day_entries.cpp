@@ -46,9 +46,11 @@ bool LocalMonth(TimeValue time, int& year, int& month) {
 std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file) {
     std::vector<DayEntry> entries;
     const long base = Files().Tell(file);
-    const auto bytes = ReadToEnd(file);
-    if (base < 0 || !bytes) return entries;
-    const LogBytes log(*bytes);
+    // The browser and the sheet read a month at every step through the
+    // months; the block of the last read is kept for the next.
+    thread_local ByteBlock bytes;
+    if (base < 0 || !ReadToEnd(file, bytes)) return entries;
+    const LogBytes log(bytes);
     const MonthBounds bounds = CandidateBounds(year, month);
 
     for (std::size_t offset = 0, end; (end = RecordEnd(log, offset)) != offset; offset = end) {
