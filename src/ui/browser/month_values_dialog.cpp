@@ -85,11 +85,6 @@ bool MonthValuesDialog::OnInitDialog() {
     // that fits.
     const SYSTEMTIME range[2] = {FirstOf(1970, 2), FirstOf(2038, 1)};
     SendMessageA(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
-    // The month closing of the time sheet stores negative balances. They
-    // load with the sign on the hours, as the sheet shows them, so the hours
-    // must take a minus sign that the template's digits-only edit refuses.
-    HWND hours = Item(IDC_CARRIED_HOURS);
-    SetWindowLongPtrA(hours, GWL_STYLE, GetWindowLongPtrA(hours, GWL_STYLE) & ~static_cast<LONG_PTR>(ES_NUMBER));
     return Dialog::OnInitDialog();
 }
 
