@@ -23,7 +23,7 @@ void ListView::AddColumn(const std::string& header, int width) {
 
 void ListView::SetSmallImages(HIMAGELIST images) { ListView_SetImageList(handle_, images, LVSIL_SMALL); }
 
-int ListView::AddRow(const std::vector<std::string>& texts, LPARAM value, int image) {
+int ListView::AddRow(std::span<const std::string> texts, LPARAM value, int image) {
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | (image >= 0 ? LVIF_IMAGE : 0);
     item.iItem = Count();

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,7 @@ public:
 
     // Appends a row; returns its index, -1 on failure. The texts beyond the
     // first go into columns 1, 2, …; image -1 means none.
-    int AddRow(const std::vector<std::string>& texts, LPARAM value, int image = -1);
+    int AddRow(std::span<const std::string> texts, LPARAM value, int image = -1);
     void Clear();
     // Stops and resumes redrawing around a fill of many rows.
     void SetRedraw(bool redraw);
@@ -40,8 +41,9 @@ public:
 
     int SelectedCount() const;
     std::vector<int> SelectedRows() const;
-    // Sets or clears the selected and focused states of a row (-1: every row).
+    // Sets or clears the selected state of a row (-1: every row).
     void Select(int row, bool selected);
+    // Gives a row the focus state (the row that keyboard commands act on).
     void Focus(int row);
 
 private:
