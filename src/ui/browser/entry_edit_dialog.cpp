@@ -1,0 +1,222 @@
+#include "ui/browser/entry_edit_dialog.h"
+
+#include <commctrl.h>
+
+#include <climits>
+#include <ctime>
+#include <optional>
+#include <vector>
+
+#include "core/calendar/local_time.h"
+#include "core/timelog/record_edits.h"
+#include "resource_ids.h"
+#include "ui/browser/log_browser_dialog.h"
+#include "win/data_exchange.h"
+#include "win/message_box.h"
+#include "win/resources.h"
+
+namespace horalo {
+namespace {
+
+// Which controls each kind of entry uses. An absence range has no time of
+// day (every day is written at 08:00) and, when edited, is one day only.
+struct TypeControls {
+    LogRecordType type;
+    int radio;
+    bool moment;    // date and time
+    bool duration;
+    bool note;
+    bool range;     // from date; the to date only when inserting
+};
+
+constexpr TypeControls kTypes[] = {
+    {LogRecordType::WorkEnd, IDC_TYPE_WORK_END, true, false, false, false},
+    {LogRecordType::WorkStart, IDC_TYPE_WORK_START, true, false, false, false},
+    {LogRecordType::Break, IDC_TYPE_BREAK, true, true, false, false},
+    {LogRecordType::Note, IDC_TYPE_NOTE, true, false, true, false},
+    {LogRecordType::AbsenceDay, IDC_TYPE_ABSENCE, false, false, false, true},
+    {LogRecordType::CompensationDay, IDC_TYPE_COMPENSATION, true, false, false, false},
+};
+
+const TypeControls* ControlsOf(LogRecordType type) {
+    for (const TypeControls& controls : kTypes)
+        if (controls.type == type) return &controls;
+    return nullptr;
+}
+
+constexpr int kAbsenceHour = 8;
+
+SYSTEMTIME LocalSystemTime(TimeValue moment) {
+    std::tm fields{};
+    if (!ToLocalTime(moment, fields)) ToLocalTime(0, fields);
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(fields.tm_year + 1900);
+    time.wMonth = static_cast<WORD>(fields.tm_mon + 1);
+    time.wDayOfWeek = static_cast<WORD>(fields.tm_wday);
+    time.wDay = static_cast<WORD>(fields.tm_mday);
+    time.wHour = static_cast<WORD>(fields.tm_hour);
+    time.wMinute = static_cast<WORD>(fields.tm_min);
+    time.wSecond = static_cast<WORD>(fields.tm_sec);
+    return time;
+}
+
+// Durations and the fixed times of day are moments on a day without a
+// daylight-saving change, taken from local midnight, so the pickers show
+// the same hours and minutes in every time zone.
+TimeValue DurationBase() {
+    return static_cast<TimeValue>(MakeLocalTime(2000, 0, 1, 0, 0, 0, DaylightSaving::FromCalendar));
+}
+
+// An absence day has no time of day of its own: it is written at 08:00.
+SYSTEMTIME AbsenceTime() { return LocalSystemTime(DurationBase() + kAbsenceHour * 3600); }
+
+// A local moment as the log keeps it; none when the log cannot hold it.
+std::optional<TimeValue> LogTime(long long moment) {
+    if (moment < 0 || moment > INT_MAX) return std::nullopt;
+    return static_cast<TimeValue>(moment);
+}
+
+// Monday to Friday from the first to the last day, each at 08:00 of its own
+// day, in the order of the days. Days are counted on the calendar, not in
+// steps of 24 hours, so a change of daylight saving time moves no record
+// off 08:00 and loses no day at either end.
+std::vector<LogRecord> AbsenceRange(const SYSTEMTIME& first, const SYSTEMTIME& last) {
+    const long lastKey = last.wYear * 10000L + last.wMonth * 100L + last.wDay;
+    std::vector<LogRecord> records;
+    for (int day = first.wDay;; ++day) {
+        const auto moment = LogTime(
+            MakeLocalTime(first.wYear, first.wMonth - 1, day, kAbsenceHour, 0, 0, DaylightSaving::FromCalendar));
+        std::tm fields{};
+        if (!moment || !ToLocalTime(*moment, fields)) break;
+        if ((fields.tm_year + 1900) * 10000L + (fields.tm_mon + 1) * 100L + fields.tm_mday > lastKey) break;
+        if (fields.tm_wday != 0 && fields.tm_wday != 6) records.push_back(LogRecord::Of(LogRecordType::AbsenceDay, *moment));
+    }
+    return records;
+}
+
+}  // namespace
+
+EntryEditDialog::EntryEditDialog(EntryEditMode mode) : win::Dialog(IDD_ENTRY_EDIT), mode_(mode) {
+    time = date = duration = fromDate = toDate = LocalSystemTime(0);
+    for (const TypeControls& controls : kTypes) {
+        OnCommand(controls.radio, [this, type = controls.type] {
+            this->type = type;
+            ShowType(type);
+        });
+    }
+}
+
+void EntryEditDialog::SetMoment(TimeValue moment) { time = date = fromDate = toDate = LocalSystemTime(moment); }
+
+void EntryEditDialog::SetDuration(long seconds) { duration = LocalSystemTime(DurationBase() + seconds); }
+
+void EntryEditDialog::DoDataExchange(win::DataExchange& dx) {
+    dx.Time(IDC_ENTRY_TIME, time);
+    dx.Time(IDC_ENTRY_DATE, date);
+    dx.Time(IDC_ENTRY_DURATION, duration);
+    dx.Text(IDC_ENTRY_NOTE, text, kEntryNoteLimit);
+    dx.Time(IDC_ENTRY_FROM_DATE, fromDate);
+    dx.Time(IDC_ENTRY_TO_DATE, toDate);
+}
+
+bool EntryEditDialog::OnInitDialog() {
+    win::Dialog::OnInitDialog();
+    SendDlgItemMessageA(Handle(), IDC_ENTRY_DURATION, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("HH':'mm"));
+    const TypeControls* controls = ControlsOf(type);
+    if (!controls) return true;
+    SendDlgItemMessageA(Handle(), controls->radio, BM_SETCHECK, BST_CHECKED, 0);
+    ShowType(type);
+    // On the kind of entry chosen, not on the first radio button of the group.
+    SetFocus(Item(controls->radio));
+    return false;
+}
+
+void EntryEditDialog::ShowType(LogRecordType shown) {
+    const TypeControls* controls = ControlsOf(shown);
+    if (!controls) return;
+    EnableWindow(Item(IDC_ENTRY_DATE), controls->moment);
+    EnableWindow(Item(IDC_ENTRY_TIME), controls->moment);
+    EnableWindow(Item(IDC_ENTRY_DURATION), controls->duration);
+    EnableWindow(Item(IDC_ENTRY_NOTE), controls->note);
+    EnableWindow(Item(IDC_ENTRY_FROM_DATE), controls->range);
+    EnableWindow(Item(IDC_ENTRY_TO_DATE), controls->range && mode_ == EntryEditMode::Insert);
+    if (shown != LogRecordType::AbsenceDay) return;
+    time = AbsenceTime();
+    SendDlgItemMessageA(Handle(), IDC_ENTRY_TIME, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+namespace {
+
+// The records a confirmed dialog stands for, made at `moment`.
+std::vector<LogRecord> RecordsOf(const EntryEditDialog& dialog, TimeValue moment) {
+    switch (dialog.type) {
+    case LogRecordType::Break: {
+        const auto end = LogTime(moment + dialog.duration.wHour * 3600LL + dialog.duration.wMinute * 60LL);
+        if (!end) return {};
+        return {LogRecord::Break(moment, *end)};
+    }
+    case LogRecordType::Note:
+        if (dialog.text.empty()) return {};
+        return {LogRecord::Note(moment, dialog.text)};
+    case LogRecordType::AbsenceDay:
+        if (dialog.mode() == EntryEditMode::Insert) return AbsenceRange(dialog.fromDate, dialog.toDate);
+        return {LogRecord::Of(dialog.type, moment)};
+    default:
+        return {LogRecord::Of(dialog.type, moment)};
+    }
+}
+
+// False when there is no record of the dialog's kinds at the anchor; the
+// log may have changed since the browser read it.
+bool Prepare(EntryEditDialog& dialog, Host& host, RecordPosition anchor) {
+    if (const auto moment = ReadTimeAt(host, anchor)) dialog.SetMoment(*moment);
+    // Also when an edited record becomes a break: an hour, not whatever
+    // the start of 1970 is in the local zone.
+    dialog.SetDuration(3600);
+    if (dialog.mode() == EntryEditMode::Insert) {
+        dialog.type = LogRecordType::WorkStart;
+        return true;
+    }
+    const auto record = ReadRecordAt(host, anchor);
+    if (!record || !ControlsOf(record->type())) return false;
+    dialog.type = record->type();
+    if (dialog.type == LogRecordType::Break) dialog.SetDuration(static_cast<long>(record->breakEnd) - record->time);
+    if (dialog.type == LogRecordType::Note) dialog.text = record->text;
+    if (dialog.type == LogRecordType::AbsenceDay) dialog.time = AbsenceTime();
+    return true;
+}
+
+}  // namespace
+
+void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
+    Host& host = browser.host();
+    const RecordPosition anchor = browser.anchor();
+    EntryEditDialog dialog(mode);
+    if (!Prepare(dialog, host, anchor)) {
+        win::ShowMessageId(browser.Handle(), IDS_NO_RECORD, MB_OK);
+        return;
+    }
+    // Owned by the browser, so the browser cannot change the log under it.
+    if (dialog.RunModal(browser.Handle()) != IDOK) return;
+
+    const bool absence = dialog.type == LogRecordType::AbsenceDay;
+    const SYSTEMTIME& day = absence ? dialog.fromDate : dialog.date;
+    const int hour = absence ? kAbsenceHour : dialog.time.wHour;
+    const int minute = absence ? 0 : dialog.time.wMinute;
+    const int second = absence ? 0 : dialog.time.wSecond;
+    const std::string question =
+        win::FormatText(IDS_CONFIRM_ENTRY, int{day.wDay}, int{day.wMonth}, int{day.wYear}, hour, minute);
+    if (win::ShowMessageBox(browser.Handle(), question, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        const auto moment =
+            LogTime(MakeLocalTime(day.wYear, day.wMonth - 1, day.wDay, hour, minute, second, DaylightSaving::FromCalendar));
+        const std::vector<LogRecord> records = moment ? RecordsOf(dialog, *moment) : std::vector<LogRecord>{};
+        if (mode == EntryEditMode::Edit && records.size() == 1)
+            ReplaceRecordAt(host, anchor, records.front());
+        else if (mode == EntryEditMode::Insert && !records.empty())
+            InsertRecordsAfter(host, anchor, records);
+    }
+    browser.Refill();
+    browser.ShowAnchorRow();
+}
+
+}  // namespace horalo

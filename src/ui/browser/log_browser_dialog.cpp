@@ -1,0 +1,185 @@
+#include "ui/browser/log_browser_dialog.h"
+
+#include <array>
+#include <string>
+
+#include "core/calendar/calendar_date.h"
+#include "core/calendar/year_info.h"
+#include "core/timelog/day_entries.h"
+#include "core/timelog/record_edits.h"
+#include "resource_ids.h"
+#include "win/message_box.h"
+#include "win/resources.h"
+
+namespace horalo {
+namespace {
+
+constexpr int kMonths = 12;
+constexpr int kRowImageWidth = 32;
+constexpr COLORREF kTransparent = RGB(255, 0, 255);
+constexpr int kColumnPadding = 20;
+
+// Each column is as wide as its template, measured in the list's own font.
+constexpr std::array<const char*, kRowColumns> kColumnTemplates = {
+    "0000000000000", "99.99.9999", "99:99:99", "000000000", "00:00 (-)", "00000000000000000000000000000000",
+};
+
+std::string NameOf(const StringList& names, int index) {
+    return index >= 0 && index < static_cast<int>(names.size()) ? names[index] : std::to_string(index + 1);
+}
+
+}  // namespace
+
+LogBrowserDialog::LogBrowserDialog(AppServices& app) : win::Dialog(IDD_LOG_BROWSER), app_(app) {}
+
+bool LogBrowserDialog::OnInitDialog() {
+    win::Dialog::OnInitDialog();
+    CalendarDate today;
+    if (CurrentDate(today)) {
+        month_ = today.month;
+        year_ = today.year;
+    }
+    monthNames_ = SplitStringResource(host(), IDS_MONTH_NAMES);
+    rowStrings_ = RowStrings::Load(host());
+    list_ = win::ListView(Item(IDC_BROWSER_LIST));
+    list_.AddExtendedStyle(LVS_EX_FULLROWSELECT);
+    list_.SetSmallImages(ImageList_LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(IDB_ROW_IMAGES), kRowImageWidth, 0,
+                                              kTransparent, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    AddColumns();
+    BindCommands();
+    FillMonth();
+    // The keys act on the rows from the start, not on the first button.
+    SetFocus(list_.Handle());
+    return false;
+}
+
+void LogBrowserDialog::AddColumns() {
+    StringList headers = SplitStringResource(host(), IDS_BROWSER_COLUMNS);
+    headers.resize(kRowColumns);
+    for (int column = 0; column < kRowColumns; ++column)
+        list_.AddColumn(headers[column], list_.TextWidth(kColumnTemplates[column]) + kColumnPadding);
+}
+
+void LogBrowserDialog::BindCommands() {
+    OnCommand(IDC_PREV_YEAR, [this] { Move(0, -1); });
+    OnCommand(IDC_NEXT_YEAR, [this] { Move(0, 1); });
+    OnCommand(IDC_PREV_MONTH, [this] { Move(-1, 0); });
+    OnCommand(IDC_NEXT_MONTH, [this] { Move(1, 0); });
+    OnCommand(IDC_BROWSER_DELETE, [this] { DeleteSelected(); });
+    OnCommand(IDC_BROWSER_INSERT, [this] { Edit(EntryEditMode::Insert); });
+    OnCommand(IDC_BROWSER_EDIT, [this] { Edit(EntryEditMode::Edit); });
+    OnCommand(IDC_BROWSER_PREVIEW, [this] { app_.OpenPreview(month_, year_, Handle()); });
+
+    OnNotify(IDC_BROWSER_LIST, LVN_ITEMCHANGED,
+             [this](NMHDR* header) { return OnItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });
+    OnNotify(IDC_BROWSER_LIST, LVN_KEYDOWN, [this](NMHDR* header) -> LRESULT {
+        switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
+        case VK_DELETE:
+            DeleteSelected();
+            break;
+        case VK_INSERT:
+            Edit(EntryEditMode::Insert);
+            break;
+        default:
+            break;
+        }
+        return 0;
+    });
+    OnNotify(IDC_BROWSER_LIST, NM_DBLCLK, [this](NMHDR* header) -> LRESULT {
+        if (reinterpret_cast<NMITEMACTIVATE*>(header)->iItem >= 0) Edit(EntryEditMode::Edit);
+        return 0;
+    });
+    // Only where no dialog manager takes the key first; see OnOK.
+    OnNotify(IDC_BROWSER_LIST, NM_RETURN, [this](NMHDR*) -> LRESULT {
+        Edit(EntryEditMode::Edit);
+        return 0;
+    });
+}
+
+void LogBrowserDialog::OnOK() {
+    if (GetFocus() == list_.Handle()) {
+        Edit(EntryEditMode::Edit);
+        return;
+    }
+    win::Dialog::OnOK();
+}
+
+void LogBrowserDialog::FillMonth() {
+    SetWindowTextA(Handle(), win::FormatText(IDS_BROWSER_TITLE, NameOf(monthNames_, month_).c_str(), year_).c_str());
+    SetDlgItemTextA(Handle(), IDC_PREV_MONTH, NameOf(monthNames_, (month_ + kMonths - 1) % kMonths).c_str());
+    SetDlgItemTextA(Handle(), IDC_NEXT_MONTH, NameOf(monthNames_, (month_ + 1) % kMonths).c_str());
+    SetDlgItemTextA(Handle(), IDC_PREV_YEAR, std::to_string(year_ - 1).c_str());
+    SetDlgItemTextA(Handle(), IDC_NEXT_YEAR, std::to_string(year_ + 1).c_str());
+
+    std::vector<DayEntry> entries;
+    {
+        const LogFile log = OpenLogFile(host(), "rb");
+        if (!log) return;
+        entries = ReadDayEntries(year_, month_, log.get());
+    }
+    const std::vector<MonthRow> rows = BuildMonthRows(entries, MakeYearInfo(year_), app_.specialDays().entries(),
+                                                      app_.settings(), rowStrings_, Now());
+    list_.SetRedraw(false);
+    for (const MonthRow& row : rows) list_.AddRow(row.texts, row.position, row.ImageIndex());
+    list_.SetRedraw(true);
+}
+
+void LogBrowserDialog::Refill() {
+    list_.Clear();
+    for (const int id : {IDC_BROWSER_DELETE, IDC_BROWSER_INSERT, IDC_BROWSER_EDIT}) EnableWindow(Item(id), FALSE);
+    // A disabled button keeps the keyboard focus and the keys go nowhere.
+    HWND focus = GetFocus();
+    if (focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus))
+        SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list_.Handle()), TRUE);
+    FillMonth();
+}
+
+void LogBrowserDialog::ShowAnchorRow() {
+    const int row = list_.FindValue(anchor_);
+    if (row >= 0) list_.EnsureVisible(row);
+}
+
+// The month buttons keep the year: before January comes December of the
+// same year, as the button's caption says.
+void LogBrowserDialog::Move(int monthStep, int yearStep) {
+    month_ = (month_ + monthStep + kMonths) % kMonths;
+    year_ += yearStep;
+    Refill();
+}
+
+LRESULT LogBrowserDialog::OnItemChanged(const NMLISTVIEW& change) {
+    if (!(change.uChanged & LVIF_STATE)) return 0;
+    const UINT changed = change.uOldState ^ change.uNewState;
+    if (changed & LVIS_SELECTED) EnableWindow(Item(IDC_BROWSER_DELETE), !SelectedPositions().empty());
+    if ((changed & LVIS_FOCUSED) && change.iItem >= 0) {
+        anchor_ = list_.Value(change.iItem);
+        const bool record = anchor_ != -1 && (change.uNewState & LVIS_FOCUSED);
+        EnableWindow(Item(IDC_BROWSER_INSERT), record);
+        EnableWindow(Item(IDC_BROWSER_EDIT), record);
+    }
+    return 0;
+}
+
+// Read from the list itself rather than kept beside it, so the selection
+// cannot drift from what the user sees.
+std::vector<RecordPosition> LogBrowserDialog::SelectedPositions() const {
+    std::vector<RecordPosition> positions;
+    for (const int row : list_.SelectedRows())
+        if (const LPARAM value = list_.Value(row); value != -1) positions.push_back(static_cast<RecordPosition>(value));
+    return positions;
+}
+
+// All in one rewrite: a failure leaves every selected record in the log.
+void LogBrowserDialog::DeleteSelected() {
+    const std::vector<RecordPosition> positions = SelectedPositions();
+    if (positions.empty()) return;
+    if (win::ShowMessageId(Handle(), IDS_DELETE_SELECTED, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    DeleteRecordsAt(host(), positions);
+    Refill();
+}
+
+void LogBrowserDialog::Edit(EntryEditMode mode) {
+    if (IsWindowEnabled(Item(IDC_BROWSER_EDIT))) EditEntry(*this, mode);
+}
+
+}  // namespace horalo
