@@ -11,3 +11,9 @@ add_executable(preview_benchmark tools/preview_benchmark.cpp tools/preview_bench
 target_include_directories(preview_benchmark PRIVATE res)
 target_link_libraries(preview_benchmark PRIVATE horalo_print)
 set_source_files_properties(tools/preview_benchmark.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/horalo.manifest)
+
+# The log browser's showing of a month, the list control included, beside
+# the same control filled with rows already built.
+add_executable(browser_benchmark tools/browser_benchmark.cpp tools/preview_benchmark.rc)
+target_include_directories(browser_benchmark PRIVATE res)
+target_link_libraries(browser_benchmark PRIVATE horalo_ui)

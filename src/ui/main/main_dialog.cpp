@@ -1,6 +1,8 @@
 #include "ui/main/main_dialog.h"
 
 #include "core/calendar/calendar_date.h"
+#include "ui/browser/log_browser_dialog.h"
+#include "ui/browser/monthly_list_dialog.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/options_dialog.h"
 #include "win/data_exchange.h"
@@ -119,6 +121,8 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_UNUSED_1004, [] {});
     OnCommand(IDC_UNUSED_1005, [] {});
     OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings()); });
+    OnCommand(IDC_LOG_BROWSER, [this] { LogBrowserDialog(app_).RunModal(nullptr); });
+    OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_.host()).RunModal(nullptr); });
     OnCommand(IDC_PREVIEW, [this] {
         CalendarDate today;
         if (CurrentDate(today)) app_.OpenPreview(today.month, today.year, Handle());
