@@ -79,7 +79,9 @@ void MonthValuesDialog::DoDataExchange(win::DataExchange& dx) {
 
 bool MonthValuesDialog::OnInitDialog() {
     HWND picker = Item(IDC_VALUES_MONTH);
-    SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("MMM.yyy"));
+    // The full month name: Wine's picker draws the abbreviated one ("MMM")
+    // as garbage, and Linux users run the program under Wine.
+    SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("MMMM yyyy"));
     // Month keys are signed 32-bit seconds since 1970: February 1970 is the
     // first month whose key has a local time here, January 2038 the last
     // that fits.
