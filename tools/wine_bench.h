@@ -112,6 +112,7 @@ public:
     void StoreSettings() override {}
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
+    void OpenCalendar() override {}
 
 private:
     BenchHost host_;

@@ -38,6 +38,9 @@ void RecorderApp::OpenPreview(int month, int year, HWND owner) {
     previewFrame_ = CPreView::Open(*this, month, year, owner, [this] { previewFrame_ = nullptr; });
 }
 
+// The calendar is built in its own change; until then there is none to show.
+void RecorderApp::OpenCalendar() {}
+
 bool RecorderApp::InitInstance() {
     SetExitCode(1);
     // The library is looked for in the program's folder first; the current

@@ -27,6 +27,7 @@ public:
     void StoreSettings() override;
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
+    void OpenCalendar() override;
 
     // Written as autostart command and program folder at the end of work.
     std::string programPath;

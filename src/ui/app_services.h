@@ -28,6 +28,8 @@ public:
     // Shows the time sheet of the month (0 to 11); while one is open, that
     // one is brought to the front instead.
     virtual void OpenPreview(int month, int year, HWND owner) = 0;
+    // Shows the calendar; while one is open, that one is brought to the front.
+    virtual void OpenCalendar() = 0;
 };
 
 }  // namespace horalo

@@ -19,4 +19,8 @@ bool SpecialEntryStore::Save() {
     return SaveSpecialEntries(host_, entries_);
 }
 
+bool SpecialEntryStore::SaveNow() {
+    return !loaded_ || SaveSpecialEntries(host_, entries_);
+}
+
 }  // namespace horalo

@@ -19,6 +19,9 @@ public:
     // Writes horalo.spc (6024 on failure) and releases the list. Only a
     // list that was loaded is written: an empty one would wipe the user's days.
     bool Save();
+    // Writes horalo.spc the same safe way and keeps the list: the editor
+    // saves its changes when it closes, so a crash later loses none of them.
+    bool SaveNow();
     void FreeTable() { SpecialDayTable().swap(table_); }
 
     SpecialEntryList& entries() { return entries_; }
