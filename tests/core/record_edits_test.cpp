@@ -250,6 +250,28 @@ TEST_F(RecordEditsTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
     EXPECT_EQ(Log(), augustKey + earlyAugust);
 }
 
+TEST_F(RecordEditsTest, DeleteWholeLogLeavesAnEmptyLog) {
+    const struct {
+        const char* name;
+        std::optional<std::string> log;  // none: no log at all
+    } cases[] = {
+        {"records and month records", Words({6, MonthKey(2024, 1), 1, 2}) + kStart + kBreak + kNote},
+        {"a tag cut short", kStart + "\x01\x00"},
+        {"empty", ""},
+        {"missing", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.log) SetLog(*c.log);
+        else std::filesystem::remove(host.File(kLogFileName));
+        EXPECT_TRUE(DeleteWholeLog(host));
+        ASSERT_TRUE(std::filesystem::exists(host.File(kLogFileName)));
+        EXPECT_EQ(Log(), "");
+        EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(RecordEditsTest, ReadAtPositions) {
     SetLog(kStart + kBreak + kNote + Words({9}));
     EXPECT_EQ(ReadTimeAt(host, 8), 1700001000);

@@ -31,6 +31,7 @@ std::vector<Change> Changes() {
         {"ReplaceRecordAt",
          [](Host& h) { return ReplaceRecordAt(h, 41, LogRecord::Of(LogRecordType::AbsenceDay, 1700000200)); }},
         {"DeleteDateRange", [](Host& h) { return DeleteDateRange(h, CalendarDate::Of(2023, 10, 14), CalendarDate::Of(2023, 10, 14)); }},
+        {"DeleteWholeLog", [](Host& h) { return DeleteWholeLog(h); }},
         {"StoreMonthRecord new", [](Host& h) { return StoreMonthRecord(h, 2023, 10, 45, 1).has_value(); }},
         {"StoreMonthRecord existing", [](Host& h) { return StoreMonthRecord(h, 2023, 9, 45, 1).has_value(); }},
         {"RemoveMonthRecord", [](Host& h) { return RemoveMonthRecord(h, MonthKey(2023, 9)).has_value(); }},

@@ -170,6 +170,10 @@ bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& 
     return RewriteLog(host, kept);
 }
 
+// Not by opening the log with "wb": that empties it the moment it opens, so a
+// failure reported afterwards (a close that fails) would find it gone.
+bool DeleteWholeLog(Host& host) { return RewriteLog(host, {}); }
+
 std::optional<LogRecord> ReadRecordAt(Host& host, RecordPosition position) {
     LogFile log = OpenLogFile(host, "rb");
     if (!log || !Files().Seek(log.get(), position, SEEK_SET)) return std::nullopt;

@@ -40,6 +40,10 @@ bool InsertRecordsAfter(Host& host, RecordPosition position, std::span<const Log
 // 23:59:59 local time (year, month and day of the dates), month records
 // included; records without a payload are kept.
 bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& last);
+// Empties the log, month records included, by the same rewrite as every other
+// change, so a failure leaves the old log whole. The log is not read; where
+// there is none, an empty one is made.
+bool DeleteWholeLog(Host& host);
 
 // The time of the record at `position`; none when the log cannot be
 // opened, no record is there, or the record has no payload.
