@@ -25,6 +25,7 @@ INT_PTR Dialog::RunModal(HWND parent) {
     if (handle_) return -1;
     InitCommonControlsOnce();
     modal_ = true;
+    const ModalLoopFilter filter;
     const INT_PTR result = DialogBoxParamA(TemplateModule(), MAKEINTRESOURCEA(templateId_), parent, Procedure,
                                            reinterpret_cast<LPARAM>(this));
     modal_ = false;

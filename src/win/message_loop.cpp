@@ -17,6 +17,13 @@ std::vector<std::pair<HWND, HACCEL>>& Frames() {
     return frames;
 }
 
+HHOOK modalFilter = nullptr;
+int modalLoops = 0;
+// IsDialogMessage asks the filter itself: a dialog message being handled
+// must not come back into the filter. A modal loop that a handler of that
+// message opens starts afresh (see ModalLoopFilter).
+bool inDialogMessage = false;
+
 bool Registered(HWND window) {
     const auto& dialogs = ModelessDialogs();
     return std::find(dialogs.begin(), dialogs.end(), window) != dialogs.end();
@@ -40,12 +47,38 @@ bool TranslateFrameAccelerator(MSG& message) {
 // The innermost registered dialog that holds the message's window: a
 // dialog bar inside a frame gets its own Tab order, not the frame's.
 bool TakeDialogMessage(MSG& message) {
-    for (HWND window = message.hwnd; window; window = ParentOf(window))
-        if (Registered(window)) return IsDialogMessageA(window, &message) != FALSE;
+    for (HWND window = message.hwnd; window; window = ParentOf(window)) {
+        if (!Registered(window)) continue;
+        const bool outer = inDialogMessage;
+        inDialogMessage = true;
+        const bool taken = IsDialogMessageA(window, &message) != FALSE;
+        inDialogMessage = outer;
+        return taken;
+    }
     return false;
 }
 
+LRESULT CALLBACK FilterModalLoop(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && !inDialogMessage && lParam && PreTranslate(*reinterpret_cast<MSG*>(lParam)))
+        return TRUE;
+    return CallNextHookEx(modalFilter, code, wParam, lParam);
+}
+
 }  // namespace
+
+ModalLoopFilter::ModalLoopFilter() : outerInDialogMessage_(inDialogMessage) {
+    inDialogMessage = false;
+    if (modalLoops++ == 0)
+        modalFilter = SetWindowsHookExA(WH_MSGFILTER, FilterModalLoop, nullptr, GetCurrentThreadId());
+}
+
+ModalLoopFilter::~ModalLoopFilter() {
+    if (--modalLoops == 0 && modalFilter) {
+        UnhookWindowsHookEx(modalFilter);
+        modalFilter = nullptr;
+    }
+    inDialogMessage = outerInDialogMessage_;
+}
 
 bool PreTranslate(MSG& message) { return TranslateFrameAccelerator(message) || TakeDialogMessage(message); }
 

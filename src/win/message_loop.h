@@ -2,7 +2,8 @@
 // The program's one message loop. Every open modeless dialog (the main
 // dialog, the calendar, a frame's dialog bar) gets its keyboard handling
 // from it, and the accelerators of the active frame are translated. Modal
-// dialogs run their own loops while they are open.
+// dialogs run their own loops while they are open; a ModalLoopFilter lends
+// those loops the same handling for the modeless windows.
 #include <windows.h>
 
 namespace horalo::win {
@@ -21,5 +22,20 @@ void UnregisterModelessDialog(HWND dialog);
 // Accelerators translated while `frame` or a window inside it is active;
 // nullptr forgets the frame.
 void SetFrameAccelerators(HWND frame, HACCEL accelerators);
+
+// While one exists, a dialog box's own loop (it asks its message filter
+// before anything else) gives the messages of the modeless windows to
+// PreTranslate, so Tab and Escape keep working in the calendar while a
+// modal dialog of the program is open. Nests; user-interface thread only.
+class ModalLoopFilter {
+public:
+    ModalLoopFilter();
+    ~ModalLoopFilter();
+    ModalLoopFilter(const ModalLoopFilter&) = delete;
+    ModalLoopFilter& operator=(const ModalLoopFilter&) = delete;
+
+private:
+    bool outerInDialogMessage_;  // opened by a key that a dialog was handling
+};
 
 }  // namespace horalo::win
