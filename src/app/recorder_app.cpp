@@ -4,6 +4,7 @@
 #include "app/settings_store.h"
 #include "core/timelog/cut_record.h"
 #include "resource_ids.h"
+#include "ui/extras/calendar_view.h"
 #include "ui/main/main_dialog.h"
 #include "win/message_loop.h"
 #include "win/resources.h"
@@ -38,8 +39,13 @@ void RecorderApp::OpenPreview(int month, int year, HWND owner) {
     previewFrame_ = CPreView::Open(*this, month, year, owner, [this] { previewFrame_ = nullptr; });
 }
 
-// The calendar is built in its own change; until then there is none to show.
-void RecorderApp::OpenCalendar() {}
+void RecorderApp::OpenCalendar() {
+    if (calendar_) {
+        calendar_->BringToFront();
+        return;
+    }
+    calendar_ = CalendarView::Open(*this, [this] { calendar_ = nullptr; });
+}
 
 bool RecorderApp::InitInstance() {
     SetExitCode(1);

@@ -17,6 +17,8 @@
 
 namespace horalo {
 
+class CalendarView;
+
 class RecorderApp : public win::Application, public AppServices {
 public:
     RecorderApp();
@@ -43,6 +45,7 @@ private:
     HMODULE languageLibrary_ = nullptr;
     SingleInstance instance_;
     CPreView* previewFrame_ = nullptr;  // the one open preview
+    CalendarView* calendar_ = nullptr;  // the one open calendar
 };
 
 }  // namespace horalo
