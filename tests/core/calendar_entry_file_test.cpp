@@ -1,4 +1,5 @@
 #include "core/calendar_days/calendar_entry_file.h"
+#include "core/calendar_days/calendar_entry_store.h"
 
 #include <gtest/gtest.h>
 
@@ -244,7 +245,8 @@ TEST_F(SpecialEntryFileTest, LoadAndSaveInTheProgramFolder) {
 
     list = ListOf({FullEntry()});
     EXPECT_TRUE(SaveSpecialEntries(host, list));
-    EXPECT_TRUE(list.empty()) << "saving releases the list";
+    EXPECT_EQ(list, ListOf({FullEntry()})) << "the editor goes on with the list it saved";
+    list.Clear();
     EXPECT_TRUE(LoadSpecialEntries(host, list));
     EXPECT_EQ(list, ListOf({FullEntry()}));
     EXPECT_EQ(host.messages.size(), 1u);
@@ -253,9 +255,35 @@ TEST_F(SpecialEntryFileTest, LoadAndSaveInTheProgramFolder) {
     std::filesystem::remove(Path());
     std::filesystem::create_directory(Path());
     EXPECT_FALSE(SaveSpecialEntries(host, list));
-    EXPECT_TRUE(list.empty()) << "released all the same";
     EXPECT_EQ(host.messages.back(), (ShownMessage{IDS_SPECIAL_WRITE_FAILED, kMessageStop}));
     EXPECT_TRUE(std::filesystem::is_directory(Path()));
+}
+
+// The editor saves on closing and goes on; the program's end saves and
+// releases. Neither writes a list that was never loaded.
+TEST_F(SpecialEntryFileTest, TheStoreSavesKeepingTheListAndReleasesItAtTheEnd) {
+    SpecialEntryStore store(host);
+    EXPECT_TRUE(store.SaveNow());
+    EXPECT_FALSE(std::filesystem::exists(Path())) << "nothing loaded, nothing written";
+
+    list = ListOf({FullEntry()});
+    ASSERT_TRUE(SaveSpecialEntries(host, list));
+    ASSERT_TRUE(store.Load());
+    SpecialEntry added = FullEntry();
+    added.name = "Company day";
+    store.entries().Append(added);
+    EXPECT_TRUE(store.SaveNow());
+    EXPECT_EQ(store.entries().size(), 2u) << "the list stays for the editor";
+    list.Clear();
+    ASSERT_TRUE(LoadSpecialEntries(host, list));
+    EXPECT_EQ(list, store.entries());
+
+    EXPECT_TRUE(store.Save());
+    EXPECT_TRUE(store.entries().empty()) << "released at the end";
+    EXPECT_TRUE(store.Save()) << "a second save writes nothing";
+    list.Clear();
+    ASSERT_TRUE(LoadSpecialEntries(host, list));
+    EXPECT_EQ(list.size(), 2u);
 }
 
 }  // namespace

@@ -153,10 +153,9 @@ bool LoadSpecialEntries(Host& host, SpecialEntryList& list) {
     return false;
 }
 
-bool SaveSpecialEntries(Host& host, SpecialEntryList& list) {
+bool SaveSpecialEntries(Host& host, const SpecialEntryList& list) {
     const bool saved = WriteSpecialFile(SpecialFilePath(host), list) == kSpecialFileOk;
     if (!saved) host.ShowMessage(IDS_SPECIAL_WRITE_FAILED, kMessageStop);
-    list.Clear();
     return saved;
 }
 

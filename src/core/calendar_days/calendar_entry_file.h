@@ -34,8 +34,7 @@ int WriteSpecialFile(const std::string& path, const SpecialEntryList& list);
 // stop icon. The program does not start without the file.
 bool LoadSpecialEntries(Host& host, SpecialEntryList& list);
 
-// Writes horalo.spc in the program folder (failure: string 6024, stop icon),
-// then releases the list in either case.
-bool SaveSpecialEntries(Host& host, SpecialEntryList& list);
+// Writes horalo.spc in the program folder (failure: string 6024, stop icon).
+bool SaveSpecialEntries(Host& host, const SpecialEntryList& list);
 
 }  // namespace horalo

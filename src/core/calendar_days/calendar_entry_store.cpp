@@ -16,7 +16,9 @@ bool SpecialEntryStore::Save() {
     if (!loaded_) return true;
     loaded_ = false;
     countAtLoad_ = 0;
-    return SaveSpecialEntries(host_, entries_);
+    const bool saved = SaveSpecialEntries(host_, entries_);
+    entries_.Clear();
+    return saved;
 }
 
 bool SpecialEntryStore::SaveNow() {
