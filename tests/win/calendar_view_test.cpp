@@ -22,7 +22,7 @@ namespace {
 
 namespace chr = std::chrono;
 
-constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = 0, kGrey = RGB(127, 127, 127);
+constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = 0, kGrey = RGB(127, 127, 127), kGreen = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0), kYellow = RGB(255, 255, 0);
 constexpr UINT kCtrl = 0x10000;  // with a key: Ctrl held
 
@@ -158,7 +158,7 @@ TEST_F(CalendarTest, EveryCellShowsItsDayInTheColoursOfItsKind) {
             else if (day == c.selected) expected = {kWhite, kBlack, kWhite};
             else if (c.holidays.count(day)) expected = {kRed, kBlack, kRed};
             else if (c.marked.count(day)) expected = {kYellow, kBlack, kYellow};
-            else if (chr::weekday{date}.iso_encoding() >= 6) expected.text = kWhite;
+            if (chr::weekday{date}.iso_encoding() >= 6) expected.text = kGreen;
             EXPECT_EQ(ColoursOf(n), expected) << "cell " << n << ", day " << day;
         }
     }

@@ -19,14 +19,9 @@ constexpr COLORREF kGrey = RGB(127, 127, 127);
 // The backgrounds are fixed colours, so the digits are too: black reads on
 // all of them (at least 5:1), where the scheme's window text could be white.
 constexpr COLORREF kDayText = RGB(0, 0, 0);
-// Weekend digits were meant to be pure green. On the mid grey that is 2.9:1,
-// well below the 4.5:1 small digits need, and on the white, yellow and
-// button-face cells it all but vanishes (1.2 to 1.4:1). No single colour
-// reads on both the grey and the white cells, so weekends stand out only on
-// the grey ones, in white: 4:1, the most any light colour gets there, and
-// as plain a mark against the black weekdays as the green was meant to be.
-// On the coloured cells the colour itself tells the day's kind.
-constexpr COLORREF kWeekendText = RGB(255, 255, 255);
+// Saturdays and Sundays keep their green digits on every background, as
+// users of the calendar know it: the column says weekend at a glance.
+constexpr COLORREF kWeekendText = RGB(0, 255, 0);
 
 constexpr int kMonths = 12;
 constexpr int kSaturdayColumn = 5;
@@ -280,9 +275,9 @@ INT_PTR CalendarView::CellColours(int index, HDC dc) const {
         brush = yellow_.get();
         break;
     case CellLook::Plain:
-        if (index % 7 >= kSaturdayColumn) text = kWeekendText;
         break;
     }
+    if (index % 7 >= kSaturdayColumn) text = kWeekendText;
     SetBkColor(dc, back);
     SetTextColor(dc, text);
     return reinterpret_cast<INT_PTR>(brush);

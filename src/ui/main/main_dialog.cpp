@@ -3,6 +3,8 @@
 #include "core/calendar/calendar_date.h"
 #include "ui/browser/log_browser_dialog.h"
 #include "ui/browser/monthly_list_dialog.h"
+#include "ui/extras/delete_range_dialog.h"
+#include "ui/extras/special_entries_editor.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/options_dialog.h"
 #include "win/data_exchange.h"
@@ -123,6 +125,9 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings()); });
     OnCommand(IDC_LOG_BROWSER, [this] { LogBrowserDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_.host()).RunModal(nullptr); });
+    OnCommand(IDC_CALENDAR, [this] { app_.OpenCalendar(); });
+    OnCommand(IDC_SPECIAL_EDITOR, [this] { SpecialEntriesEditor(app_).RunModal(nullptr); });
+    OnCommand(IDC_DELETE_RANGE, [this] { DeleteRangeDialog(app_.host()).RunModal(nullptr); });
     OnCommand(IDC_PREVIEW, [this] {
         CalendarDate today;
         if (CurrentDate(today)) app_.OpenPreview(today.month, today.year, Handle());
