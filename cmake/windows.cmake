@@ -56,10 +56,12 @@ add_executable(horalo WIN32 src/app/win_main.cpp res/horalo.rc)
 target_link_libraries(horalo PRIVATE horalo_app)
 target_include_directories(horalo PRIVATE res)
 
+include(cmake/cli.cmake)
+
 # The program folder, listed once: the run command starts from it, the
 # Windows tests copy the program from it, and the packages are made of it.
 set(HORALO_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
-install(FILES $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> DESTINATION .)
+install(FILES $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> $<TARGET_FILE:horalo-cli> DESTINATION .)
 include(cmake/calendar_days.cmake)
 install(FILES ${HORALO_SPECIAL_DAYS_FILE} DESTINATION .)
 include(cmake/form.cmake)
@@ -68,7 +70,7 @@ add_custom_target(program_folder ALL
   COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${HORALO_PROGRAM_DIR}
   COMMENT "Laying out the program folder"
   VERBATIM)
-add_dependencies(program_folder horalo HoraloRDLL special_days time_sheet_form)
+add_dependencies(program_folder horalo HoraloRDLL horalo-cli special_days time_sheet_form)
 
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)

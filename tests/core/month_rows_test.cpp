@@ -175,7 +175,7 @@ TEST_F(MonthRowsTest, OnlyRecordsMakeRowsAndEveryRecordRowCountsForThePlaceOfFil
 TEST_F(MonthRowsTest, UnreadableRecordShowsThePresentMomentWithoutAFlag) {
     const std::vector<MonthRow> rows = Build({Unreadable(-100), End(March(2, 16))});
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], (MonthRow{{"Tue", "10.03.2026", "09:15:00", "", "", "P6"}, RowKind::Problem, false, 100}));
+    EXPECT_EQ(rows[0], (MonthRow{{"Tue", "10.03.2026", "09:15:00", "", "", "P6"}, RowKind::Problem, false, 100, 6}));
     EXPECT_EQ(rows[2].texts[5], "") << "an end after an unreadable record breaks no order";
 }
 
@@ -226,6 +226,7 @@ TEST_F(MonthRowsTest, ProblemCodesOfTheDaysOrder) {
             const int code = cases[i].second[r];
             EXPECT_EQ(rows[r].texts[5], code ? "P" + std::to_string(code) : "") << i << " row " << r;
             EXPECT_EQ(rows[r].flagged, code != 0 && code != 6) << i << " row " << r;
+            EXPECT_EQ(rows[r].problem, code) << i << " row " << r;
         }
     }
 }

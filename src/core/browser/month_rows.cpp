@@ -199,11 +199,11 @@ private:
         std::tm present{};
         if (ToLocalTime(now_, present)) texts = MakeRowTexts(strings_, present);
         texts[kText] = FormatString(strings_.problemFormat.c_str(), kUnreadable);
-        AddRecordRow(std::move(texts), RowKind::Problem, position, DayNumber(0));
+        AddRecordRow(std::move(texts), RowKind::Problem, position, DayNumber(0), kUnreadable);
     }
 
     // `day` is the local day with its year (DayNumber).
-    void AddRecordRow(RowTexts texts, RowKind kind, RecordPosition position, long day) {
+    void AddRecordRow(RowTexts texts, RowKind kind, RecordPosition position, long day, int problem = 0) {
         int code = 0;
         if (hasPrevious_) {
             if (previous_.day == day) {
@@ -218,7 +218,7 @@ private:
             previous_ = Previous{kind, day};
             hasPrevious_ = true;
         }
-        rows_.push_back({std::move(texts), kind, code != 0, position});
+        rows_.push_back({std::move(texts), kind, code != 0, position, code != 0 ? code : problem});
     }
 
     // `sameMonth` is any local time of the shown month.
@@ -246,6 +246,7 @@ private:
         } else {
             row.kind = RowKind::Problem;
             row.flagged = true;
+            row.problem = kWorkdayWithoutRecords;
             row.texts[kText] = FormatString(strings_.workdayGapFormat.c_str(), kWorkdayWithoutRecords);
         }
         return row;

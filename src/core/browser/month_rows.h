@@ -37,6 +37,9 @@ struct MonthRow {
     RowKind kind = RowKind::Problem;
     bool flagged = false;
     RecordPosition position = -1;  // -1 for a filler row
+    // The code the text column names (1 to 4 order, 5 a working day without
+    // records, 6 an unreadable record), 0 for none: reports need the number.
+    int problem = 0;
     // Into the row images: two per kind, plain then flagged.
     int ImageIndex() const { return static_cast<int>(kind) * 2 + (flagged ? 1 : 0); }
     bool operator==(const MonthRow&) const = default;

@@ -1,0 +1,59 @@
+#pragma once
+// What every command gets: the folder's host, the settings, the special
+// days, the output format and the two streams; and the reads of the log
+// that the commands share.
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_format.h"
+#include "cli/cli_host.h"
+#include "core/calendar_days/calendar_entry.h"
+#include "core/settings/settings_record.h"
+#include "core/timelog/day_entries.h"
+#include "core/timelog/log_image.h"
+#include "core/timelog/month_records.h"
+
+namespace horalo::cli {
+
+struct CommandContext {
+    CliHost& host;
+    const SettingsRecord& settings;
+    const SpecialEntryList& specialDays;
+    OutputFormat format;
+    std::ostream& out;
+    std::ostream& err;
+    std::vector<std::string> args;  // behind the command's name
+    std::optional<std::string> from, to;
+
+    std::string LogPath() const { return host.ProgramFolder() + kLogFileName; }
+    // Tells of the core's messages on the error stream, each after "file: ".
+    void ReportMessages(const std::string& file);
+};
+
+// The whole log; none after an error on `err` naming the file.
+std::optional<LogImage> LoadWholeLog(CommandContext& context);
+
+// Where the log ends in bytes that form no record: a warning on `err` naming
+// the file and the byte; true when there are such bytes.
+bool ReportCutEnd(CommandContext& context, LogBytes log);
+
+// The month's entries and the month records as the dialogs read them.
+std::optional<std::vector<DayEntry>> ReadMonthEntries(CommandContext& context, int year, int month);
+std::optional<MonthRecordList> ReadMonthList(CommandContext& context);
+
+// "YYYY-MM" (month 0 to 11), and "YYYY"; none for anything else.
+bool ParseMonth(const std::string& text, int& year, int& month);
+bool ParseYear(const std::string& text, int& year);
+
+int DaysInMonth(int year, int month);
+
+int RunMonth(CommandContext& context);
+int RunRows(CommandContext& context);
+int RunYear(CommandContext& context);
+int RunCheck(CommandContext& context);
+int RunExport(CommandContext& context);
+int RunHolidays(CommandContext& context);
+
+}  // namespace horalo::cli

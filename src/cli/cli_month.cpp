@@ -1,0 +1,274 @@
+// The commands that show one month or one year: month, rows, year.
+#include <ctime>
+#include <ostream>
+
+#include "cli/cli_commands.h"
+#include "cli/cli_context.h"
+#include "cli/cli_texts.h"
+#include "core/browser/month_rows.h"
+#include "core/calendar/local_time.h"
+#include "core/calendar/year_info.h"
+#include "core/evaluation/month_evaluation.h"
+#include "core/sheet/time_sheet.h"
+#include "core/text/string_list.h"
+#include "resource_ids.h"
+
+namespace horalo::cli {
+namespace {
+
+// The month named by the first argument, or the present one.
+bool MonthArgument(CommandContext& context, int& year, int& month) {
+    if (context.args.size() > 1) {
+        context.err << "horalo-cli: one month at most\n";
+        return false;
+    }
+    if (context.args.empty()) {
+        std::tm local{};
+        if (!ToLocalTime(Now(), local)) return false;
+        year = local.tm_year + 1900;
+        month = local.tm_mon;
+        return true;
+    }
+    if (ParseMonth(context.args[0], year, month)) return true;
+    context.err << "horalo-cli: a month is YYYY-MM, not \"" << context.args[0] << "\"\n";
+    return false;
+}
+
+// Seconds as a JSON number.
+std::string Seconds(std::int64_t seconds) { return std::to_string(seconds); }
+
+std::string DayMarks(const DayEvaluation& day) {
+    if (day.absence) return "absence";
+    if (day.compensation) return "compensation";
+    return {};
+}
+
+struct EvaluatedMonth {
+    TimeSheet sheet;
+    bool complete = false;
+    std::int64_t presence = 0;
+};
+
+// The month as the time sheet evaluates it, with the month record's inputs.
+std::optional<EvaluatedMonth> EvaluateShownMonth(CommandContext& context, int year, int month,
+                                                 const MonthRecordList& records, const StringList& weekdays) {
+    auto entries = ReadMonthEntries(context, year, month);
+    if (!entries) return std::nullopt;
+    EvaluatedMonth result;
+    TimeSheet& sheet = result.sheet;
+    sheet.year = year;
+    sheet.month = month;
+    sheet.carriedBalance = MonthCarriedBalance(records, year, month);
+    sheet.hoursDeducted = MonthHoursDeducted(records, year, month);
+    sheet.settings = &context.settings;
+    const MonthEvaluationContext evaluation{year, month, sheet.carriedBalance, context.settings, false,
+                                            context.specialDays, weekdays};
+    result.complete = EvaluateMonth(context.host, *entries, evaluation, sheet.evaluation);
+    context.host.TakeMessages();
+    for (const DayEvaluation& day : sheet.evaluation.days) result.presence += day.presence;
+    return result;
+}
+
+std::string DayDate(int year, int month, int day) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month + 1, day);
+    return text;
+}
+
+}  // namespace
+
+int RunMonth(CommandContext& context) {
+    int year = 0, month = 0;
+    if (!MonthArgument(context, year, month)) return kExitUsage;
+    const auto records = ReadMonthList(context);
+    if (!records) return kExitUsage;
+    const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
+    const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays);
+    if (!evaluated) return kExitUsage;
+    const TimeSheet& sheet = evaluated->sheet;
+    const MonthEvaluation& ev = sheet.evaluation;
+    const std::int64_t final = MonthFinalBalance(sheet);
+    const int days = DaysInMonth(year, month);
+    std::ostream& out = context.out;
+
+    const auto clock = [](const DayEvaluation&, bool has, TimeValue time) {
+        return has ? LocalClock(time) : std::string();
+    };
+    if (context.format == OutputFormat::Json) {
+        out << "{\"month\":" << JsonString(MonthText(year, month)) << ",\"complete\":"
+            << (evaluated->complete ? "true" : "false") << ",\"days\":[";
+        for (int d = 0; d < days; ++d) {
+            const DayEvaluation& day = ev.days[static_cast<std::size_t>(d)];
+            out << (d ? "," : "") << "\n{\"date\":" << JsonString(DayDate(year, month, d + 1)) << ",\"start\":"
+                << (day.hasStart && !day.compensation ? JsonString(IsoLocalTime(day.start)) : "null")
+                << ",\"end\":" << (day.hasEnd ? JsonString(IsoLocalTime(day.end)) : "null")
+                << ",\"presence\":" << day.presence << ",\"breaks\":" << day.breaks << ",\"surplus\":" << day.surplus
+                << ",\"deficit\":" << day.deficit << ",\"balance\":" << day.balance
+                << ",\"marks\":" << JsonString(DayMarks(day))
+                << ",\"note\":" << (day.note ? JsonString(*day.note) : "null") << "}";
+        }
+        out << "],\n\"presence\":" << evaluated->presence << ",\"surplus\":" << ev.surplusTotal
+            << ",\"deficit\":" << ev.deficitTotal << ",\"carriedBalance\":" << CarriedSeconds(sheet.carriedBalance)
+            << ",\"hoursDeducted\":" << sheet.hoursDeducted << ",\"finalBalance\":" << Seconds(final) << "}\n";
+    } else if (context.format == OutputFormat::Csv) {
+        out << "date,start,end,presence,breaks,surplus,deficit,balance,marks,note\n";
+        for (int d = 0; d < days; ++d) {
+            const DayEvaluation& day = ev.days[static_cast<std::size_t>(d)];
+            out << CsvLine({DayDate(year, month, d + 1), clock(day, day.hasStart && !day.compensation, day.start),
+                            clock(day, day.hasEnd, day.end), Duration(day.presence), Duration(day.breaks),
+                            Duration(day.surplus), Duration(day.deficit), Duration(day.balance), DayMarks(day),
+                            day.note.value_or("")})
+                << '\n';
+        }
+    } else {
+        const StringList months = SplitStringResource(context.host, IDS_MONTH_NAMES);
+        out << (static_cast<std::size_t>(month) < months.size() ? months[static_cast<std::size_t>(month)] : "") << ' '
+            << year << '\n';
+        char line[256];
+        std::snprintf(line, sizeof line, "%-14s %-5s %-5s %8s %7s %8s %8s %8s  %s\n", "Day", "Start", "End",
+                      "Presence", "Breaks", "Surplus", "Deficit", "Balance", "Note");
+        out << line;
+        const std::string absent = context.host.LoadText(IDS_ABSENCE_MARK);
+        for (int d = 0; d < days; ++d) {
+            const DayEvaluation& day = ev.days[static_cast<std::size_t>(d)];
+            const YearInfo info = MakeYearInfo(year);
+            // 1 January's weekday (0 Monday) and the day of year give the weekday.
+            static const int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+            const int dayOfYear = kBefore[month] + (month > 1 ? info.leap : 0) + d;
+            const int weekday = (info.firstWeekday + dayOfYear + 1) % 7;  // Sunday first
+            const std::string name = static_cast<std::size_t>(weekday) < weekdays.size()
+                                         ? weekdays[static_cast<std::size_t>(weekday)].substr(0, 3)
+                                         : std::string();
+            std::string note = day.absence ? absent : day.compensation ? std::string("Compensation") : std::string();
+            if (day.note) note += (note.empty() ? "" : "; ") + *day.note;
+            const bool worked = day.hasStart || day.hasEnd;
+            std::snprintf(line, sizeof line, "%-3s %02d.%02d.%04d %-5s %-5s %8s %7s %8s %8s %8s  %s\n", name.c_str(),
+                          d + 1, month + 1, year, clock(day, day.hasStart && !day.compensation, day.start).c_str(),
+                          clock(day, day.hasEnd, day.end).c_str(), worked ? Duration(day.presence).c_str() : "",
+                          worked ? Duration(day.breaks).c_str() : "", worked ? Duration(day.surplus).c_str() : "",
+                          worked ? Duration(day.deficit).c_str() : "", worked ? Duration(day.balance).c_str() : "",
+                          note.c_str());
+            out << line;
+        }
+        const std::pair<const char*, std::string> totals[] = {
+            {"Presence", Duration(evaluated->presence)},
+            {"Surplus", Duration(ev.surplusTotal)},
+            {"Deficit", Duration(ev.deficitTotal)},
+            {"Carried balance", Duration(CarriedSeconds(sheet.carriedBalance))},
+            {"Hours deducted", std::to_string(sheet.hoursDeducted)},
+            {"Final balance", Duration(final)},
+        };
+        for (const auto& [label, value] : totals) {
+            std::snprintf(line, sizeof line, "%-16s %8s\n", label, value.c_str());
+            out << line;
+        }
+    }
+    if (!evaluated->complete) {
+        std::string text = context.host.LoadText(IDS_SHEET_ORDER_PROBLEM);
+        context.err << "horalo-cli: " << MonthText(year, month) << ": " << text.substr(0, text.find('\n')) << '\n';
+        return kExitProblems;
+    }
+    return kExitOk;
+}
+
+int RunRows(CommandContext& context) {
+    int year = 0, month = 0;
+    if (!MonthArgument(context, year, month)) return kExitUsage;
+    const auto entries = ReadMonthEntries(context, year, month);
+    if (!entries) return kExitUsage;
+    const std::vector<MonthRow> rows = BuildMonthRows(*entries, MakeYearInfo(year), context.specialDays,
+                                                      context.settings, RowStrings::Load(context.host), Now());
+    std::ostream& out = context.out;
+    if (context.format == OutputFormat::Json) {
+        out << "[";
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const MonthRow& row = rows[r];
+            out << (r ? "," : "") << "\n{\"kind\":" << static_cast<int>(row.kind)
+                << ",\"flagged\":" << (row.flagged ? "true" : "false") << ",\"problem\":" << row.problem
+                << ",\"texts\":[";
+            for (std::size_t t = 0; t < row.texts.size(); ++t) out << (t ? "," : "") << JsonString(row.texts[t]);
+            out << "],\"position\":" << row.position << "}";
+        }
+        out << "]\n";
+    } else if (context.format == OutputFormat::Csv) {
+        out << "kind,flagged,problem,weekday,date,time,duration,balance,text,position\n";
+        for (const MonthRow& row : rows) {
+            std::vector<std::string> fields{std::to_string(static_cast<int>(row.kind)), row.flagged ? "1" : "0",
+                                            std::to_string(row.problem)};
+            fields.insert(fields.end(), row.texts.begin(), row.texts.end());
+            fields.push_back(std::to_string(row.position));
+            out << CsvLine(fields) << '\n';
+        }
+    } else {
+        char line[512];
+        for (const MonthRow& row : rows) {
+            std::snprintf(line, sizeof line, "%c %-10s %-10s %-8s %-10s %-10s %s\n", row.flagged ? '!' : ' ',
+                          row.texts[0].c_str(), row.texts[1].c_str(), row.texts[2].c_str(), row.texts[3].c_str(),
+                          row.texts[4].c_str(), row.texts[5].c_str());
+            out << line;
+        }
+    }
+    return kExitOk;
+}
+
+int RunYear(CommandContext& context) {
+    int year = 0;
+    if (context.args.size() != 1 || !ParseYear(context.args[0], year)) {
+        context.err << "horalo-cli: year wants a year YYYY\n";
+        return kExitUsage;
+    }
+    const auto records = ReadMonthList(context);
+    if (!records) return kExitUsage;
+    const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
+    std::ostream& out = context.out;
+    bool problems = false;
+    char line[256];
+    if (context.format == OutputFormat::Json) out << "[";
+    if (context.format == OutputFormat::Csv)
+        out << "month,complete,presence,surplus,deficit,carried_balance,hours_deducted,final_balance,"
+               "next_carried_balance,carried_matches\n";
+    if (context.format == OutputFormat::Table) {
+        std::snprintf(line, sizeof line, "%-7s %9s %8s %8s %8s %8s %8s %10s  %s\n", "Month", "Presence", "Surplus",
+                      "Deficit", "Carried", "Deducted", "Final", "Next", "Carried over");
+        out << line;
+    }
+    for (int month = 0; month < 12; ++month) {
+        const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays);
+        if (!evaluated) return kExitUsage;
+        const TimeSheet& sheet = evaluated->sheet;
+        const std::int32_t final = MonthFinalBalance(sheet);
+        const int nextYear = month == 11 ? year + 1 : year;
+        const int nextMonth = (month + 1) % 12;
+        const std::int32_t next = MonthCarriedBalance(*records, nextYear, nextMonth);
+        const bool matches = next == CarriedBalanceOf(final);
+        problems = problems || !evaluated->complete;
+        const MonthEvaluation& ev = sheet.evaluation;
+        if (context.format == OutputFormat::Json) {
+            out << (month ? "," : "") << "\n{\"month\":" << JsonString(MonthText(year, month))
+                << ",\"complete\":" << (evaluated->complete ? "true" : "false")
+                << ",\"presence\":" << evaluated->presence << ",\"surplus\":" << ev.surplusTotal
+                << ",\"deficit\":" << ev.deficitTotal << ",\"carriedBalance\":" << CarriedSeconds(sheet.carriedBalance)
+                << ",\"hoursDeducted\":" << sheet.hoursDeducted << ",\"finalBalance\":" << final
+                << ",\"nextCarriedBalance\":" << CarriedSeconds(next)
+                << ",\"carriedMatches\":" << (matches ? "true" : "false") << "}";
+        } else if (context.format == OutputFormat::Csv) {
+            out << CsvLine({MonthText(year, month), evaluated->complete ? "1" : "0", Duration(evaluated->presence),
+                            Duration(ev.surplusTotal), Duration(ev.deficitTotal),
+                            Duration(CarriedSeconds(sheet.carriedBalance)), std::to_string(sheet.hoursDeducted),
+                            Duration(final), Duration(CarriedSeconds(next)), matches ? "1" : "0"})
+                << '\n';
+        } else {
+            std::snprintf(line, sizeof line, "%-7s %9s %8s %8s %8s %8d %8s %10s  %s%s\n",
+                          MonthText(year, month).c_str(), Duration(evaluated->presence).c_str(),
+                          Duration(ev.surplusTotal).c_str(), Duration(ev.deficitTotal).c_str(),
+                          Duration(CarriedSeconds(sheet.carriedBalance)).c_str(), sheet.hoursDeducted,
+                          Duration(final).c_str(), Duration(CarriedSeconds(next)).c_str(), matches ? "yes" : "NO",
+                          evaluated->complete ? "" : "  (records out of order)");
+            out << line;
+        }
+    }
+    if (context.format == OutputFormat::Json) out << "]\n";
+    return problems ? kExitProblems : kExitOk;
+}
+
+}  // namespace horalo::cli
