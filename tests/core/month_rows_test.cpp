@@ -14,7 +14,8 @@
 namespace horalo {
 
 void PrintTo(const MonthRow& row, std::ostream* os) {
-    *os << "{kind " << static_cast<int>(row.kind) << (row.flagged ? " flagged" : "") << ", at " << row.position;
+    *os << "{kind " << static_cast<int>(row.kind) << (row.flagged ? " flagged" : "") << ", problem " << row.problem
+        << ", at " << row.position;
     for (const std::string& text : row.texts) *os << ", \"" << text << '"';
     *os << "}";
 }
@@ -60,6 +61,7 @@ MonthRow ExpectedFiller(chr::year_month_day date, const char* holiday) {
         row.kind = RowKind::Saturday;
     } else {
         row.flagged = true;
+        row.problem = 5;
         row.texts[5] = "G5";
     }
     return row;
