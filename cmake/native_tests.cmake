@@ -8,3 +8,14 @@ target_link_libraries(horalo_core_tests PRIVATE horalo_core GTest::gtest GTest::
 # the tests pin the zone to one with daylight saving, whatever the machine's.
 gtest_discover_tests(horalo_core_tests DISCOVERY_TIMEOUT 30
   PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
+
+# horalo-cli's commands, run in-process on prepared program folders.
+file(GLOB HORALO_CLI_TESTS CONFIGURE_DEPENDS tests/cli/*.cpp)
+add_executable(horalo_cli_tests ${HORALO_CLI_TESTS})
+target_include_directories(horalo_cli_tests PRIVATE tests/core)
+target_link_libraries(horalo_cli_tests PRIVATE horalo_cli GTest::gtest GTest::gtest_main)
+target_compile_definitions(horalo_cli_tests PRIVATE
+  HORALO_RC_FILE="${CMAKE_SOURCE_DIR}/res/horalo_rdll.rc"
+  HORALO_RESOURCE_IDS_FILE="${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+gtest_discover_tests(horalo_cli_tests DISCOVERY_TIMEOUT 30
+  PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")

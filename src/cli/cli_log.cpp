@@ -1,7 +1,9 @@
 // The commands that walk the whole log or the special days: check, export,
 // holidays.
 #include <algorithm>
+#include <chrono>
 #include <climits>
+#include <cstdio>
 #include <ctime>
 #include <ostream>
 
@@ -126,12 +128,14 @@ int RunExport(CommandContext& context) {
     const std::optional<LogImage> image = LoadWholeLog(context);
     if (!image) return kExitUsage;
     ReportCutEnd(context, *image);
+    // A record cut short would come out zero-filled: it is reported instead.
+    const std::size_t wholeRecords = CutRecordStart(*image).value_or(image->size());
     const bool json = context.format == OutputFormat::Json;
     std::ostream& out = context.out;
     out << (json ? "[" : "position,type,time,end,text,carried_balance,hours_deducted\n");
     bool firstElement = true;
     std::string line;
-    for (std::size_t offset = 0; offset < image->size();) {
+    for (std::size_t offset = 0; offset < wholeRecords;) {
         const std::optional<StoredRecord> stored = DecodeRecord(*image, offset);
         if (!stored) break;
         const LogRecord& record = stored->record;
@@ -179,16 +183,15 @@ int RunHolidays(CommandContext& context) {
     if (context.format == OutputFormat::Csv) out << "date,name,holiday,text\n";
     bool firstElement = true;
     for (const SpecialEntry& entry : context.specialDays) {
-        const int dayOfYear = SpecialEntryDay(entry, info);
-        // Day of year to a date; a rule may lead out of the year.
-        const long long moment = MakeLocalTime(year, 0, dayOfYear, 12, 0, 0, DaylightSaving::FromCalendar);
-        std::tm local{};
-        std::string date;
-        if (moment >= 0 && moment <= INT_MAX && ToLocalTime(static_cast<TimeValue>(moment), local)) {
-            char text[48];
-            std::snprintf(text, sizeof text, "%04d-%02d-%02d", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-            date = text;
-        }
+        // A rule may lead out of the year; the date is plain calendar
+        // arithmetic, so it needs no time of the log's 32-bit range.
+        namespace chr = std::chrono;
+        const chr::year_month_day day{chr::sys_days{chr::year{year} / chr::January / 1} +
+                                      chr::days{SpecialEntryDay(entry, info) - 1}};
+        char text[48];
+        std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
+                      static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
+        const std::string date = text;
         const std::string name = entry.name.value_or("");
         const std::string second = entry.secondText.value_or("");
         if (json) {

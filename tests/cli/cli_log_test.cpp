@@ -1,0 +1,181 @@
+// check and export over whole logs, damaged logs and missing files, and the
+// promise that no command writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "cli_test_folder.h"
+#include "json_reader.h"
+
+namespace horalo::test {
+namespace {
+
+using CliLogTest = CliFolderTest;
+
+TEST_F(CliLogTest, CheckListsEveryProblemWithMonthDayAndCode) {
+    std::vector<LogRecord> records = Day(2026, 1, 2, 8, 16);  // Friday, the log's first day
+    // Monday 5 January has no records; Tuesday 6 ends without a start.
+    records.push_back(LogRecord::Of(LogRecordType::WorkEnd, At(2026, 1, 6, 16)));
+    for (const LogRecord& r : Day(2026, 3, 2, 8, 16)) records.push_back(r);
+    WriteLog(records);
+    const CliRun run = Run({"check"});
+    EXPECT_EQ(run.code, 1) << run.err;
+    EXPECT_NE(run.out.find("2026-01 2026-01-05 problem 5"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("2026-01 2026-01-06 problem 1: Out of order (problem 1) (record at byte 16)"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("2026-01 evaluation:"), std::string::npos) << run.out;
+    // February lies between the records and has no records at all: nothing
+    // to check there; days before the log's first record are no problems.
+    EXPECT_EQ(run.out.find("2026-02"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("2026-01-01"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("2026-03"), std::string::npos) << run.out;
+}
+
+TEST_F(CliLogTest, CheckOfAHealthyLogExitsZero) {
+    std::vector<LogRecord> records = Day(2025, 12, 31, 8, 16);
+    for (const LogRecord& r : Day(2026, 1, 2, 8, 16)) records.push_back(r);
+    WriteLog(records);
+    const CliRun run = Run({"check"});
+    EXPECT_EQ(run.code, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("No problems in 2 months"), std::string::npos) << run.out;
+}
+
+// Bytes that form no record name the file and the byte where they start.
+TEST_F(CliLogTest, DamagedEndsAreReportedWithTheirOffset) {
+    const struct {
+        std::string tail;
+        std::size_t cutBytes;
+    } cases[] = {
+        {std::string("\x01\x00", 2), 2},                           // a cut tag
+        {std::string("\x01\x00\x00\x00\x10", 5), 5},               // a cut time
+        {std::string("\x03\x00\x00\x00\x10\x20\x30\x40\x09\x00\x00\x00" "abc", 15), 15},  // a cut note
+    };
+    for (const auto& c : cases) {
+        const auto day = Day(2026, 1, 2, 8, 16);
+        WriteLog({day[0], day[1]}, c.tail);
+        const CliRun check = Run({"check"});
+        EXPECT_EQ(check.code, 1) << c.cutBytes;
+        const std::string expected =
+            File(kLogFileName) + ": byte 16: the last " + std::to_string(c.cutBytes) + " bytes form no complete record";
+        EXPECT_NE(check.err.find(expected), std::string::npos) << check.err;
+        // The export still gives the whole records and warns the same way.
+        const CliRun exported = Run({"export", "--format", "json"});
+        EXPECT_EQ(exported.code, 0);
+        EXPECT_NE(exported.err.find(expected), std::string::npos) << exported.err;
+        EXPECT_EQ(JsonReader::Parse(exported.out).Array().size(), 2u);
+    }
+}
+
+TEST_F(CliLogTest, ExportCsvAndJsonGiveEveryRecordOfTheRange) {
+    WriteLog({LogRecord::Month(MonthKey(2026, 6), 3, -130), LogRecord::Of(LogRecordType::WorkStart, At(2026, 1, 30, 8)),
+              LogRecord::Of(LogRecordType::WorkStart, At(2026, 7, 1, 8, 5)),
+              LogRecord::Break(At(2026, 7, 1, 12), At(2026, 7, 1, 12, 40)),
+              LogRecord::Note(At(2026, 7, 1, 13), "a, \"b\"\nc"),
+              LogRecord::Of(LogRecordType::CompensationDay, At(2026, 8, 3, 8))});
+    const CliRun csv = Run({"export", "--from", "2026-07", "--to", "2026-07", "--format", "csv"});
+    ASSERT_EQ(csv.code, 0) << csv.err;
+    const auto rows = ParseCsv(csv.out);
+    const std::vector<std::vector<std::string>> expected{
+        {"position", "type", "time", "end", "text", "carried_balance", "hours_deducted"},
+        {"0", "MonthRecord", "2026-07-01T01:00:00+02:00", "", "", "-130", "3"},
+        {"24", "WorkStart", "2026-07-01T08:05:00+02:00", "", "", "", ""},
+        {"32", "Break", "2026-07-01T12:00:00+02:00", "2026-07-01T12:40:00+02:00", "", "", ""},
+        {"44", "Note", "2026-07-01T13:00:00+02:00", "", "a, \"b\"\nc", "", ""},
+    };
+    EXPECT_EQ(rows, expected);
+
+    const CliRun json = Run({"export", "--format", "json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    const JsonValue all = JsonReader::Parse(json.out);
+    ASSERT_EQ(all.Array().size(), 6u);
+    EXPECT_EQ(all[1]["time"].Str(), "2026-01-30T08:00:00+01:00");
+    EXPECT_EQ(all[4]["text"].Str(), "a, \"b\"\nc");
+    EXPECT_EQ(all[5]["type"].Str(), "CompensationDay");
+    EXPECT_EQ(all[0]["carriedBalance"].Int(), -130);
+}
+
+// Local times around the changes of the clocks carry the offset of their
+// moment, so every exported time converts back to the same instant.
+TEST_F(CliLogTest, ExportedTimesKeepTheirInstantAcrossTheClockChanges) {
+    const TimeValue spring = At(2026, 3, 29, 1, 59), autumn = At(2026, 10, 25, 1, 30) + 3600;
+    std::vector<LogRecord> records;
+    for (const TimeValue t : {spring, spring + 60, autumn, autumn + 3600})
+        records.push_back(LogRecord::Of(LogRecordType::Note, t)), records.back().text = "x";
+    WriteLog(records);
+    const CliRun run = Run({"export", "--format", "json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const JsonValue all = JsonReader::Parse(run.out);
+    ASSERT_EQ(all.Array().size(), 4u);
+    const char* const expected[] = {"2026-03-29T01:59:00+01:00", "2026-03-29T03:00:00+02:00",
+                                    "2026-10-25T02:30:00+02:00", "2026-10-25T02:30:00+01:00"};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(all[i]["time"].Str(), expected[i]);
+}
+
+TEST_F(CliLogTest, UsageAndFileErrorsExitTwoNamingTheFile) {
+    WriteLog(Day(2026, 1, 2, 8, 16));
+    WriteBytes("short.set", std::string(179, '\0'));
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{}, "Usage"},
+        {{"frobnicate"}, "unknown command frobnicate"},
+        {{"month", "2026-13"}, "YYYY-MM"},
+        {{"month", "--format", "xml"}, "--format"},
+        {{"month", "--work", "7h"}, "--work"},
+        {{"export", "--from", "26-01"}, "YYYY-MM"},
+        {{"year"}, "YYYY"},
+        {{"month", "--bogus"}, "unknown option --bogus"},
+        {{"month", "--folder"}, "--folder wants a value"},
+        {{"month", "--settings", "short.set"}, "179 bytes, not 180"},
+        {{"month", "--settings", "missing.set"}, "missing.set: cannot be read"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        for (std::string& arg : args)
+            if (arg.ends_with(".set")) arg = File(arg);
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.code, 2) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    std::filesystem::remove(File(kLogFileName));
+    for (const char* command : {"check", "month", "export", "rows"}) {
+        const CliRun run = Run({command});
+        EXPECT_EQ(run.code, 2) << command;
+        EXPECT_NE(run.err.find(File(kLogFileName) + ": cannot be opened"), std::string::npos) << run.err;
+    }
+    std::filesystem::remove(File(kSpecialFileName));
+    const CliRun noDays = Run({"holidays", "2026"});
+    EXPECT_EQ(noDays.code, 2);
+    EXPECT_NE(noDays.err.find(File(kSpecialFileName)), std::string::npos) << noDays.err;
+}
+
+TEST_F(CliLogTest, HelpForEveryCommandExitsZero) {
+    for (const char* command : {"month", "rows", "check", "export", "holidays", "year"}) {
+        const CliRun run = Run({command, "--help"});
+        EXPECT_EQ(run.code, 0) << command;
+        EXPECT_EQ(run.out.rfind(std::string("horalo-cli ") + command, 0), 0u) << run.out;
+    }
+}
+
+// Every command leaves the folder byte for byte as it was, with no file added.
+TEST_F(CliLogTest, NoCommandWritesAnything) {
+    const auto day = Day(2026, 1, 2, 8, 16);
+    WriteLog({day[0], day[1]}, std::string("\x01\x00", 2));
+    const auto snapshot = [this] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(host.Folder()))
+            files[entry.path().filename().string()] = ReadBytes(entry.path().filename().string());
+        return files;
+    };
+    const auto before = snapshot();
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"check"}, {"month", "2026-01"}, {"rows", "2026-01"}, {"year", "2026"}, {"export"}, {"holidays", "2026"}})
+        Run(args);
+    EXPECT_EQ(snapshot(), before);
+}
+
+}  // namespace
+}  // namespace horalo::test
