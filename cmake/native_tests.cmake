@@ -19,3 +19,8 @@ target_compile_definitions(horalo_cli_tests PRIVATE
   HORALO_RESOURCE_IDS_FILE="${CMAKE_SOURCE_DIR}/res/resource_ids.h")
 gtest_discover_tests(horalo_cli_tests DISCOVERY_TIMEOUT 30
   PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
+
+# The program's own output on the sample folder; the Windows build holds
+# horalo-cli.exe under Wine to the same expected files.
+add_test(NAME CliSameOutput.Native
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/same_output.sh $<TARGET_FILE:horalo-cli>)

@@ -32,6 +32,15 @@ gtest_add_tests(TARGET horalo_win_tests WORKING_DIRECTORY ${HORALO_BIN} TEST_LIS
 # runs in the user's own zone.
 set_tests_properties(${HORALO_WIN_TEST_LIST} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "TZ=Europe/Berlin")
 
+# horalo-cli.exe prints what the native build prints for the same folder:
+# both are held to the expected files of tests/cli.
+if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+  add_test(NAME CliSameOutput.Wine
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/same_output.sh ${CMAKE_SOURCE_DIR}/scripts/wine-exec.sh ${HORALO_WINE_DIR}
+            $<TARGET_FILE:horalo-cli>)
+  set_tests_properties(CliSameOutput.Wine PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+endif()
+
 # The printed page, end to end: PrintE2ETest prints through Wine onto the
 # CUPS queue of cups-pdf (scripts/print-server.sh), and the script reads the
 # PDF back. Left out where CUPS, cups-pdf's tools or poppler are missing;
