@@ -2,6 +2,8 @@
 // promise that no command writes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <map>
 
@@ -111,6 +113,30 @@ TEST_F(CliLogTest, ExportedTimesKeepTheirInstantAcrossTheClockChanges) {
     const char* const expected[] = {"2026-03-29T01:59:00+01:00", "2026-03-29T03:00:00+02:00",
                                     "2026-10-25T02:30:00+02:00", "2026-10-25T02:30:00+01:00"};
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(all[i]["time"].Str(), expected[i]);
+}
+
+// The offset is the zone's, with its sign and its minutes, west and east.
+TEST_F(CliLogTest, ExportedOffsetsFollowTheZone) {
+    const TimeValue noonUtc = 1767268800;  // 2026-01-01 12:00:00 UTC
+    WriteLog({LogRecord::Of(LogRecordType::WorkStart, noonUtc)});
+    const std::string berlin = std::getenv("TZ") ? std::getenv("TZ") : "";
+    const struct {
+        const char* zone;
+        const char* time;
+    } cases[] = {
+        {"XST5", "2026-01-01T07:00:00-05:00"},
+        {"IST-5:30", "2026-01-01T17:30:00+05:30"},
+        {"NST3:30", "2026-01-01T08:30:00-03:30"},
+        {"UTC0", "2026-01-01T12:00:00+00:00"},
+    };
+    for (const auto& c : cases) {
+        setenv("TZ", c.zone, 1);
+        tzset();
+        const CliRun run = Run({"export", "--format", "json"});
+        EXPECT_EQ(JsonReader::Parse(run.out)[0]["time"].Str(), c.time) << c.zone;
+    }
+    setenv("TZ", berlin.c_str(), 1);
+    tzset();
 }
 
 TEST_F(CliLogTest, UsageAndFileErrorsExitTwoNamingTheFile) {
