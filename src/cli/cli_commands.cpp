@@ -126,12 +126,12 @@ std::optional<std::string> Option(const Parsed& parsed, const char* name) {
 
 }  // namespace
 
-void CommandContext::ReportMessages(const std::string& file) {
+void CommandContext::ReportMessages(const std::string& subject) {
     for (const std::string& message : host.TakeMessages()) {
         std::string line = message;
         for (char& c : line)
             if (c == '\n') c = ' ';
-        err << "horalo-cli: " << file << ": " << line << '\n';
+        err << "horalo-cli: " << subject << ": " << line << '\n';
     }
 }
 

@@ -28,8 +28,8 @@ struct CommandContext {
     std::optional<std::string> from, to;
 
     std::string LogPath() const { return host.ProgramFolder() + kLogFileName; }
-    // Tells of the core's messages on the error stream, each after "file: ".
-    void ReportMessages(const std::string& file);
+    // Tells of the core's messages on the error stream, each after "subject: ".
+    void ReportMessages(const std::string& subject);
 };
 
 // The whole log; none after an error on `err` naming the file.

@@ -50,8 +50,11 @@ struct EvaluatedMonth {
 };
 
 // The month as the time sheet evaluates it, with the month record's inputs.
+// With `warn`, a day above the daily maximum is told on the error stream,
+// as the sheet tells it in a box.
 std::optional<EvaluatedMonth> EvaluateShownMonth(CommandContext& context, int year, int month,
-                                                 const MonthRecordList& records, const StringList& weekdays) {
+                                                 const MonthRecordList& records, const StringList& weekdays,
+                                                 bool warn) {
     auto entries = ReadMonthEntries(context, year, month);
     if (!entries) return std::nullopt;
     EvaluatedMonth result;
@@ -61,10 +64,10 @@ std::optional<EvaluatedMonth> EvaluateShownMonth(CommandContext& context, int ye
     sheet.carriedBalance = MonthCarriedBalance(records, year, month);
     sheet.hoursDeducted = MonthHoursDeducted(records, year, month);
     sheet.settings = &context.settings;
-    const MonthEvaluationContext evaluation{year, month, sheet.carriedBalance, context.settings, false,
+    const MonthEvaluationContext evaluation{year, month, sheet.carriedBalance, context.settings, warn,
                                             context.specialDays, weekdays};
     result.complete = EvaluateMonth(context.host, *entries, evaluation, sheet.evaluation);
-    context.host.TakeMessages();
+    context.ReportMessages(MonthText(year, month));
     for (const DayEvaluation& day : sheet.evaluation.days) result.presence += day.presence;
     return result;
 }
@@ -83,7 +86,7 @@ int RunMonth(CommandContext& context) {
     const auto records = ReadMonthList(context);
     if (!records) return kExitUsage;
     const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
-    const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays);
+    const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays, true);
     if (!evaluated) return kExitUsage;
     const TimeSheet& sheet = evaluated->sheet;
     const MonthEvaluation& ev = sheet.evaluation;
@@ -233,7 +236,7 @@ int RunYear(CommandContext& context) {
         out << line;
     }
     for (int month = 0; month < 12; ++month) {
-        const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays);
+        const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays, false);
         if (!evaluated) return kExitUsage;
         const TimeSheet& sheet = evaluated->sheet;
         const std::int32_t final = MonthFinalBalance(sheet);

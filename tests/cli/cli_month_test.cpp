@@ -89,6 +89,22 @@ TEST_F(CliMonthTest, MonthOutOfOrderStillPrintsAndExitsOne) {
     EXPECT_NE(run.err.find("2026-03"), std::string::npos);
 }
 
+TEST_F(CliMonthTest, ADayAboveTheMaximumIsToldOnTheErrorStream) {
+    WriteLog(Day(2026, 3, 2, 8, 19));  // 11 hours
+    const struct {
+        std::vector<std::string> options;
+        bool told;
+    } cases[] = {{{}, false}, {{"--max", "10:00"}, true}, {{"--max", "12:00"}, false}};
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"month", "2026-03", "--format", "json"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.err.find("2026-03: On at least one day") != std::string::npos, c.told) << run.err;
+        EXPECT_EQ(JsonReader::Parse(run.out)["days"][1]["presence"].Int(), 11 * 3600);
+    }
+}
+
 // The JSON of rows is the browser's rows, field by field.
 TEST_F(CliMonthTest, RowsJsonIsWhatTheBrowserBuilds) {
     WriteLog({LogRecord::Of(LogRecordType::WorkStart, At(2026, 3, 4, 8)),
