@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <ctime>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
@@ -181,7 +183,8 @@ int RunHolidays(CommandContext& context) {
     std::ostream& out = context.out;
     if (json) out << "[";
     if (context.format == OutputFormat::Csv) out << "date,name,holiday,text\n";
-    bool firstElement = true;
+    // In the order of their dates, entries of one date in the file's order.
+    std::vector<std::pair<std::string, const SpecialEntry*>> dated;
     for (const SpecialEntry& entry : context.specialDays) {
         // A rule may lead out of the year; the date is plain calendar
         // arithmetic, so it needs no time of the log's 32-bit range.
@@ -191,16 +194,21 @@ int RunHolidays(CommandContext& context) {
         char text[48];
         std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
                       static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
-        const std::string date = text;
-        const std::string name = entry.name.value_or("");
-        const std::string second = entry.secondText.value_or("");
+        dated.emplace_back(text, &entry);
+    }
+    std::stable_sort(dated.begin(), dated.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    bool firstElement = true;
+    for (const auto& [date, entry] : dated) {
+        const std::string name = entry->name.value_or("");
+        const std::string second = entry->secondText.value_or("");
         if (json) {
             out << (firstElement ? "\n{" : ",\n{") << "\"date\":" << JsonString(date) << ",\"name\":" << JsonString(name)
-                << ",\"holiday\":" << (entry.holiday ? "true" : "false") << ",\"text\":" << JsonString(second) << '}';
+                << ",\"holiday\":" << (entry->holiday ? "true" : "false") << ",\"text\":" << JsonString(second) << '}';
         } else if (context.format == OutputFormat::Csv) {
-            out << CsvLine({date, name, entry.holiday ? "1" : "0", second}) << '\n';
+            out << CsvLine({date, name, entry->holiday ? "1" : "0", second}) << '\n';
         } else {
-            out << date << "  " << (entry.holiday ? "holiday " : "        ") << name
+            out << date << "  " << (entry->holiday ? "holiday " : "        ") << name
                 << (second.empty() ? "" : " (" + second + ")") << '\n';
         }
         firstElement = false;

@@ -45,6 +45,12 @@ protected:
     void SetUp() override {
         setenv("WINEPREFIX", host.Folder().string().c_str(), 1);
         SpecialEntryList days;
+        SpecialEntry christmasEve;  // first in the file, last in the year
+        christmasEve.day = 24;
+        christmasEve.month = 11;
+        christmasEve.name = "Christmas Eve";
+        christmasEve.secondText = "shops close at 14:00";
+        days.Append(christmasEve);
         SpecialEntry newYear;
         newYear.day = 1;
         newYear.month = 0;
