@@ -51,6 +51,12 @@ const char* TypeName(std::uint32_t tag) {
     return tag <= kLastKnownTag ? kNames[tag] : "Unknown";
 }
 
+// The record's time, or null where it has none.
+std::string JsonTime(const LogRecord& record) {
+    const std::string time = record.HasPayload() ? IsoLocalTime(record.time) : std::string();
+    return time.empty() ? "null" : JsonString(time);
+}
+
 // "dd.mm.yyyy" of a row's date column as "yyyy-mm-dd".
 std::string IsoDate(const std::string& rowDate) {
     if (rowDate.size() != 10) return rowDate;
@@ -142,24 +148,29 @@ int RunExport(CommandContext& context) {
         if (!stored) break;
         const LogRecord& record = stored->record;
         std::tm local{};
-        if (!record.HasPayload() || !ToLocalTime(record.time, local)) continue;
-        const int index = MonthIndex(local.tm_year + 1900, local.tm_mon);
-        if (index < from || index > to) continue;
+        if (!record.HasPayload() || !ToLocalTime(record.time, local)) {
+            // A record without a month (a tag of a later version, a time
+            // before 1970) belongs to no range, but to the whole log.
+            if (context.from || context.to) continue;
+        } else if (const int index = MonthIndex(local.tm_year + 1900, local.tm_mon); index < from || index > to) {
+            continue;
+        }
         const bool isBreak = record.type() == LogRecordType::Break;
         const bool isNote = record.type() == LogRecordType::Note;
         const bool isMonth = record.type() == LogRecordType::MonthRecord;
         if (json) {
             line = firstElement ? "\n{" : ",\n{";
             line += "\"position\":" + std::to_string(stored->position) + ",\"type\":" + JsonString(TypeName(record.tag)) +
-                    ",\"time\":" + JsonString(IsoLocalTime(record.time));
-            if (isBreak) line += ",\"end\":" + JsonString(IsoLocalTime(record.breakEnd));
+                    ",\"time\":" + JsonTime(record);
+            if (isBreak) line += ",\"end\":" + JsonTime(LogRecord::Of(LogRecordType::Break, record.breakEnd));
             if (isNote) line += ",\"text\":" + JsonString(record.text);
             if (isMonth)
                 line += ",\"carriedBalance\":" + std::to_string(record.carriedBalance) +
                         ",\"hoursDeducted\":" + std::to_string(record.hoursDeducted);
             line += '}';
         } else {
-            line = CsvLine({std::to_string(stored->position), TypeName(record.tag), IsoLocalTime(record.time),
+            line = CsvLine({std::to_string(stored->position), TypeName(record.tag),
+                            record.HasPayload() ? IsoLocalTime(record.time) : std::string(),
                             isBreak ? IsoLocalTime(record.breakEnd) : std::string(), isNote ? record.text : std::string(),
                             isMonth ? std::to_string(record.carriedBalance) : std::string(),
                             isMonth ? std::to_string(record.hoursDeducted) : std::string()});

@@ -98,6 +98,27 @@ TEST_F(CliLogTest, ExportCsvAndJsonGiveEveryRecordOfTheRange) {
     EXPECT_EQ(all[0]["carriedBalance"].Int(), -130);
 }
 
+// Records without a month are part of the whole log but of no range.
+TEST_F(CliLogTest, RecordsWithoutALocalTimeComeOnlyWithTheWholeLog) {
+    LogRecord unknown;
+    unknown.tag = 9;
+    WriteLog({LogRecord::Of(LogRecordType::WorkStart, -60), unknown,
+              LogRecord::Of(LogRecordType::WorkStart, At(2026, 1, 5, 8))});
+    const CliRun all = Run({"export", "--format", "json"});
+    ASSERT_EQ(all.code, 0) << all.err;
+    const JsonValue records = JsonReader::Parse(all.out);
+    ASSERT_EQ(records.Array().size(), 3u);
+    EXPECT_TRUE(records[0]["time"].IsNull());
+    EXPECT_EQ(records[1]["type"].Str(), "Unknown");
+    EXPECT_EQ(records[1]["position"].Int(), 8);
+    EXPECT_TRUE(records[1]["time"].IsNull());
+    EXPECT_EQ(records[2]["position"].Int(), 12);
+    const CliRun range = Run({"export", "--from", "1970-01", "--format", "csv"});
+    const auto rows = ParseCsv(range.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][0], "12");
+}
+
 // Local times around the changes of the clocks carry the offset of their
 // moment, so every exported time converts back to the same instant.
 TEST_F(CliLogTest, ExportedTimesKeepTheirInstantAcrossTheClockChanges) {
