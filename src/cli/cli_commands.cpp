@@ -48,7 +48,9 @@ const Command kCommands[] = {
     {"export", RunExport, false,
      "horalo-cli export [--from YYYY-MM] [--to YYYY-MM] [--format csv|json]\n"
      "Every record whose local time lies in the months from..to (default: all), with\n"
-     "its byte position, type name and local times in ISO 8601. Default format: csv.\n"},
+     "its byte position, type name and local times in ISO 8601. Default format: csv.\n"
+     "Records without a local time (before 1970, or of a type of a later version)\n"
+     "come only with the whole log, their time empty (CSV) or null (JSON).\n"},
     {"holidays", RunHolidays, true,
      "horalo-cli holidays YEAR [--format table|csv|json]\n"
      "The special days of horalo.spc with their dates in that year.\n"},
@@ -66,7 +68,7 @@ void PrintUsage(std::ostream& out) {
         const std::string help = command.help;
         out << "  " << help.substr(0, help.find('\n')).substr(11) << '\n';
     }
-    out << "\nhoralo-cli COMMAND --help tells more.\n" << kCommonHelp;
+    out << "\nhoralo-cli COMMAND --help tells more.\n\n" << kCommonHelp;
 }
 
 struct Parsed {
