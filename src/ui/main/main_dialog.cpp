@@ -4,7 +4,7 @@
 #include "ui/browser/log_browser_dialog.h"
 #include "ui/browser/monthly_list_dialog.h"
 #include "ui/extras/delete_range_dialog.h"
-#include "ui/extras/special_entries_editor.h"
+#include "ui/extras/calendar_days_editor.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/options_dialog.h"
 #include "win/data_exchange.h"

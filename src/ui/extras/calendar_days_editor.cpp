@@ -1,4 +1,4 @@
-#include "ui/extras/special_entries_editor.h"
+#include "ui/extras/calendar_days_editor.h"
 
 #include <limits>
 
@@ -6,6 +6,7 @@
 #include "core/text/format_text.h"
 #include "core/text/string_list.h"
 #include "resource_ids.h"
+#include "win/data_exchange.h"
 #include "win/message_box.h"
 #include "win/resources.h"
 #include "win/window_text.h"
@@ -15,31 +16,6 @@ namespace {
 
 // What the user may type into the name and the second text.
 constexpr WPARAM kTypedTextLimit = 128;
-
-// A whole number with an optional sign, spaces and tabs around it. Digits
-// beyond any 16-bit value stop counting, so the range check still fails.
-bool ParseSigned(const std::string& text, long& number) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return false;
-    const auto last = text.find_last_not_of(" \t");
-    const bool negative = text[first] == '-';
-    std::size_t at = first + (negative || text[first] == '+' ? 1 : 0);
-    if (at > last) return false;
-    long magnitude = 0;
-    for (; at <= last; ++at) {
-        if (text[at] < '0' || text[at] > '9') return false;
-        if (magnitude <= 100000) magnitude = magnitude * 10 + (text[at] - '0');
-    }
-    number = negative ? -magnitude : magnitude;
-    return true;
-}
-
-// The range message of the other dialogs, with signed bounds.
-std::string SignedRangeText(long min, long max) {
-    std::string format = win::LoadText(IDS_DDX_NUMBER_RANGE);
-    for (auto at = format.find("%u"); at != std::string::npos; at = format.find("%u", at + 2)) format[at + 1] = 'd';
-    return FormatString(format.c_str(), static_cast<int>(min), static_cast<int>(max));
-}
 
 int Selection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
@@ -192,22 +168,12 @@ std::optional<SpecialEntry> SpecialEntriesEditor::ReadForm() {
 // A number that does not fit its 16-bit field is refused rather than
 // stored wrapped round or as 0.
 bool SpecialEntriesEditor::ReadNumber(int id, std::int16_t& value) {
-    constexpr long kMin = std::numeric_limits<std::int16_t>::min();
-    constexpr long kMax = std::numeric_limits<std::int16_t>::max();
-    HWND edit = Item(id);
-    long number = 0;
-    std::string message;
-    if (!ParseSigned(win::WindowText(edit), number)) {
-        message = win::LoadText(IDS_DDX_NOT_A_NUMBER);
-    } else if (number < kMin || number > kMax) {
-        message = SignedRangeText(kMin, kMax);
-    } else {
-        value = static_cast<std::int16_t>(number);
-        return true;
-    }
-    win::ShowMessageBox(Handle(), message, MB_ICONEXCLAMATION);
-    SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-    return false;
+    win::DataExchange dx(*this, true);
+    std::int32_t number = 0;
+    dx.SignedNumber(id, number, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+    if (dx.Failed()) return false;
+    value = static_cast<std::int16_t>(number);
+    return true;
 }
 
 // Never longer than horalo.spc can hold: a longer text set by other means

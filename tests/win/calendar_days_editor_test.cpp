@@ -16,7 +16,7 @@
 #include "modal_script.h"
 #include "resource_ids.h"
 #include "ui/app_services.h"
-#include "ui/extras/special_entries_editor.h"
+#include "ui/extras/calendar_days_editor.h"
 #include "win/message_box.h"
 #include "win/resources.h"
 
