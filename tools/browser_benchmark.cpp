@@ -112,11 +112,8 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
 
     TempFolder folder;
-    if (!folder.Make(argv[1], "horalo_browser_")) return std::printf("cannot prepare the temporary folder\n"), 1;
-    HMODULE language = LoadLibraryA((folder.path() + "HoraloRDLL.dll").c_str());
-    if (!language) return std::printf("cannot load the language library\n"), 1;
-    win::SetResourceModule(language);
-    if (!WriteWholeFile(folder.path() + kLogFileName, GenerateLog())) return std::printf("cannot write the log\n"), 1;
+    HMODULE language = PrepareRun(folder, argv[1], "horalo_browser_");
+    if (!language) return 1;
 
     BenchServices app(folder.path());
     if (!app.specialDays().Load()) return std::printf("cannot read horalo.spc\n"), 1;

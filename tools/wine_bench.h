@@ -222,4 +222,19 @@ inline bool ReadWholeFile(const std::string& path, std::vector<char>* kept) {
     return done;
 }
 
+// The program folder of a run: the program's files copied into `folder`,
+// the language library loaded as the resource module and the generated log
+// written. The library's handle, or null after saying what failed.
+inline HMODULE PrepareRun(TempFolder& folder, const char* source, const std::string& prefix) {
+    if (!folder.Make(source, prefix)) return std::printf("cannot prepare the temporary folder\n"), nullptr;
+    HMODULE language = LoadLibraryA((folder.path() + "HoraloRDLL.dll").c_str());
+    if (!language) return std::printf("cannot load the language library\n"), nullptr;
+    win::SetResourceModule(language);
+    if (!WriteWholeFile(folder.path() + kLogFileName, GenerateLog())) {
+        FreeLibrary(language);
+        return std::printf("cannot write the log\n"), nullptr;
+    }
+    return language;
+}
+
 }  // namespace horalo

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "core/text/format_text.h"
 #include "resource_ids.h"
 #include "win/dialog.h"
 #include "win/message_box.h"
@@ -34,6 +35,19 @@ bool ParseNumber(const std::string& text, std::uint64_t& number) {
         number = number * 10 + static_cast<std::uint64_t>(c - '0');
         if (number > kBeyond) number = kBeyond;
     }
+    return true;
+}
+
+// A sign (either) in front of the digits; the magnitude as ParseNumber reads it.
+bool ParseSignedNumber(const std::string& text, std::int64_t& number) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return false;
+    const bool negative = text[first] == '-';
+    const bool sign = negative || text[first] == '+';
+    std::uint64_t magnitude = 0;
+    if (sign && text.find_first_not_of(" \t", first + 1) != first + 1) return false;
+    if (!ParseNumber(sign ? text.substr(first + 1) : text, magnitude)) return false;
+    number = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     return true;
 }
 
@@ -90,6 +104,27 @@ void DataExchange::Number(int id, std::uint32_t& value, std::uint32_t min, std::
         return;
     }
     value = static_cast<std::uint32_t>(number);
+}
+
+void DataExchange::SignedNumber(int id, std::int32_t& value, std::int32_t min, std::int32_t max) {
+    HWND control = Find(id);
+    if (!control) return;
+    if (!saving_) {
+        SetWindowTextA(control, std::to_string(value).c_str());
+        return;
+    }
+    std::int64_t number = 0;
+    if (!ParseSignedNumber(WindowText(control), number)) {
+        Fail(control, LoadText(IDS_DDX_NOT_A_NUMBER));
+        return;
+    }
+    if (number < min || number > max) {
+        std::string format = LoadText(IDS_DDX_NUMBER_RANGE);
+        for (auto at = format.find("%u"); at != std::string::npos; at = format.find("%u", at + 2)) format[at + 1] = 'd';
+        Fail(control, FormatString(format.c_str(), static_cast<int>(min), static_cast<int>(max)));
+        return;
+    }
+    value = static_cast<std::int32_t>(number);
 }
 
 void DataExchange::Check(int id, int& value) {

@@ -25,6 +25,9 @@ public:
     void Text(int id, std::string& value, std::size_t maxChars);
     // A decimal number between min and max; spaces around it are ignored.
     void Number(int id, std::uint32_t& value, std::uint32_t min, std::uint32_t max);
+    // The same with an optional sign in front; the range message shows the
+    // bounds signed.
+    void SignedNumber(int id, std::int32_t& value, std::int32_t min, std::int32_t max);
     // A check box: saved as 1 when checked, else 0.
     void Check(int id, int& value);
     // A date-time picker; a picker without a valid time leaves value as is.

@@ -1,4 +1,5 @@
 #include "core/sheet/sheet_text.h"
+#include "core/sheet/carried_balance_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -170,6 +171,27 @@ TEST(SheetText, MonthFinalBalanceAndItsCarriedForm) {
     }
     EXPECT_EQ(CarriedSeconds(-130), -5400);
     EXPECT_EQ(CarriedSeconds(-30), -1800);
+}
+
+// The carried balance as two fields: the sign goes with the hours, so -0:30
+// needs the text "-0"; a sign the user types in front is read either way.
+TEST(CarriedBalanceFieldsTest, HoursTextAndMinutesJoinToTheSignedBalance) {
+    struct Case {
+        const char* hours;
+        std::int32_t minutes, balance;
+    };
+    const Case cases[] = {
+        {"1", 30, 130}, {"-1", 30, -130}, {"-0", 30, -30}, {"0", 30, 30}, {"+5", 0, 500},
+        {" 12", 5, 1205}, {"abc", 30, 30}, {"", 7, 7},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JoinCarriedBalance(c.hours, c.minutes), c.balance) << c.hours;
+        if (c.balance != 30 && c.balance != 7 && c.hours[0] != '+' && c.hours[0] != ' ') {
+            const CarriedBalanceFields fields = SplitCarriedBalance(c.balance);
+            EXPECT_EQ(fields.hours, c.hours);
+            EXPECT_EQ(fields.minutes, c.minutes);
+        }
+    }
 }
 
 }  // namespace

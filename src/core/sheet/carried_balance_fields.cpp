@@ -17,7 +17,7 @@ std::int32_t JoinCarriedBalance(std::string_view hoursText, std::int32_t minutes
     std::size_t at = 0;
     while (at < hoursText.size() && std::isspace(static_cast<unsigned char>(hoursText[at]))) ++at;
     const bool negative = at < hoursText.size() && hoursText[at] == '-';
-    if (negative) ++at;
+    if (negative || (at < hoursText.size() && hoursText[at] == '+')) ++at;
     std::int64_t hours = 0;
     for (; at < hoursText.size() && std::isdigit(static_cast<unsigned char>(hoursText[at])); ++at)
         hours = std::min<std::int64_t>(hours * 10 + (hoursText[at] - '0'), 9'999'999);

@@ -77,19 +77,8 @@ bool DeleteRecordAt(Host& host, RecordPosition position) {
     return RewriteLog(host, parts);
 }
 
-// The record read is written again as read, as a record cut short by the end
-// of the file would otherwise take the new record's bytes for its payload.
 bool InsertRecordAfter(Host& host, RecordPosition position, const LogRecord& record) {
-    const auto bytes = LoadLog(host);
-    if (!bytes) return false;
-    const LogBytes log(*bytes);
-    const auto end = RecordAt(log, position);
-    if (!end) return false;
-    std::size_t offset = static_cast<std::size_t>(position);
-    const Bytes before = EncodeRecord(DecodeRecord(log, offset)->record);
-    const Bytes inserted = EncodeRecord(record);
-    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), before, inserted, log.subspan(*end)};
-    return RewriteLog(host, parts);
+    return InsertRecordsAfter(host, position, std::span(&record, 1));
 }
 
 // The kept runs are moved together in the image itself and written in one
@@ -118,7 +107,8 @@ bool DeleteRecordsAt(Host& host, std::span<const RecordPosition> positions) {
     return RewriteLog(host, parts);
 }
 
-// As InsertRecordAfter: the record at `position` is written again as read.
+// The record read is written again as read, as a record cut short by the end
+// of the file would otherwise take the new records' bytes for its payload.
 bool InsertRecordsAfter(Host& host, RecordPosition position, std::span<const LogRecord> records) {
     if (records.empty()) return false;
     const auto bytes = LoadLog(host);

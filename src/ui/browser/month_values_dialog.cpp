@@ -16,7 +16,7 @@
 namespace horalo {
 namespace {
 
-constexpr long kMaxCarriedHours = 1000;
+constexpr std::int32_t kMaxCarriedHours = 1000;
 
 // The first of the time's local month; all zero when it has no local time.
 SYSTEMTIME MonthOf(TimeValue time) {
@@ -35,22 +35,6 @@ SYSTEMTIME FirstOf(WORD year, WORD month) {
     day.wMonth = month;
     day.wDay = 1;
     return day;
-}
-
-// A whole number with an optional minus sign, spaces and tabs around it.
-bool ParseSigned(const std::string& text, long& number) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return false;
-    const auto last = text.find_last_not_of(" \t");
-    std::size_t at = first + (text[first] == '-' ? 1 : 0);
-    if (at > last) return false;
-    long magnitude = 0;
-    for (; at <= last; ++at) {
-        if (text[at] < '0' || text[at] > '9') return false;
-        if (magnitude <= kMaxCarriedHours) magnitude = magnitude * 10 + (text[at] - '0');
-    }
-    number = text[first] == '-' ? -magnitude : magnitude;
-    return true;
 }
 
 }  // namespace
@@ -94,23 +78,13 @@ void MonthValuesDialog::OnOK() {
     if (UpdateData(true) && CarriedHoursValid()) EndDialog(IDOK);
 }
 
-// The exchange's numbers are unsigned, so the signed hours are checked here,
-// with the same messages.
+// The hours stay text for the join, which tells "-0" from "0"; here they
+// are only checked, after the other fields as before.
 bool MonthValuesDialog::CarriedHoursValid() {
-    long hours = 0;
-    std::string message;
-    if (!ParseSigned(carriedHours_, hours)) {
-        message = win::LoadText(IDS_DDX_NOT_A_NUMBER);
-    } else if (std::labs(hours) > kMaxCarriedHours) {
-        std::string format = win::LoadText(IDS_DDX_NUMBER_RANGE);
-        for (auto at = format.find("%u"); at != std::string::npos; at = format.find("%u", at + 2)) format[at + 1] = 'd';
-        message = FormatString(format.c_str(), static_cast<int>(-kMaxCarriedHours), static_cast<int>(kMaxCarriedHours));
-    } else {
-        return true;
-    }
-    win::ShowMessageBox(Handle(), message, MB_ICONEXCLAMATION);
-    SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_CARRIED_HOURS)), TRUE);
-    return false;
+    win::DataExchange dx(*this, true);
+    std::int32_t hours = 0;
+    dx.SignedNumber(IDC_CARRIED_HOURS, hours, -kMaxCarriedHours, kMaxCarriedHours);
+    return !dx.Failed();
 }
 
 }  // namespace horalo
