@@ -13,18 +13,28 @@ endif()
 
 # windres writes no dependency file: name what the resource scripts include.
 file(GLOB HORALO_RESOURCE_INPUTS CONFIGURE_DEPENDS
-  res/*.h res/*.ico res/*.cur res/*.bmp res/*.emf res/*.manifest)
-set_source_files_properties(res/horalo_rdll.rc res/horalo.rc PROPERTIES OBJECT_DEPENDS "${HORALO_RESOURCE_INPUTS}")
+  res/*.h res/*.ico res/*.cur res/*.bmp res/*.emf res/*.manifest res/rdll_shared.rc)
+set_source_files_properties(res/horalo_rdll.rc res/horalo_rdll_de.rc res/horalo.rc
+  PROPERTIES OBJECT_DEPENDS "${HORALO_RESOURCE_INPUTS}")
 
-# The language library: resources only, no code.
-add_library(HoraloRDLL SHARED res/horalo_rdll.rc)
-set_target_properties(HoraloRDLL PROPERTIES PREFIX "" LINKER_LANGUAGE C)
-target_include_directories(HoraloRDLL PRIVATE res)
-if(MINGW)
-  target_link_options(HoraloRDLL PRIVATE -nostdlib -Wl,-e,0 -s)
-else()
-  target_link_options(HoraloRDLL PRIVATE /NOENTRY)
-endif()
+# The language libraries: resources only, no code. Each is HoraloRDLL.dll,
+# the name the program loads; English is built into bin/, every language
+# (English too) into bin/languages/<code>/, from where the packages and the
+# run command take the one the user chose.
+set(HORALO_LANGUAGES en de)
+function(horalo_language_library target script output_dir)
+  add_library(${target} SHARED ${script})
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME HoraloRDLL LINKER_LANGUAGE C
+    RUNTIME_OUTPUT_DIRECTORY ${output_dir} ARCHIVE_OUTPUT_DIRECTORY ${output_dir})
+  target_include_directories(${target} PRIVATE res)
+  if(MINGW)
+    target_link_options(${target} PRIVATE -nostdlib -Wl,-e,0 -s)
+  else()
+    target_link_options(${target} PRIVATE /NOENTRY)
+  endif()
+endfunction()
+horalo_language_library(HoraloRDLL res/horalo_rdll.rc ${HORALO_BIN})
+horalo_language_library(HoraloRDLL_de res/horalo_rdll_de.rc ${HORALO_BIN}/languages/de)
 
 # The layers, each a target of its own whose includes the build checks.
 file(GLOB_RECURSE HORALO_WIN_SOURCES CONFIGURE_DEPENDS src/win/*.cpp)
@@ -62,6 +72,8 @@ include(cmake/cli.cmake)
 # Windows tests copy the program from it, and the packages are made of it.
 set(HORALO_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 install(FILES $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> $<TARGET_FILE:horalo-cli> DESTINATION .)
+install(FILES $<TARGET_FILE:HoraloRDLL> DESTINATION languages/en)
+install(FILES $<TARGET_FILE:HoraloRDLL_de> DESTINATION languages/de)
 include(cmake/calendar_days.cmake)
 install(FILES ${HORALO_SPECIAL_DAYS_FILE} DESTINATION .)
 include(cmake/form.cmake)
@@ -70,7 +82,7 @@ add_custom_target(program_folder ALL
   COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${HORALO_PROGRAM_DIR}
   COMMENT "Laying out the program folder"
   VERBATIM)
-add_dependencies(program_folder horalo HoraloRDLL horalo-cli special_days time_sheet_form)
+add_dependencies(program_folder horalo HoraloRDLL HoraloRDLL_de horalo-cli special_days time_sheet_form)
 
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)
