@@ -24,3 +24,13 @@ gtest_discover_tests(horalo_cli_tests DISCOVERY_TIMEOUT 30
 # horalo-cli.exe under Wine to the same expected files.
 add_test(NAME CliSameOutput.Native
   COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/same_output.sh $<TARGET_FILE:horalo-cli>)
+
+# The help file, compiled as the Windows build compiles it, read back.
+include(cmake/help.cmake)
+add_executable(horalo_help_tests tests/help/help_file_test.cpp)
+target_include_directories(horalo_help_tests PRIVATE src)
+target_link_libraries(horalo_help_tests PRIVATE GTest::gtest GTest::gtest_main)
+target_compile_definitions(horalo_help_tests PRIVATE
+  HORALO_HELP_FILE="${HORALO_HELP_FILE}" HORALO_HELP_SOURCE="${CMAKE_SOURCE_DIR}/help")
+add_dependencies(horalo_help_tests help_file)
+gtest_discover_tests(horalo_help_tests DISCOVERY_TIMEOUT 30)

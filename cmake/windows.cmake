@@ -78,11 +78,13 @@ include(cmake/calendar_days.cmake)
 install(FILES ${HORALO_SPECIAL_DAYS_FILE} DESTINATION .)
 include(cmake/form.cmake)
 install(FILES ${HORALO_FORM_FILE} DESTINATION .)
+include(cmake/help.cmake)
+install(FILES ${HORALO_HELP_FILE} DESTINATION .)
 add_custom_target(program_folder ALL
   COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${HORALO_PROGRAM_DIR}
   COMMENT "Laying out the program folder"
   VERBATIM)
-add_dependencies(program_folder horalo HoraloRDLL HoraloRDLL_de horalo-cli special_days time_sheet_form)
+add_dependencies(program_folder horalo HoraloRDLL HoraloRDLL_de horalo-cli special_days time_sheet_form help_file)
 
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)

@@ -3,7 +3,7 @@
 # As root it installs what is missing (apt-get update at most once); as
 # another user it prints the command to run. Safe to repeat.
 set -eu
-common="cmake ninja-build g++ g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libuemf-dev wine wine64 xvfb"
+common="cmake ninja-build g++ fp-utils g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libuemf-dev wine wine64 xvfb"
 case "${1:-build}" in
   test) wanted="$common googletest libgtest-dev libbenchmark-dev" ;;
   print) wanted="cups printer-driver-cups-pdf poppler-utils" ;;

@@ -5,11 +5,9 @@
 
 #include <string>
 
-namespace horalo {
+#include "app/help_topics.h"
 
-inline constexpr const char* kHelpIndexTopic = "HORALO.CHM::/index.htm";
-inline constexpr const char* kHelpMainTopic = "HORALO.CHM::/maindialog.htm";
-inline constexpr const char* kHelpFormTopic = "HORALO.CHM::/Form.htm";
+namespace horalo {
 
 class HelpControlLoader {
 public:

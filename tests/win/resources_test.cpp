@@ -1,6 +1,9 @@
-// The language library HoraloRDLL.dll answers every resource number the
+// Every language library HoraloRDLL.dll answers every resource number the
 // program asks for: templates with their controls, icons, the preview
-// frame's resources, pictures, version block and texts.
+// frame's resources, pictures, version block and texts. Each language is
+// checked on its own, then each against the English one: a translation
+// must keep the numbers, the arguments of its formats and the lengths of
+// its lists, and its longer texts must still fit their controls.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,20 +21,33 @@
 
 namespace {
 
-HMODULE Library() {
-  static HMODULE module = [] {
+struct Language {
+  const char* code;
+  const char* file;  // beside the test program
+  const char* months[2];    // January, December
+  const char* weekdays[2];  // Sunday, Saturday
+};
+const Language kEnglish{"en", "HoraloRDLL.dll", {"January", "December"}, {"Sunday", "Saturday"}};
+const Language kGerman{"de", "languages\\de\\HoraloRDLL.dll", {"Januar", "Dezember"}, {"Sonntag", "Samstag"}};
+
+void PrintTo(const Language& language, std::ostream* out) { *out << language.code; }
+
+HMODULE LoadLanguage(const Language& language) {
+  static std::map<std::string, HMODULE> loaded;
+  auto [at, added] = loaded.try_emplace(language.code);
+  if (added) {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path, length);
     folder.erase(folder.find_last_of("\\/") + 1);
-    return LoadLibraryA((folder + "HoraloRDLL.dll").c_str());
-  }();
-  return module;
+    at->second = LoadLibraryA((folder + language.file).c_str());
+  }
+  return at->second;
 }
 
-std::string Text(UINT id) {
+std::string TextOf(HMODULE library, UINT id) {
   char buffer[4096];
-  int length = LoadStringA(Library(), id, buffer, sizeof buffer);
+  int length = LoadStringA(library, id, buffer, sizeof buffer);
   return std::string(buffer, length > 0 ? length : 0);
 }
 
@@ -139,13 +156,13 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 // window, so that the preview's dialog bar (a child template) can be made.
 class TemplateWindow {
  public:
-  explicit TemplateWindow(int templateId) {
+  TemplateWindow(HMODULE library, int templateId) {
     static bool ready = [] {
       INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
       return InitCommonControlsEx(&controls) != FALSE;
     }();
     static HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 900, 700, nullptr, nullptr, nullptr, nullptr);
-    if (ready) hwnd_ = CreateDialogParamA(Library(), MAKEINTRESOURCEA(templateId), owner, QuietDialogProc, 0);
+    if (ready) hwnd_ = CreateDialogParamA(library, MAKEINTRESOURCEA(templateId), owner, QuietDialogProc, 0);
   }
   ~TemplateWindow() { if (hwnd_) DestroyWindow(hwnd_); }
   HWND get() const { return hwnd_; }
@@ -198,15 +215,21 @@ RECT RectInDialog(HWND dialog, HWND control) {
   return r;
 }
 
+class LanguageLibrary : public ::testing::TestWithParam<Language> {
+ protected:
+  HMODULE Library() const { return LoadLanguage(GetParam()); }
+  std::string Text(UINT id) const { return TextOf(Library(), id); }
+};
+
 }  // namespace
 
-TEST(ResourceLibrary, LoadsFromTheTestProgramsFolder) { ASSERT_NE(Library(), nullptr); }
+TEST_P(LanguageLibrary, LoadsFromTheTestProgramsFolder) { ASSERT_NE(Library(), nullptr); }
 
-TEST(ResourceDialogs, EveryTemplateHasItsControlsOfTheRightKind) {
+TEST_P(LanguageLibrary, EveryTemplateHasItsControlsOfTheRightKind) {
   for (const auto& entry : AllTemplates()) {
     SCOPED_TRACE("template " + std::to_string(entry.templateId));
     ASSERT_NE(FindResourceA(Library(), MAKEINTRESOURCEA(entry.templateId), MAKEINTRESOURCEA(5)), nullptr);
-    TemplateWindow dialog(entry.templateId);
+    TemplateWindow dialog(Library(), entry.templateId);
     ASSERT_NE(dialog.get(), nullptr);
     for (const auto& [id, kind] : entry.controls) {
       HWND control = GetDlgItem(dialog.get(), id);
@@ -218,10 +241,10 @@ TEST(ResourceDialogs, EveryTemplateHasItsControlsOfTheRightKind) {
 
 // Duplicate identifiers, overlapping controls and clashing mnemonics are
 // the usual faults of hand-made templates.
-TEST(ResourceDialogs, TemplatesAreTidy) {
+TEST_P(LanguageLibrary, TemplatesAreTidy) {
   for (const auto& entry : AllTemplates()) {
     SCOPED_TRACE("template " + std::to_string(entry.templateId));
-    TemplateWindow dialog(entry.templateId);
+    TemplateWindow dialog(Library(), entry.templateId);
     ASSERT_NE(dialog.get(), nullptr);
     RECT client;
     GetClientRect(dialog.get(), &client);
@@ -259,7 +282,7 @@ TEST(ResourceDialogs, TemplatesAreTidy) {
   }
 }
 
-TEST(ResourceDialogs, ControlsStartEnabledOrDisabledAsTheProgramExpects) {
+TEST_P(LanguageLibrary, ControlsStartEnabledOrDisabledAsTheProgramExpects) {
   struct Expectation { int templateId; int control; bool enabled; };
   const Expectation table[] = {
       {IDD_LOG_BROWSER, IDC_BROWSER_DELETE, false}, {IDD_LOG_BROWSER, IDC_BROWSER_INSERT, false},
@@ -271,15 +294,15 @@ TEST(ResourceDialogs, ControlsStartEnabledOrDisabledAsTheProgramExpects) {
       {IDD_ENTRY_EDIT, IDC_ENTRY_TIME, true},
   };
   for (const auto& e : table) {
-    TemplateWindow dialog(e.templateId);
+    TemplateWindow dialog(Library(), e.templateId);
     ASSERT_NE(dialog.get(), nullptr);
     EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog.get(), e.control)) != FALSE, e.enabled)
         << "template " << e.templateId << " control " << e.control;
   }
 }
 
-TEST(ResourceDialogs, WindowStylesSuitHowEachTemplateIsUsed) {
-  TemplateWindow main(IDD_MAIN);
+TEST_P(LanguageLibrary, WindowStylesSuitHowEachTemplateIsUsed) {
+  TemplateWindow main(Library(), IDD_MAIN);
   ASSERT_NE(main.get(), nullptr);
   LONG style = GetWindowLongA(main.get(), GWL_STYLE);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -294,21 +317,21 @@ TEST(ResourceDialogs, WindowStylesSuitHowEachTemplateIsUsed) {
   GetWindowTextA(main.get(), caption, sizeof caption);
   EXPECT_STREQ(caption, "Horalo");
 
-  TemplateWindow calendar(IDD_CALENDAR);  // modeless, never shown explicitly
+  TemplateWindow calendar(Library(), IDD_CALENDAR);  // modeless, never shown explicitly
   EXPECT_TRUE(IsWindowVisible(calendar.get()));
 
-  TemplateWindow bar(IDD_PREVIEW_BAR);
+  TemplateWindow bar(Library(), IDD_PREVIEW_BAR);
   ASSERT_NE(bar.get(), nullptr);
   EXPECT_TRUE(GetWindowLongA(bar.get(), GWL_STYLE) & WS_CHILD);
 
-  TemplateWindow browser(IDD_LOG_BROWSER);
+  TemplateWindow browser(Library(), IDD_LOG_BROWSER);
   EXPECT_FALSE(GetWindowLongA(GetDlgItem(browser.get(), IDC_BROWSER_LIST), GWL_STYLE) & LVS_SINGLESEL)
       << "several rows can be deleted at once";
 }
 
 // ---------------------------------------------------------------------------
 
-TEST(ResourceIcons, EachIconHas16And32And48PixelImages) {
+TEST_P(LanguageLibrary, EachIconHas16And32And48PixelImages) {
   for (int id : {IDI_MAIN, IDI_TRAY, IDI_TRAY_BREAK, IDR_PREVIEW_FRAME}) {
     SCOPED_TRACE("icon " + std::to_string(id));
     HRSRC found = FindResourceA(Library(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
@@ -333,7 +356,7 @@ TEST(ResourceIcons, EachIconHas16And32And48PixelImages) {
   }
 }
 
-TEST(ResourceFrame, MenuAcceleratorsCursorAndTitleOfThePreview) {
+TEST_P(LanguageLibrary, MenuAcceleratorsCursorAndTitleOfThePreview) {
   HMENU menu = LoadMenuA(Library(), MAKEINTRESOURCEA(IDR_PREVIEW_FRAME));
   ASSERT_NE(menu, nullptr);
   for (int command : {IDM_PRINT, IDM_STORE_MONTH, IDM_PREVIEW_CLOSE, IDM_ZOOM_1, IDM_ZOOM_2, IDC_HELP_FORM,
@@ -371,7 +394,7 @@ TEST(ResourceFrame, MenuAcceleratorsCursorAndTitleOfThePreview) {
   EXPECT_FALSE(Text(IDR_PREVIEW_FRAME).empty());
 }
 
-TEST(ResourcePictures, AboutPictureIsAMetafileThatDrawsSomething) {
+TEST_P(LanguageLibrary, AboutPictureIsAMetafileThatDrawsSomething) {
   HRSRC found = FindResourceA(Library(), MAKEINTRESOURCEA(IDR_ABOUT_PICTURE), "EMF");
   ASSERT_NE(found, nullptr);
   const BYTE* bits = static_cast<const BYTE*>(LockResource(LoadResource(Library(), found)));
@@ -401,7 +424,7 @@ TEST(ResourcePictures, AboutPictureIsAMetafileThatDrawsSomething) {
   DeleteEnhMetaFile(picture);
 }
 
-TEST(ResourcePictures, RowImagesArePlainAndFlaggedForTenKinds) {
+TEST_P(LanguageLibrary, RowImagesArePlainAndFlaggedForTenKinds) {
   HBITMAP bitmap = static_cast<HBITMAP>(
       LoadImageA(Library(), MAKEINTRESOURCEA(IDB_ROW_IMAGES), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   ASSERT_NE(bitmap, nullptr);
@@ -448,7 +471,7 @@ TEST(ResourcePictures, RowImagesArePlainAndFlaggedForTenKinds) {
   DeleteObject(bitmap);
 }
 
-TEST(ResourceVersion, LibraryHasAVersionBlockWithFixedInfo) {
+TEST_P(LanguageLibrary, LibraryHasAVersionBlockWithFixedInfo) {
   HRSRC found = FindResourceA(Library(), MAKEINTRESOURCEA(IDR_VERSION), MAKEINTRESOURCEA(16));  // RT_VERSION
   ASSERT_NE(found, nullptr);
   const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(Library(), found)));
@@ -466,7 +489,7 @@ TEST(ResourceVersion, LibraryHasAVersionBlockWithFixedInfo) {
 
 // ---------------------------------------------------------------------------
 
-TEST(ResourceStrings, EveryTextIsThere) {
+TEST_P(LanguageLibrary, EveryTextIsThere) {
   std::vector<UINT> ids = {IDS_VERSION_LINE, IDS_DDX_TEXT_TOO_LONG, IDS_DDX_NUMBER_RANGE, IDS_DDX_NOT_A_NUMBER,
                            IDR_PREVIEW_FRAME};
   for (UINT id = IDS_SHEET_ORDER_PROBLEM; id <= IDS_BROWSER_TITLE; ++id) ids.push_back(id);
@@ -476,10 +499,11 @@ TEST(ResourceStrings, EveryTextIsThere) {
   EXPECT_LE(Text(IDS_TIP_BREAK).size(), 63u);
 }
 
-TEST(ResourceStrings, ListsSplitIntoTheirEntries) {
+TEST_P(LanguageLibrary, ListsSplitIntoTheirEntries) {
   struct List { UINT id; size_t count; const char* first; const char* last; };
-  const List lists[] = {{IDS_MONTH_NAMES, 12, "January", "December"},
-                        {IDS_WEEKDAY_NAMES, 7, "Sunday", "Saturday"},
+  const Language& language = GetParam();
+  const List lists[] = {{IDS_MONTH_NAMES, 12, language.months[0], language.months[1]},
+                        {IDS_WEEKDAY_NAMES, 7, language.weekdays[0], language.weekdays[1]},
                         {IDS_BROWSER_COLUMNS, 6, nullptr, nullptr},
                         {IDS_MONTHLY_COLUMNS, 3, nullptr, nullptr}};
   for (const auto& list : lists) {
@@ -496,7 +520,7 @@ TEST(ResourceStrings, ListsSplitIntoTheirEntries) {
   }
 }
 
-TEST(ResourceStrings, FormatsTakeTheirArgumentsInOrder) {
+TEST_P(LanguageLibrary, FormatsTakeTheirArgumentsInOrder) {
   const std::map<UINT, std::string> conversions = {
       {IDS_PROBLEM_CODE, "d"},       {IDS_PROBLEM_CODE_2, "d"},    {IDS_CONFIRM_ENTRY, "ddddd"},
       {IDS_DELETE_RANGE, "dddddd"},  {IDS_PREVIEW_TITLE, "sd"},    {IDS_BROWSER_TITLE, "sd"},
@@ -525,4 +549,122 @@ TEST(ResourceStrings, FormatsTakeTheirArgumentsInOrder) {
       << out;
   EXPECT_TRUE(InOrder(format(IDS_DDX_TEXT_TOO_LONG, 63u), {"63"})) << out;
   EXPECT_TRUE(InOrder(format(IDS_DDX_NUMBER_RANGE, 10u, 999u), {"10", "999"})) << out;
+}
+
+// A text that does not fit is cut off on the screen without any warning,
+// and translations are where that happens. Measured in the control's own
+// font, less what the control draws beside its text.
+TEST_P(LanguageLibrary, EveryTextFitsItsControl) {
+  HDC dc = GetDC(nullptr);
+  for (const auto& entry : AllTemplates()) {
+    SCOPED_TRACE("template " + std::to_string(entry.templateId));
+    TemplateWindow dialog(Library(), entry.templateId);
+    ASSERT_NE(dialog.get(), nullptr);
+    for (HWND control : Children(dialog.get())) {
+      char text[512] = "";
+      GetWindowTextA(control, text, sizeof text);
+      std::string cls = ClassOf(control);
+      LONG style = GetWindowLongA(control, GWL_STYLE);
+      if (!*text || (cls != "button" && cls != "static")) continue;
+      if (cls == "static" && (style & SS_TYPEMASK) > SS_RIGHT) continue;  // pictures, frames
+      RECT box;
+      GetClientRect(control, &box);
+      int room = box.right;
+      if (cls == "button") {
+        LONG type = style & BS_TYPEMASK;
+        if (type == BS_GROUPBOX) room -= 16;
+        else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) room -= 6;
+        else room -= GetSystemMetrics(SM_CXMENUCHECK) + 4;
+      }
+      HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+      TEXTMETRICA metrics{};
+      GetTextMetricsA(dc, &metrics);
+      bool wraps = cls == "static" && box.bottom >= 2 * metrics.tmHeight;
+      RECT needed{0, 0, room, 0};
+      DrawTextA(dc, text, -1, &needed, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+      SelectObject(dc, old);
+      if (wraps) EXPECT_LE(needed.bottom, box.bottom) << "\"" << text << "\" needs more lines";
+      else EXPECT_LE(needed.right, room) << "\"" << text << "\" is cut: " << needed.right << " of " << room << " px";
+    }
+  }
+  ReleaseDC(nullptr, dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageLibrary, ::testing::Values(kEnglish, kGerman),
+                         [](const auto& info) { return std::string(info.param.code); });
+
+namespace {
+
+std::set<std::string> ResourceNames(HMODULE library) {
+  std::set<std::string> names;
+  auto key = [](LPSTR id) { return IS_INTRESOURCE(id) ? std::to_string(reinterpret_cast<ULONG_PTR>(id)) : id; };
+  struct Walk { std::set<std::string>* names; decltype(key)* key; std::string type; } walk{&names, &key, ""};
+  EnumResourceTypesA(library, [](HMODULE module, LPSTR type, LONG_PTR param) -> BOOL {
+    auto* w = reinterpret_cast<Walk*>(param);
+    w->type = (*w->key)(type);
+    EnumResourceNamesA(module, type, [](HMODULE, LPCSTR, LPSTR name, LONG_PTR param) -> BOOL {
+      auto* w = reinterpret_cast<Walk*>(param);
+      w->names->insert(w->type + "/" + (*w->key)(name));
+      return TRUE;
+    }, param);
+    return TRUE;
+  }, reinterpret_cast<LONG_PTR>(&walk));
+  return names;
+}
+
+// What a window made from a template promises the program: each numbered
+// control with its class and the style bits the program relies on.
+std::map<int, std::string> ControlsOf(HMODULE library, int templateId) {
+  TemplateWindow dialog(library, templateId);
+  std::map<int, std::string> controls;
+  const LONG kept = WS_DISABLED | WS_VISIBLE | WS_TABSTOP | 0xFFFF;
+  for (HWND control : Children(dialog.get())) {
+    int id = GetDlgCtrlID(control);
+    if (id == 0xFFFF || id == -1) continue;
+    controls[id] = ClassOf(control) + " " + std::to_string(GetWindowLongA(control, GWL_STYLE) & kept);
+  }
+  return controls;
+}
+
+void CollectCommands(HMENU menu, std::set<UINT>& commands) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if (HMENU popup = GetSubMenu(menu, i)) CollectCommands(popup, commands);
+    else if (UINT id = GetMenuItemID(menu, i); id != 0) commands.insert(id);
+  }
+}
+
+}  // namespace
+
+TEST(LanguageLibraries, EachTranslationAnswersWhatTheEnglishLibraryAnswers) {
+  HMODULE english = LoadLanguage(kEnglish);
+  ASSERT_NE(english, nullptr);
+  const auto names = ResourceNames(english);
+  for (const Language* language : {&kGerman}) {
+    SCOPED_TRACE(language->code);
+    HMODULE translated = LoadLanguage(*language);
+    ASSERT_NE(translated, nullptr);
+    EXPECT_EQ(ResourceNames(translated), names);
+
+    for (const auto& name : names) {
+      if (name.rfind("6/", 0) != 0) continue;  // RT_STRING: blocks of 16 texts
+      UINT first = (std::stoul(name.substr(2)) - 1) * 16;
+      for (UINT id = first; id < first + 16; ++id) {
+        std::string original = TextOf(english, id), text = TextOf(translated, id);
+        EXPECT_EQ(text.empty(), original.empty()) << "string " << id;
+        EXPECT_EQ(Conversions(text), Conversions(original)) << "string " << id << ": " << text;
+      }
+    }
+    for (const auto& entry : AllTemplates())
+      EXPECT_EQ(ControlsOf(translated, entry.templateId), ControlsOf(english, entry.templateId))
+          << "template " << entry.templateId;
+
+    std::set<UINT> originalCommands, commands;
+    HMENU originalMenu = LoadMenuA(english, MAKEINTRESOURCEA(IDR_PREVIEW_FRAME));
+    HMENU menu = LoadMenuA(translated, MAKEINTRESOURCEA(IDR_PREVIEW_FRAME));
+    CollectCommands(originalMenu, originalCommands);
+    CollectCommands(menu, commands);
+    EXPECT_EQ(commands, originalCommands);
+    DestroyMenu(originalMenu);
+    DestroyMenu(menu);
+  }
 }
