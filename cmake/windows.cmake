@@ -85,6 +85,7 @@ add_custom_target(program_folder ALL
   COMMENT "Laying out the program folder"
   VERBATIM)
 add_dependencies(program_folder horalo HoraloRDLL HoraloRDLL_de horalo-cli special_days time_sheet_form help_file)
+include(cmake/packages.cmake)
 
 if(HORALO_TESTS)
   include(cmake/windows_tests.cmake)

@@ -58,3 +58,14 @@ if(CMAKE_CROSSCOMPILING AND HORALO_CUPSD AND HORALO_LPADMIN AND HORALO_PDFTOTEXT
 else()
   message(STATUS "Printing test PrintE2E.PdfPage left out: it needs cupsd, lpadmin and pdftotext (scripts/deps.sh test)")
 endif()
+
+# The packages as a new user meets them: the silent installer in a fresh
+# Wine prefix of its own, Horalo started from where it installed, an update
+# while it runs, the silent uninstaller, and the unpacked portable zip.
+if(CMAKE_CROSSCOMPILING AND HORALO_SETUP_FILE)
+  add_test(NAME Packages.InstallRunUpdateUninstall
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/package/install_test.sh ${HORALO_SETUP_FILE}
+            ${HORALO_PACKAGE_DIR}/Horalo-${PROJECT_VERSION}-portable-de.zip ${CMAKE_BINARY_DIR}/wine-install
+            $<TARGET_FILE:horalo_quit>)
+  set_tests_properties(Packages.InstallRunUpdateUninstall PROPERTIES TIMEOUT 400)
+endif()

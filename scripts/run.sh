@@ -3,14 +3,30 @@
 # private prefix (build/windows/run/prefix). Ctrl+C or SIGTERM ends Horalo
 # with its private quit request, so the end of work is recorded; it is
 # never simply killed.
+#   scripts/run.sh                  in English
+#   scripts/run.sh --language de    in German (any folder of languages/)
 set -u
 cd "$(dirname "$0")/.."
+language=en
+case "${1:-}" in
+  --language) language=${2:-} ;;
+  --language=*) language=${1#--language=} ;;
+  "") ;;
+  *) echo "usage: $0 [--language en|de]" >&2; exit 2 ;;
+esac
 scripts/deps.sh run || exit 1
 cmake --preset windows >/dev/null || exit 1
 cmake --build --preset windows --target program_folder horalo_quit || exit 1
 
 root=$PWD
 program_dir=$root/build/windows/program
+# The program loads HoraloRDLL.dll from its folder: the chosen language's
+# library takes that place (the next build puts English back).
+if [ ! -f "$program_dir/languages/$language/HoraloRDLL.dll" ]; then
+  echo "No language library '$language': choose one of $(ls "$program_dir/languages" | tr '\n' ' ')" >&2
+  exit 2
+fi
+cp "$program_dir/languages/$language/HoraloRDLL.dll" "$program_dir/HoraloRDLL.dll" || exit 1
 run_dir=$root/build/windows/run
 mkdir -p "$run_dir"
 rm -f "$run_dir/display"
