@@ -23,8 +23,18 @@ add_custom_command(
   COMMENT "Drawing horalo.frm"
   VERBATIM)
 
-# The program folder's copy comes from the build's list of that folder.
-add_custom_target(time_sheet_form ALL DEPENDS ${HORALO_FORM_FILE})
+# The German form, with the same values in the same places.
+set(HORALO_FORM_FILE_DE ${CMAKE_BINARY_DIR}/languages/de/horalo.frm)
+add_custom_command(
+  OUTPUT ${HORALO_FORM_FILE_DE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/languages/de
+  COMMAND ${HORALO_FORM_TOOL} ${HORALO_FORM_FILE_DE} de
+  DEPENDS ${HORALO_FORM_TOOL}
+  COMMENT "Drawing the German horalo.frm"
+  VERBATIM)
+
+# The program folder's copies come from the build's list of that folder.
+add_custom_target(time_sheet_form ALL DEPENDS ${HORALO_FORM_FILE} ${HORALO_FORM_FILE_DE})
 if(TARGET horalo_core_tests)
   add_dependencies(horalo_core_tests time_sheet_form)
   target_compile_definitions(horalo_core_tests PRIVATE HORALO_FORM_FILE="${HORALO_FORM_FILE}")

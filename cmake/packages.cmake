@@ -5,7 +5,7 @@
 set(HORALO_PACKAGE_DIR ${CMAKE_BINARY_DIR}/packages)
 set(HORALO_STAGE_DIR ${HORALO_PACKAGE_DIR}/stage/Horalo)
 set(HORALO_PACKAGE_INPUTS $<TARGET_FILE:horalo> $<TARGET_FILE:HoraloRDLL> $<TARGET_FILE:HoraloRDLL_de>
-  $<TARGET_FILE:horalo-cli> ${HORALO_SPECIAL_DAYS_FILE} ${HORALO_FORM_FILE} ${HORALO_HELP_FILE})
+  $<TARGET_FILE:horalo-cli> ${HORALO_SPECIAL_DAYS_FILE} ${HORALO_FORM_FILE} ${HORALO_FORM_FILE_DE} ${HORALO_HELP_FILE})
 
 add_custom_command(
   OUTPUT ${HORALO_STAGE_DIR}/horalo.exe
@@ -23,7 +23,8 @@ foreach(language ${HORALO_LANGUAGES})
     OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${zip_dir} ${zip}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${HORALO_STAGE_DIR} ${zip_dir}/Horalo
-    COMMAND ${CMAKE_COMMAND} -E copy ${zip_dir}/Horalo/languages/${language}/HoraloRDLL.dll ${zip_dir}/Horalo/HoraloRDLL.dll
+    COMMAND ${CMAKE_COMMAND} -E copy ${zip_dir}/Horalo/languages/${language}/HoraloRDLL.dll
+            ${zip_dir}/Horalo/languages/${language}/horalo.frm ${zip_dir}/Horalo
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/package/portable.txt ${zip_dir}/Horalo/README.txt
     COMMAND ${CMAKE_COMMAND} -E chdir ${zip_dir} ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip Horalo
     DEPENDS ${HORALO_STAGE_DIR}/horalo.exe ${CMAKE_SOURCE_DIR}/package/portable.txt

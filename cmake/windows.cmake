@@ -18,9 +18,10 @@ set_source_files_properties(res/horalo_rdll.rc res/horalo_rdll_de.rc res/horalo.
   PROPERTIES OBJECT_DEPENDS "${HORALO_RESOURCE_INPUTS}")
 
 # The language libraries: resources only, no code. Each is HoraloRDLL.dll,
-# the name the program loads; English is built into bin/, every language
-# (English too) into bin/languages/<code>/, from where the packages and the
-# run command take the one the user chose.
+# the name the program loads; English is built into bin/. The program folder
+# holds every language (English too) in languages/<code>/, its library and
+# its time-sheet form, from where the packages and the run command take the
+# one the user chose.
 set(HORALO_LANGUAGES en de)
 function(horalo_language_library target script output_dir)
   add_library(${target} SHARED ${script})
@@ -78,6 +79,8 @@ include(cmake/calendar_days.cmake)
 install(FILES ${HORALO_SPECIAL_DAYS_FILE} DESTINATION .)
 include(cmake/form.cmake)
 install(FILES ${HORALO_FORM_FILE} DESTINATION .)
+install(FILES ${HORALO_FORM_FILE} DESTINATION languages/en)
+install(FILES ${HORALO_FORM_FILE_DE} DESTINATION languages/de)
 include(cmake/help.cmake)
 install(FILES ${HORALO_HELP_FILE} DESTINATION .)
 add_custom_target(program_folder ALL

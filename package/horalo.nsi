@@ -3,8 +3,8 @@
 ;            -DVERSION=<x.y.z> -DOUTFILE=<setup.exe> horalo.nsi
 ; It installs for the current user alone, without administrator rights,
 ; into a folder the user may write: Horalo keeps its time log beside itself.
-; An update ends a running Horalo the way its own quit does (the end of work
-; is recorded) and keeps the time log, the special days and the form.
+; An update keeps the time log, the special days and the form, and leaves a
+; running Horalo recording; the new version takes over at its next start.
 ;
 ; Command line: /S silent; /LANGUAGE=en|de the program's language (without
 ; it, the language chosen in the first dialog, or the user's own when
@@ -16,6 +16,7 @@ Target amd64-unicode
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include WinMessages.nsh
 
 !define APP_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Horalo"
 !define SETTINGS_KEY "Software\Pellwick\HORALO"
@@ -53,6 +54,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Pellwick"
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\horalo.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "$(StartNow)"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -85,20 +87,29 @@ LangString KeepSubtext ${LANG_GERMAN} "Wählen Sie, ob Ihre erfassten Zeiten auf
 LangString KeepTop ${LANG_ENGLISH} "Your time log horalo.log, your special days, the form and your settings stay in the program folder and the registry, so that a later installation goes on with them. Tick the second box to remove them too: your recorded times are then lost."
 LangString KeepTop ${LANG_GERMAN} "Ihr Zeitprotokoll horalo.log, Ihre besonderen Tage, das Formular und Ihre Einstellungen bleiben im Programmordner und in der Registrierung, damit eine spätere Installation mit ihnen weiterarbeitet. Kreuzen Sie das zweite Kästchen an, um auch sie zu entfernen: Ihre erfassten Zeiten gehen dann verloren."
 
-Var EndedRunning
+Var HoraloRunning
+
+; Finds the main dialog of a running Horalo: $0 its window, or 0.
+!macro FindRunningHoralo un
+Function ${un}FindRunningHoralo
+  FindWindow $0 "#32770" "Horalo"
+  ${If} $0 <> 0
+    System::Call 'user32::GetPropW(p r0, w "${MAIN_DIALOG_PROPERTY}") p .r1'
+    ${If} $1 = 0
+      StrCpy $0 0
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro FindRunningHoralo ""
+!insertmacro FindRunningHoralo "un."
 
 ; Asks a running Horalo to end with its private quit request, as its own
 ; tools do, so that it records the end of work, and waits for its process.
-!macro EndRunningHoralo un
-Function ${un}EndRunningHoralo
-  StrCpy $EndedRunning 0
+Function un.EndRunningHoralo
   retry:
-  FindWindow $0 "#32770" "Horalo"
+  Call un.FindRunningHoralo
   ${If} $0 = 0
-    Return
-  ${EndIf}
-  System::Call 'user32::GetPropW(p r0, w "${MAIN_DIALOG_PROPERTY}") p .r1'
-  ${If} $1 = 0
     Return
   ${EndIf}
   System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r2)'
@@ -108,15 +119,40 @@ Function ${un}EndRunningHoralo
     System::Call 'kernel32::WaitForSingleObject(p r3, i 15000) i .r4'
     System::Call 'kernel32::CloseHandle(p r3)'
   ${EndIf}
-  StrCpy $EndedRunning 1
   IsWindow $0 0 done
   MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(StillRunning)" /SD IDCANCEL IDRETRY retry
   Abort
   done:
 FunctionEnd
-!macroend
-!insertmacro EndRunningHoralo ""
-!insertmacro EndRunningHoralo "un."
+
+; An update leaves a running Horalo alone: ending it would record an end
+; and a second start of work on the same day, which the time sheet refuses
+; as out of order. Windows lets a file in use be renamed, so the files it
+; runs from step aside and the new ones take effect at its next start.
+Function MoveAsideFilesInUse
+  ${ForEach} $1 0 2 + 1
+    ${Select} $1
+      ${Case} 0
+        StrCpy $2 "horalo.exe"
+      ${Case} 1
+        StrCpy $2 "HoraloRDLL.dll"
+      ${Case} 2
+        StrCpy $2 "horalo-cli.exe"
+    ${EndSelect}
+    Delete "$INSTDIR\$2.old"
+    ${If} ${FileExists} "$INSTDIR\$2"
+      Rename "$INSTDIR\$2" "$INSTDIR\$2.old"
+      Delete "$INSTDIR\$2.old"
+    ${EndIf}
+  ${Next}
+FunctionEnd
+
+Function FinishPageShow
+  ${If} $HoraloRunning = 1
+    SendMessage $mui.FinishPage.Run ${BM_SETCHECK} ${BST_UNCHECKED} 0
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
+  ${EndIf}
+FunctionEnd
 
 Function .onInit
   ${GetParameters} $0
@@ -147,25 +183,33 @@ FunctionEnd
 
 Section "$(ProgramSection)" SecProgram
   SectionIn RO
-  Call EndRunningHoralo
+  Call FindRunningHoralo
+  ${If} $0 <> 0
+    StrCpy $HoraloRunning 1
+  ${EndIf}
+  Call MoveAsideFilesInUse
   SetOutPath "$INSTDIR"
   File "${PROGRAM_DIR}\horalo.exe"
   File "${PROGRAM_DIR}\horalo-cli.exe"
   File "${PROGRAM_DIR}\HORALO.CHM"
-  ; The user's own: an update keeps the special days and the form.
+  ; The user's own: an update keeps the special days, and the form below.
   SetOverwrite off
   File "${PROGRAM_DIR}\horalo.spc"
-  File "${PROGRAM_DIR}\horalo.frm"
   SetOverwrite on
   SetOutPath "$INSTDIR\languages\en"
   File "${PROGRAM_DIR}\languages\en\HoraloRDLL.dll"
+  File "${PROGRAM_DIR}\languages\en\horalo.frm"
   SetOutPath "$INSTDIR\languages\de"
   File "${PROGRAM_DIR}\languages\de\HoraloRDLL.dll"
+  File "${PROGRAM_DIR}\languages\de\horalo.frm"
   SetOutPath "$INSTDIR"
+  StrCpy $0 "en"
   ${If} $LANGUAGE = ${LANG_GERMAN}
-    CopyFiles /SILENT "$INSTDIR\languages\de\HoraloRDLL.dll" "$INSTDIR\HoraloRDLL.dll"
-  ${Else}
-    CopyFiles /SILENT "$INSTDIR\languages\en\HoraloRDLL.dll" "$INSTDIR\HoraloRDLL.dll"
+    StrCpy $0 "de"
+  ${EndIf}
+  CopyFiles /SILENT "$INSTDIR\languages\$0\HoraloRDLL.dll" "$INSTDIR"
+  ${IfNot} ${FileExists} "$INSTDIR\horalo.frm"
+    CopyFiles /SILENT "$INSTDIR\languages\$0\horalo.frm" "$INSTDIR"
   ${EndIf}
 
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -187,12 +231,6 @@ Section "$(ProgramSection)" SecProgram
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKCU "${APP_KEY}" "EstimatedSize" "$0"
 
-  ; A Horalo that the update ended goes on recording; after an interactive
-  ; installation the finish page offers the start instead.
-  ${If} $EndedRunning = 1
-  ${AndIf} ${Silent}
-    Exec '"$INSTDIR\horalo.exe"'
-  ${EndIf}
 SectionEnd
 
 Section "un.$(ProgramSection)" SecUnProgram
@@ -202,6 +240,7 @@ Section "un.$(ProgramSection)" SecUnProgram
   Delete "$INSTDIR\horalo-cli.exe"
   Delete "$INSTDIR\HORALO.CHM"
   Delete "$INSTDIR\HoraloRDLL.dll"
+  Delete "$INSTDIR\*.old"
   RMDir /r "$INSTDIR\languages"
   Delete "$INSTDIR\uninstall.exe"
   Delete "$SMPROGRAMS\Horalo\*.lnk"

@@ -20,13 +20,13 @@ cmake --build --preset windows --target program_folder horalo_quit || exit 1
 
 root=$PWD
 program_dir=$root/build/windows/program
-# The program loads HoraloRDLL.dll from its folder: the chosen language's
-# library takes that place (the next build puts English back).
+# The program loads HoraloRDLL.dll and horalo.frm from its folder: the
+# chosen language's take their place (the next build puts English back).
 if [ ! -f "$program_dir/languages/$language/HoraloRDLL.dll" ]; then
-  echo "No language library '$language': choose one of $(ls "$program_dir/languages" | tr '\n' ' ')" >&2
+  echo "No language '$language': choose one of $(ls "$program_dir/languages" | tr '\n' ' ')" >&2
   exit 2
 fi
-cp "$program_dir/languages/$language/HoraloRDLL.dll" "$program_dir/HoraloRDLL.dll" || exit 1
+cp "$program_dir/languages/$language/HoraloRDLL.dll" "$program_dir/languages/$language/horalo.frm" "$program_dir/" || exit 1
 run_dir=$root/build/windows/run
 mkdir -p "$run_dir"
 rm -f "$run_dir/display"

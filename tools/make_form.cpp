@@ -1,6 +1,6 @@
 // Build tool: draws horalo.frm, the monthly time sheet that the program fills
 // in when it previews or prints a month.
-//   make_form <horalo.frm>
+//   make_form <horalo.frm> [en|de]     the labels' language, English by default
 //
 // A value is a text record that starts with '#'. The program draws the value
 // in its place with the font, colour and alignment that the records before it
@@ -60,13 +60,30 @@ bool SameColor(U_COLORREF a, U_COLORREF b) { return a.Red == b.Red && a.Green ==
 
 // Where each character of a text starts, from the face's widths; the spacing
 // array is the difference of neighbours, so rounding never accumulates.
+// The labels are Latin-1 (Unicode's first 256 code points). Beyond ASCII they
+// hold only the German letters, which advance as the letters they decorate;
+// sharp s as a b.
+char AdvanceLike(unsigned char c) {
+    switch (c) {
+        case 0xC4: return 'A';
+        case 0xD6: return 'O';
+        case 0xDC: return 'U';
+        case 0xE4: return 'a';
+        case 0xF6: return 'o';
+        case 0xFC: return 'u';
+        case 0xDF: return 'b';
+        default: return c >= ' ' && c <= '~' ? static_cast<char>(c) : 0;
+    }
+}
+
 std::vector<std::uint32_t> Advances(const std::string& text, const Face& face) {
     const std::uint16_t* widths = face.bold ? kArialBoldWidths : kArialWidths;
     std::vector<std::uint32_t> dx;
     long sum = 0;
     int placed = 0;
     for (const char c : text) {
-        sum += widths[(c < ' ' || c > '~' ? '?' : c) - ' '];  // such a text is refused when written
+        const char like = AdvanceLike(static_cast<unsigned char>(c));
+        sum += widths[(like ? like : '?') - ' '];  // such a text is refused when written
         const int next = static_cast<int>((sum * face.em + 1024) / 2048);
         dx.push_back(static_cast<std::uint32_t>(next - placed));
         placed = next;
@@ -82,21 +99,67 @@ int Width(const std::string& text, const Face& face) {
 
 bool Printable(const std::string& text) {
     for (const char c : text)
-        if (c < ' ' || c > '~') return false;
+        if (!AdvanceLike(static_cast<unsigned char>(c))) return false;
     return !text.empty();
 }
+
+// The source spells the labels in UTF-8; the form takes them in Latin-1.
+std::string Latin1(const char* utf8) {
+    std::string text;
+    for (const char* c = utf8; *c; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        if ((byte & 0xE0) == 0xC0 && c[1]) {
+            text += static_cast<char>((byte & 0x1F) << 6 | (static_cast<unsigned char>(c[1]) & 0x3F));
+            ++c;
+        } else {
+            text += *c;
+        }
+    }
+    return text;
+}
+
+// Every label of the form, in one language.
+struct FormTexts {
+    const char* title;
+    const char* fields[2];   // name, department
+    const char* periods[2];  // month, year
+    const char* day;
+    const char* columns[8];  // in the order of kColumnKinds
+    const char* totals;
+    const char* summary[3];  // balance of the month, carried balance, hours deducted
+    const char* finalBalance;
+    const char* signatures[2];  // employee, supervisor
+};
+constexpr FormTexts kEnglish{"Monthly time sheet",
+                             {"Name", "Department"},
+                             {"Month", "Year"},
+                             "Day",
+                             {"Start", "End", "Presence", "Breaks", "Required", "Surplus", "Deficit", "Balance"},
+                             "Totals",
+                             {"Balance of the month", "Carried balance", "Hours deducted"},
+                             "Final balance",
+                             {"Date, signature of employee", "Date, signature of supervisor"}};
+constexpr FormTexts kGerman{"Stundenzettel",
+                            {"Name", "Abteilung"},
+                            {"Monat", "Jahr"},
+                            "Tag",
+                            {"Beginn", "Ende", "Anwesend", "Pausen", "Soll", "Mehr", "Weniger", "Saldo"},
+                            "Summen",
+                            {"Saldo des Monats", "Übertrag", "Stundenabzug"},
+                            "Endsaldo",
+                            {"Datum, Unterschrift Mitarbeiter/in", "Datum, Unterschrift Vorgesetzte/r"}};
 
 // The metafile being written, with the device-context state its records have
 // set so far: a state record is written only when a drawing needs a change.
 class FormWriter {
 public:
-    bool Open(const char* path) {
+    bool Open(const char* path, const std::string& title) {
         if (emf_start(path, 1 << 16, 1 << 16, &track_) != 0 || htable_create(64, 64, &handles_) != 0) return false;
         const U_RECTL frame{0, 0, kPageWidth * 10, kPageHeight * 10};
         const U_RECTL page{0, 0, kPageWidth - 1, kPageHeight - 1};
         std::vector<std::uint16_t> description = Wide("Horalo");
         description.push_back(0);
-        for (const std::uint16_t c : Wide("Monthly time sheet")) description.push_back(c);
+        for (const std::uint16_t c : Wide(title)) description.push_back(c);
         description.push_back(0);
         description.push_back(0);
         Append(U_EMRHEADER_set(page, frame, nullptr, static_cast<U_CBSTR>(description.size()), description.data(),
@@ -188,7 +251,11 @@ public:
     bool Failed() const { return failed_; }
 
 private:
-    static std::vector<std::uint16_t> Wide(const std::string& text) { return {text.begin(), text.end()}; }
+    static std::vector<std::uint16_t> Wide(const std::string& text) {
+        std::vector<std::uint16_t> wide;
+        for (const char c : text) wide.push_back(static_cast<unsigned char>(c));
+        return wide;
+    }
     static int Ascent(const Face& face) { return static_cast<int>(face.em * kAscent + 0.5); }
     static int Descent(const Face& face) { return static_cast<int>(face.em * kDescent + 0.5); }
 
@@ -207,7 +274,7 @@ private:
     void Record(int x, int y, const std::string& text, const Face& face, U_COLORREF color, Align align,
                 std::uint32_t options, const Box& rectangle, const Box& bounds) {
         if (!Printable(text)) {
-            std::fprintf(stderr, "make_form: only printable ASCII is drawn: \"%s\"\n", text.c_str());
+            std::fprintf(stderr, "make_form: only printable ASCII and German letters are drawn: \"%s\"\n", text.c_str());
             failed_ = true;
             return;
         }
@@ -287,14 +354,9 @@ constexpr int kTotalsTop = kRowTop + kDays * kRowHeight;
 constexpr int kSummaryTop = kTotalsTop + kRowHeight + 18;
 constexpr int kSignatureLine = 2760;
 
-struct Column {
-    char kind;
-    const char* heading;
-};
 // Start leads, left-aligned, because on a day without one it holds the note
 // or mark, which may run on across the columns to its right.
-constexpr Column kColumns[8] = {{'C', "Start"},    {'G', "End"},     {'D', "Presence"}, {'I', "Breaks"},
-                                {'S', "Required"}, {'P', "Surplus"}, {'N', "Deficit"},  {'T', "Balance"}};
+constexpr char kColumnKinds[8] = {'C', 'G', 'D', 'I', 'S', 'P', 'N', 'T'};
 
 int ColumnLeft(int column) { return kColumnEdges[column]; }
 int FigureRight(int column) { return ColumnLeft(column + 1) - kPad; }
@@ -305,7 +367,7 @@ std::string TwoDigits(int value) {
     return text;
 }
 
-bool DrawForm(FormWriter& form) {
+bool DrawForm(FormWriter& form, const FormTexts& texts) {
     const Face title = form.MakeFace(56, true);
     const Face field = form.MakeFace(38, false);
     const Face fieldBold = form.MakeFace(38, true);
@@ -323,17 +385,15 @@ bool DrawForm(FormWriter& form) {
     if (form.Failed()) return false;
 
     // Head: who and which month. Name and department are the two form texts.
-    form.Text(kLeft, kTitleBaseline, "Monthly time sheet", title, ink);
-    const char* const fieldLabels[2] = {"Name", "Department"};
+    form.Text(kLeft, kTitleBaseline, Latin1(texts.title), title, ink);
     const char* const fieldCodes[2] = {"#OI", "#OO"};
     for (int i = 0; i < 2; ++i) {
         const int y = kFieldBaselines[i];
-        form.Text(kLeft, y, fieldLabels[i], label, labelInk);
+        form.Text(kLeft, y, Latin1(texts.fields[i]), label, labelInk);
         form.Placeholder(kFieldValue, y, fieldCodes[i], i == 0 ? fieldBold : field, ink, Align::Left,
                          {kFieldValue, y - 45, kPeriodLabel - 40, y + 14}, true);
-        const char* const periodLabels[2] = {"Month", "Year"};
         const char* const periodCodes[2] = {"#OM", "#OY"};
-        form.Text(kPeriodLabel, y, periodLabels[i], label, labelInk);
+        form.Text(kPeriodLabel, y, Latin1(texts.periods[i]), label, labelInk);
         form.Placeholder(kPeriodValue, y, periodCodes[i], fieldBold, ink, Align::Left,
                          {kPeriodValue, y - 45, kRight, y + 14});
     }
@@ -342,11 +402,11 @@ bool DrawForm(FormWriter& form) {
     // every other row is shaded to guide the eye along its line.
     form.Fill({kLeft, kHeadTop, kRight, kRowTop}, band);
     const int headBaseline = kHeadTop + 45;
-    form.Text(kDayRight, headBaseline, "Day", heading, labelInk, Align::Right);
+    form.Text(kDayRight, headBaseline, Latin1(texts.day), heading, labelInk, Align::Right);
     // A start time comes with two leading blanks: its heading stands over the digits.
-    form.Text(ColumnLeft(0) + kPad + Width("  ", cell), headBaseline, kColumns[0].heading, heading, labelInk);
+    form.Text(ColumnLeft(0) + kPad + Width("  ", cell), headBaseline, Latin1(texts.columns[0]), heading, labelInk);
     for (int c = 1; c < 8; ++c)
-        form.Text(FigureRight(c), headBaseline, kColumns[c].heading, heading, labelInk, Align::Right);
+        form.Text(FigureRight(c), headBaseline, Latin1(texts.columns[c]), heading, labelInk, Align::Right);
     for (int day = 1; day <= kDays; ++day) {
         const int top = kRowTop + (day - 1) * kRowHeight;
         if (day % 2 == 0) form.Fill({kLeft, top, kRight, top + kRowHeight}, stripe);
@@ -359,36 +419,32 @@ bool DrawForm(FormWriter& form) {
         form.Placeholder(ColumnLeft(0) + kPad, y, std::string("#C") + dd, cell, ink, Align::Left,
                          {ColumnLeft(0), top, kRight, top + kRowHeight}, true);
         for (int c = 1; c < 8; ++c)
-            form.Placeholder(FigureRight(c), y, std::string("#") + kColumns[c].kind + dd, cell, ink, Align::Right,
+            form.Placeholder(FigureRight(c), y, std::string("#") + kColumnKinds[c] + dd, cell, ink, Align::Right,
                              {ColumnLeft(c), top, ColumnLeft(c + 1), top + kRowHeight});
     }
     form.Rule(kLeft, kTotalsTop, kRight, kTotalsTop, rule);
 
     // Foot: the month's totals under their columns, then the balance.
     const int totalsBaseline = kTotalsTop + kRowBaseline;
-    form.Text(kLeft, totalsBaseline, "Totals", cellBold, ink);
+    form.Text(kLeft, totalsBaseline, Latin1(texts.totals), cellBold, ink);
     form.Placeholder(FigureRight(5), totalsBaseline, "#OP", cellBold, ink, Align::Right,
                      {ColumnLeft(5), kTotalsTop, ColumnLeft(6), kTotalsTop + kRowHeight});
     form.Placeholder(FigureRight(6), totalsBaseline, "#ON", cellBold, ink, Align::Right,
                      {ColumnLeft(6), kTotalsTop, ColumnLeft(7), kTotalsTop + kRowHeight});
     form.Rule(kLeft, kTotalsTop + kRowHeight, kRight, kTotalsTop + kRowHeight, hairline);
 
-    struct Line {
-        const char* label;
-        const char* code;
-    };
-    const Line lines[3] = {{"Balance of the month", "#OS"}, {"Carried balance", "#OV"}, {"Hours deducted", "#OU"}};
+    const char* const summaryCodes[3] = {"#OS", "#OV", "#OU"};
     const int summaryLeft = ColumnLeft(4);
     for (int i = 0; i < 3; ++i) {
         const int top = kSummaryTop + i * kRowHeight;
-        form.Text(summaryLeft + kPad, top + kRowBaseline, lines[i].label, cell, ink);
-        form.Placeholder(FigureRight(7), top + kRowBaseline, lines[i].code, cell, ink, Align::Right,
+        form.Text(summaryLeft + kPad, top + kRowBaseline, Latin1(texts.summary[i]), cell, ink);
+        form.Placeholder(FigureRight(7), top + kRowBaseline, summaryCodes[i], cell, ink, Align::Right,
                          {ColumnLeft(7), top, kRight, top + kRowHeight});
     }
     const int finalTop = kSummaryTop + 3 * kRowHeight + 8;
     form.Fill({summaryLeft, finalTop, kRight, finalTop + kRowHeight}, band);
     form.Rule(summaryLeft, finalTop, kRight, finalTop, rule);
-    form.Text(summaryLeft + kPad, finalTop + kRowBaseline, "Final balance", cellBold, ink);
+    form.Text(summaryLeft + kPad, finalTop + kRowBaseline, Latin1(texts.finalBalance), cellBold, ink);
     form.Placeholder(FigureRight(7), finalTop + kRowBaseline, "#OT", cellBold, ink, Align::Right,
                      {ColumnLeft(7), finalTop, kRight, finalTop + kRowHeight});
 
@@ -396,20 +452,22 @@ bool DrawForm(FormWriter& form) {
     const int signatureWidth = 700;
     form.Rule(kLeft, kSignatureLine, kLeft + signatureWidth, kSignatureLine, hairline);
     form.Rule(kRight - signatureWidth, kSignatureLine, kRight, kSignatureLine, hairline);
-    form.Text(kLeft, kSignatureLine + 35, "Date, signature of employee", caption, labelInk);
-    form.Text(kRight - signatureWidth, kSignatureLine + 35, "Date, signature of supervisor", caption, labelInk);
+    form.Text(kLeft, kSignatureLine + 35, Latin1(texts.signatures[0]), caption, labelInk);
+    form.Text(kRight - signatureWidth, kSignatureLine + 35, Latin1(texts.signatures[1]), caption, labelInk);
     return !form.Failed();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_form <horalo.frm>\n");
+    const std::string language = argc == 3 ? argv[2] : "en";
+    if (argc < 2 || argc > 3 || (language != "en" && language != "de")) {
+        std::fprintf(stderr, "usage: make_form <horalo.frm> [en|de]\n");
         return 2;
     }
+    const FormTexts& texts = language == "de" ? kGerman : kEnglish;
     FormWriter form;
-    if (!form.Open(argv[1]) || !DrawForm(form) || !form.Finish()) {
+    if (!form.Open(argv[1], Latin1(texts.title)) || !DrawForm(form, texts) || !form.Finish()) {
         std::fprintf(stderr, "make_form: could not write %s\n", argv[1]);
         std::remove(argv[1]);
         return 1;
