@@ -3,8 +3,8 @@
 #   install_test.sh SETUP.EXE PORTABLE-de.ZIP WINE_DIR QUIT.EXE
 # The silent installer puts the program in place for this user alone; Horalo
 # starts from there and records the start of work; an update while it runs
-# switches the language and leaves it recording;
-# the silent uninstaller removes the program and the autostart value and
+# switches the language and leaves it recording; the silent uninstaller ends
+# it (end of work recorded), removes the program and the autostart value and
 # keeps the time log and the settings, unless asked to remove them too. The
 # portable zip starts and records as it is unpacked.
 set -u
@@ -30,7 +30,9 @@ wait_for() {  # wait_for SECONDS command...: until the command succeeds
 }
 registry_has() { run reg query "$1" /v "$2" | grep -q "$2"; }
 registry_key() { quiet reg query "$1"; }
-records() { run "$folder/horalo-cli.exe" export --folder "$1" | cut -d, -f2 | tail -n +2 | tr '\n' ' '; }
+# A copy of the installed horalo-cli.exe reads the log, also once the
+# uninstaller has removed the program.
+records() { run "$dir/horalo-cli.exe" export --folder "$1" | cut -d, -f2 | tail -n +2 | tr '\n' ' '; }
 records_are() { [ "$(records "$1")" = "$2" ]; }
 not() { ! "$@"; }
 autostart_is() { run reg query "$run_key" /v 'PW Horalo' | grep -qiF "$1"; }
@@ -56,6 +58,7 @@ check "with the English form" cmp "$folder/horalo.frm" "$folder/languages/en/hor
 check "Start-menu entry" test -s "$start_menu/Horalo.lnk"
 check "registered uninstaller" registry_has "$uninstall_key" UninstallString
 check "installed without a time log" test ! -e "$folder/horalo.log"
+cp "$folder/horalo-cli.exe" "$dir/"
 
 echo "== first start"
 start_horalo "$folder"
@@ -68,19 +71,17 @@ quiet "$setup" /S /LANGUAGE=de
 check "German after the update" cmp "$folder/HoraloRDLL.dll" "$folder/languages/de/HoraloRDLL.dll"
 check "the update keeps the form in use" cmp "$folder/horalo.frm" "$folder/languages/en/horalo.frm"
 check "Horalo goes on recording, without an end and a second start" records_are "$win_folder" "WorkStart "
-end_horalo
-check "quit records the end of work" wait_for 30 records_are "$win_folder" "WorkStart WorkEnd "
-cp "$folder/horalo.log" "$dir/horalo.log.before"
 
-echo "== silent uninstall"
+echo "== silent uninstall while Horalo runs"
 quiet "$folder/uninstall.exe" /S
 check "program removed" wait_for 30 test ! -e "$folder/horalo.exe"
+check "Horalo was ended and recorded the end of work" records_are "$win_folder" "WorkStart WorkEnd "
+cp "$folder/horalo.log" "$dir/horalo.log.before"
 check "uninstaller removed itself" wait_for 30 test ! -e "$folder/uninstall.exe"
 for file in HoraloRDLL.dll horalo-cli.exe HORALO.CHM languages horalo.exe.old; do check "removed $file" test ! -e "$folder/$file"; done
 check "Start-menu entry removed" test ! -e "$start_menu"
 check "autostart value removed" not registry_has "$run_key" "PW Horalo"
 check "uninstaller unregistered" not registry_key "$uninstall_key"
-check "time log kept, unchanged" cmp "$folder/horalo.log" "$dir/horalo.log.before"
 check "special days kept" test -s "$folder/horalo.spc"
 check "settings kept" registry_has "$settings_key" SETTINGS
 
