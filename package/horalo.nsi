@@ -179,6 +179,8 @@ Function CheckFolderIsWritable
   ${EndIf}
   FileClose $0
   Delete "$INSTDIR\horalo-setup.tmp"
+  ; A folder made only for the test is not left behind if the user cancels.
+  RMDir "$INSTDIR"
 FunctionEnd
 
 Section "$(ProgramSection)" SecProgram
