@@ -129,22 +129,15 @@ FunctionEnd
 ; and a second start of work on the same day, which the time sheet refuses
 ; as out of order. Windows lets a file in use be renamed, so the files it
 ; runs from step aside and the new ones take effect at its next start.
+!macro MoveAside file
+  Delete "$INSTDIR\${file}.old"
+  Rename "$INSTDIR\${file}" "$INSTDIR\${file}.old"
+  Delete "$INSTDIR\${file}.old"
+!macroend
 Function MoveAsideFilesInUse
-  ${ForEach} $1 0 2 + 1
-    ${Select} $1
-      ${Case} 0
-        StrCpy $2 "horalo.exe"
-      ${Case} 1
-        StrCpy $2 "HoraloRDLL.dll"
-      ${Case} 2
-        StrCpy $2 "horalo-cli.exe"
-    ${EndSelect}
-    Delete "$INSTDIR\$2.old"
-    ${If} ${FileExists} "$INSTDIR\$2"
-      Rename "$INSTDIR\$2" "$INSTDIR\$2.old"
-      Delete "$INSTDIR\$2.old"
-    ${EndIf}
-  ${Next}
+  !insertmacro MoveAside "horalo.exe"
+  !insertmacro MoveAside "HoraloRDLL.dll"
+  !insertmacro MoveAside "horalo-cli.exe"
 FunctionEnd
 
 Function FinishPageShow

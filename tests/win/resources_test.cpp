@@ -595,20 +595,27 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageLibrary, ::testing::Values(kEnglish,
 
 namespace {
 
+std::string ResourceKey(LPCSTR id) {
+  return IS_INTRESOURCE(id) ? std::to_string(reinterpret_cast<ULONG_PTR>(id)) : id;
+}
+
+// Every resource of a library as "type/name".
 std::set<std::string> ResourceNames(HMODULE library) {
   std::set<std::string> names;
-  auto key = [](LPSTR id) { return IS_INTRESOURCE(id) ? std::to_string(reinterpret_cast<ULONG_PTR>(id)) : id; };
-  struct Walk { std::set<std::string>* names; decltype(key)* key; std::string type; } walk{&names, &key, ""};
-  EnumResourceTypesA(library, [](HMODULE module, LPSTR type, LONG_PTR param) -> BOOL {
-    auto* w = reinterpret_cast<Walk*>(param);
-    w->type = (*w->key)(type);
-    EnumResourceNamesA(module, type, [](HMODULE, LPCSTR, LPSTR name, LONG_PTR param) -> BOOL {
-      auto* w = reinterpret_cast<Walk*>(param);
-      w->names->insert(w->type + "/" + (*w->key)(name));
-      return TRUE;
-    }, param);
+  std::vector<std::string> types;
+  EnumResourceTypesA(library, [](HMODULE, LPSTR type, LONG_PTR found) -> BOOL {
+    reinterpret_cast<std::vector<std::string>*>(found)->push_back(ResourceKey(type));
     return TRUE;
-  }, reinterpret_cast<LONG_PTR>(&walk));
+  }, reinterpret_cast<LONG_PTR>(&types));
+  for (const auto& type : types) {
+    std::vector<std::string> ofType;
+    LPCSTR id = std::isdigit(static_cast<unsigned char>(type[0])) ? MAKEINTRESOURCEA(std::stoi(type)) : type.c_str();
+    EnumResourceNamesA(library, id, [](HMODULE, LPCSTR, LPSTR name, LONG_PTR found) -> BOOL {
+      reinterpret_cast<std::vector<std::string>*>(found)->push_back(ResourceKey(name));
+      return TRUE;
+    }, reinterpret_cast<LONG_PTR>(&ofType));
+    for (const auto& name : ofType) names.insert(type + "/" + name);
+  }
   return names;
 }
 
