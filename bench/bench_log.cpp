@@ -17,7 +17,7 @@ namespace horalo::bench {
 int years = 30;
 BenchHost host;
 std::string original;
-std::vector<RecordPosition> positions;
+std::vector<RecordRef> records;
 
 std::string LogPath() { return host.folder + kLogFileName; }
 
@@ -65,7 +65,7 @@ void Prepare() {
     original = GenerateLog();
     WriteLog(original);
     LogFile log = OpenLogFile(host, "rb");
-    while (auto stored = ReadRecord(log.get())) positions.push_back(stored->position);
+    while (auto stored = ReadRecord(log.get())) records.push_back(RecordRef::Of(stored->position, stored->record));
 }
 
 }  // namespace

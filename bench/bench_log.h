@@ -12,6 +12,7 @@
 
 #include "core/host.h"
 #include "core/timelog/log_record.h"
+#include "core/timelog/record_ref.h"
 
 namespace horalo::bench {
 
@@ -33,7 +34,7 @@ public:
 
 extern BenchHost host;
 extern std::string original;                 // the generated log
-extern std::vector<RecordPosition> positions;  // where each of its records starts
+extern std::vector<RecordRef> records;  // each of its records, by place and bytes
 
 std::string LogPath();
 void WriteLog(const std::string& bytes);

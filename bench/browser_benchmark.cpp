@@ -72,10 +72,10 @@ void BuildRowsOnly(benchmark::State& state) {
 // A hundred records spread over the whole log, in the order a selection
 // from the bottom up would give them.
 void DeleteHundred(benchmark::State& state) {
-    std::vector<RecordPosition> selected;
-    for (std::size_t i = 100; i-- > 0;) selected.push_back(positions[positions.size() * (2 * i + 1) / 200]);
+    std::vector<RecordRef> selected;
+    for (std::size_t i = 100; i-- > 0;) selected.push_back(records[records.size() * (2 * i + 1) / 200]);
     for (auto _ : state) {
-        if (!DeleteRecordsAt(host, selected)) state.SkipWithError("nothing deleted");
+        if (DeleteRecords(host, selected) != EditResult::Done) state.SkipWithError("nothing deleted");
         Restore(state);
     }
     Report(state);

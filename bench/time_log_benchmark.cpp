@@ -74,9 +74,9 @@ void CopyFloor(benchmark::State& state) {
 }
 
 void DeleteMiddle(benchmark::State& state) {
-    const RecordPosition middle = positions[positions.size() / 2];
+    const RecordRef& middle = records[records.size() / 2];
     for (auto _ : state) {
-        if (!DeleteRecordAt(host, middle)) state.SkipWithError("nothing deleted");
+        if (DeleteRecords(host, std::span(&middle, 1)) != EditResult::Done) state.SkipWithError("nothing deleted");
         Restore(state);
     }
     Report(state);

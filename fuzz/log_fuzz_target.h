@@ -39,17 +39,32 @@ inline std::string ReadFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The bytes of each record: from its position to the next one's, the last
+// one's to where the readers ended.
+inline std::vector<Bytes> RecordBytes(const std::string& input, const std::vector<StoredRecord>& records,
+                                      std::size_t end) {
+    std::vector<Bytes> bytes;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const auto from = static_cast<std::size_t>(records[i].position);
+        const std::size_t to = i + 1 < records.size() ? static_cast<std::size_t>(records[i + 1].position) : end;
+        bytes.emplace_back(input.begin() + static_cast<long>(from), input.begin() + static_cast<long>(to));
+    }
+    return bytes;
+}
+
 // What ReadDayEntries must give, decided record by record.
-inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& records, int year, int month) {
+inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& records, const std::vector<Bytes>& bytes,
+                                           int year, int month) {
     std::vector<DayEntry> expected;
-    for (const auto& [position, record] : records) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const auto& [position, record] = records[i];
         if (record.tag > TagOf(LogRecordType::CompensationDay)) continue;
         const std::time_t time = record.time;
         const std::tm* local = record.time < 0 ? nullptr : std::localtime(&time);
         if (!local)
-            expected.push_back({position, DayEntryType::UnreadableEntry, record});
+            expected.push_back({position, DayEntryType::UnreadableEntry, record, bytes[i]});
         else if (local->tm_year + 1900 == year && local->tm_mon == month)
-            expected.push_back({position, static_cast<DayEntryType>(record.tag), record});
+            expected.push_back({position, static_cast<DayEntryType>(record.tag), record, bytes[i]});
     }
     std::stable_sort(expected.begin(), expected.end(),
                      [](const DayEntry& a, const DayEntry& b) { return a.record.time < b.record.time; });
@@ -96,6 +111,7 @@ inline void FuzzTimeLog(const std::uint8_t* data, std::size_t size) {
         offset = end;
     }
     Check(RecordEnd(log, offset) == offset && size - offset < 4, "both readers end together");
+    const std::vector<Bytes> bytes = RecordBytes(input, records, offset);
 
     // A month: one of a record's own, so that matches are met.
     int year = 2024, month = 0;
@@ -105,24 +121,33 @@ inline void FuzzTimeLog(const std::uint8_t* data, std::size_t size) {
     }
     {
         LogFile file = OpenLogFile(host, "rb");
-        Check(ReadDayEntries(year, month, file.get()) == ExpectedMonth(records, year, month), "the month's entries");
+        Check(ReadDayEntries(year, month, file.get()) == ExpectedMonth(records, bytes, year, month), "the month's entries");
         Check(Files().Seek(file.get(), 0, SEEK_SET), "seek to the start");
         Check(ReadMonthRecords(file.get()) == ExpectedMonthRecords(records), "the month records");
     }
 
-    // Deleting at a record's position cuts exactly it; anywhere else nothing.
+    // Deleting a record by its place and bytes cuts exactly it; a reference
+    // anywhere else, even to bytes that look like a record, changes nothing.
     const std::size_t pick = size == 0 ? 0 : data[size - 1];
     const bool atRecord = !records.empty() && pick % 2 == 0;
     const std::size_t index = atRecord ? pick / 2 % records.size() : 0;
-    const long position = atRecord ? records[index].position : static_cast<long>(pick * 7 % (size + 5));
-    const auto found = std::find_if(records.begin(), records.end(), [&](const auto& r) { return r.position == position; });
-    std::string expected = input;
-    if (found != records.end()) {
-        const std::size_t start = static_cast<std::size_t>(position);
-        const std::size_t end = found + 1 == records.end() ? offset : static_cast<std::size_t>((found + 1)->position);
-        expected = input.substr(0, start) + input.substr(end);
+    RecordRef ref;
+    if (atRecord) {
+        ref = {records[index].position, bytes[index]};
+    } else {
+        const std::size_t at = pick * 7 % (size + 5);
+        ref.position = static_cast<long>(at);
+        if (at < size) ref.bytes.assign(data + at, data + std::min(size, at + 8));
     }
-    Check(DeleteRecordAt(host, position) == (found != records.end()), "deletion reports whether it changed the log");
+    const auto found = std::find_if(records.begin(), records.end(), [&](const auto& r) { return r.position == ref.position; });
+    const bool same = found != records.end() && bytes[static_cast<std::size_t>(found - records.begin())] == ref.bytes;
+    std::string expected = input;
+    if (same) {
+        const std::size_t start = static_cast<std::size_t>(ref.position);
+        expected = input.substr(0, start) + input.substr(start + ref.bytes.size());
+    }
+    const EditResult deleted = DeleteRecords(host, std::span(&ref, 1));
+    Check(deleted == (same ? EditResult::Done : EditResult::Changed), "deletion reports whether it changed the log");
     Check(ReadFile(logPath) == expected, "the log is the input less exactly the record");
     Check(host.messages.empty(), "no message");
 }

@@ -73,6 +73,10 @@
 #define IDS_LOG_DAMAGED_END       7102
 #define IDS_LOG_CUT_NOT_SET_ASIDE 7103
 
+/* An edit refused because another window changed the time log since the
+   list was shown (outside the ranges above). */
+#define IDS_LOG_CHANGED_ELSEWHERE 7201
+
 /* Main dialog (2001) */
 #define IDC_LOG_BROWSER      5000
 #define IDC_NOTE_EDIT        5001

@@ -113,6 +113,8 @@ public:
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}
+    void WatchLog(LogWatcher&) override {}
+    void UnwatchLog(LogWatcher&) override {}
 
 private:
     BenchHost host_;

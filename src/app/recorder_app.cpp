@@ -1,5 +1,7 @@
 #include "app/recorder_app.h"
 
+#include <algorithm>
+
 #include "app/help_launcher.h"
 #include "app/settings_store.h"
 #include "core/timelog/cut_record.h"
@@ -16,7 +18,20 @@ constexpr const char* kLanguageLibraryName = "HoraloRDLL.dll";
 constexpr const char* kLibraryMissingText = "Sprach DLL fehlt!\nLanguage DLL is missing!";
 }  // namespace
 
-RecorderApp::RecorderApp() : programPath(ProgramPath()) {}
+RecorderApp::RecorderApp() : programPath(ProgramPath()) {
+    // A watcher told may close a window and so leave the list, or a refill
+    // may open one: each is told only while it is still watching.
+    host_.logChanged = [this] {
+        const std::vector<LogWatcher*> watchers = logWatchers_;
+        for (LogWatcher* watcher : watchers)
+            if (std::find(logWatchers_.begin(), logWatchers_.end(), watcher) != logWatchers_.end())
+                watcher->OnLogChanged();
+    };
+}
+
+void RecorderApp::WatchLog(LogWatcher& watcher) { logWatchers_.push_back(&watcher); }
+
+void RecorderApp::UnwatchLog(LogWatcher& watcher) { std::erase(logWatchers_, &watcher); }
 
 void RecorderApp::StoreSettings() {
     ApplyAutostartAndPath(settings_, programPath);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/single_instance.h"
 #include "app/win_host.h"
@@ -30,6 +31,8 @@ public:
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
     void OpenCalendar() override;
+    void WatchLog(LogWatcher& watcher) override;
+    void UnwatchLog(LogWatcher& watcher) override;
 
     // Written as autostart command and program folder at the end of work.
     std::string programPath;
@@ -46,6 +49,7 @@ private:
     SingleInstance instance_;
     CPreView* previewFrame_ = nullptr;  // the one open preview
     CalendarView* calendar_ = nullptr;  // the one open calendar
+    std::vector<LogWatcher*> logWatchers_;
 };
 
 }  // namespace horalo

@@ -1,6 +1,7 @@
 #pragma once
 // The core's view of the running program: the program folder from the
 // registry, texts and message boxes from the language library.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,12 @@ public:
     std::string ProgramFolder() override;
     int ShowText(unsigned stringId, const std::string& text, unsigned style) override;
     std::string LoadText(unsigned stringId) override;
+    void LogChanged() override {
+        if (logChanged) logChanged();
+    }
+
+    // Passes every change of the log on to the windows that show it.
+    std::function<void()> logChanged;
 
 private:
     std::optional<std::string> folder_;

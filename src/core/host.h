@@ -29,6 +29,10 @@ public:
     virtual int ShowText(unsigned stringId, const std::string& text, unsigned style) = 0;
     // The text with the given string identifier, empty when there is none.
     virtual std::string LoadText(unsigned stringId) = 0;
+    // Told after every change of the time log that was made (an append, a
+    // rewrite), wherever it was made, so that whatever shows the log can
+    // show it anew.
+    virtual void LogChanged() {}
 };
 
 }  // namespace horalo

@@ -82,6 +82,7 @@ bool CPreView::OnCreate() {
         return false;
     }
     PlaceOnWorkArea();
+    app_.WatchLog(*this);
     RECT area{};
     GetClientRect(Handle(), &area);
     RECT bar{};
@@ -137,6 +138,18 @@ void CPreView::LoadMonthInputs(bool readLog) {
     SetDlgItemInt(Bar(), IDC_CARRIED_MINUTES, static_cast<UINT>(fields.minutes), FALSE);
     SetDlgItemInt(Bar(), IDC_HOURS_DEDUCTED, static_cast<UINT>(sheet.hoursDeducted), FALSE);
     settingInputs_ = false;
+    inputsTyped_ = false;
+}
+
+void CPreView::OnLogChanged() {
+    if (!Handle() || !bar_) return;
+    if (inputsTyped_) {
+        if (LogFile log = OpenLogFile(app_.host(), "rb")) monthRecords_ = ReadMonthRecords(log.get());
+    } else {
+        LoadMonthInputs(true);
+    }
+    FillSheet(false);
+    InvalidateRect(canvas_.Handle(), nullptr, FALSE);
 }
 
 void CPreView::ReadMonthInputs() {
@@ -201,6 +214,7 @@ void CPreView::StoreMonthInputs() {
     // has been told) it would be untrue.
     if (!stored) return;
     monthRecords_ = std::move(*stored);
+    inputsTyped_ = false;
     if (win::ShowMessageId(Handle(), IDS_STORE_NEXT_BALANCE, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     const int nextMonth = (month_ + 1) % kMonths;
     const int nextYear = month_ == kMonths - 1 ? year_ + 1 : year_;
@@ -224,6 +238,7 @@ void CPreView::OnCommand(int id, int code) {
     case IDC_CARRIED_MINUTES:
     case IDC_HOURS_DEDUCTED:
         if (code != EN_CHANGE || settingInputs_) return;
+        inputsTyped_ = true;
         ReadMonthInputs();
         FillSheet(false);
         InvalidateRect(canvas_.Handle(), nullptr, FALSE);
@@ -256,6 +271,7 @@ LRESULT CPreView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CPreView::PostNcDestroy() {
+    app_.UnwatchLog(*this);
     if (closed_) closed_();
     delete this;
 }

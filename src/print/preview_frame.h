@@ -18,7 +18,7 @@ namespace horalo {
 
 class PreviewBar;
 
-class CPreView : public win::Window {
+class CPreView : public win::Window, public LogWatcher {
 public:
     // Opens the preview of the month (0 to 11) and shows it; on failure the
     // user is told why and the result is null. `closed` runs when the frame
@@ -30,6 +30,8 @@ public:
     FormTemplate& Form() { return form_; }
     PreviewCanvas& Canvas() { return canvas_; }
     HWND Bar() const;
+    // Evaluates the month anew; month inputs the user has typed are kept.
+    void OnLogChanged() override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -59,6 +61,7 @@ private:
     PreviewBar* bar_ = nullptr;  // a child dialog; it goes with the frame
     unsigned error_ = 0;         // why creation failed, 0 when not known
     bool settingInputs_ = false;
+    bool inputsTyped_ = false;  // the month inputs differ from the month's record by the user's hand
     std::function<void()> closed_;
 };
 

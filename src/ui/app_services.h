@@ -9,6 +9,14 @@
 
 namespace horalo {
 
+// A window that shows something of the time log.
+class LogWatcher {
+public:
+    virtual ~LogWatcher() = default;
+    // The log was changed, here or in another window: show it anew.
+    virtual void OnLogChanged() = 0;
+};
+
 // The topics of the help file that windows open.
 enum class HelpTopic { Index, MainDialog, Form };
 
@@ -30,6 +38,10 @@ public:
     virtual void OpenPreview(int month, int year, HWND owner) = 0;
     // Shows the calendar; while one is open, that one is brought to the front.
     virtual void OpenCalendar() = 0;
+    // A window that shows the log is told of every change of it, wherever
+    // it was made, from WatchLog until UnwatchLog.
+    virtual void WatchLog(LogWatcher& watcher) = 0;
+    virtual void UnwatchLog(LogWatcher& watcher) = 0;
 };
 
 }  // namespace horalo

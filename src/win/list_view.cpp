@@ -92,6 +92,15 @@ int ListView::FindValue(LPARAM value) const {
 
 void ListView::EnsureVisible(int row) { ListView_EnsureVisible(handle_, row, FALSE); }
 
+int ListView::TopRow() const { return ListView_GetTopIndex(handle_); }
+
+void ListView::ScrollToTop(int row) {
+    const int count = Count();
+    if (row <= 0 || count == 0) return;
+    EnsureVisible(count - 1);
+    EnsureVisible(row < count ? row : count - 1);
+}
+
 int ListView::SelectedCount() const { return static_cast<int>(ListView_GetSelectedCount(handle_)); }
 
 std::vector<int> ListView::SelectedRows() const {
@@ -107,5 +116,7 @@ void ListView::Select(int row, bool selected) {
 }
 
 void ListView::Focus(int row) { ListView_SetItemState(handle_, row, LVIS_FOCUSED, LVIS_FOCUSED); }
+
+int ListView::FocusedRow() const { return ListView_GetNextItem(handle_, -1, LVNI_FOCUSED); }
 
 }  // namespace horalo::win

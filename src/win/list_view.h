@@ -38,6 +38,10 @@ public:
     // The first row with this item value, or -1.
     int FindValue(LPARAM value) const;
     void EnsureVisible(int row);
+    // The first row in view; scrolling to one makes it the first in view as
+    // far as the rows below it allow.
+    int TopRow() const;
+    void ScrollToTop(int row);
 
     int SelectedCount() const;
     std::vector<int> SelectedRows() const;
@@ -45,6 +49,8 @@ public:
     void Select(int row, bool selected);
     // Gives a row the focus state (the row that keyboard commands act on).
     void Focus(int row);
+    // The row with the focus state, or -1.
+    int FocusedRow() const;
 
 private:
     HWND handle_ = nullptr;

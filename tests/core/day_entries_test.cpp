@@ -49,7 +49,7 @@ TEST_F(DayEntriesTest, DayEntriesMatchEveryRecordsOwnLocalTime) {
             const std::time_t t = record.time;
             const std::tm* local = std::localtime(&t);
             if (record.tag != 6 && local->tm_year == 124 && local->tm_mon == month0)
-                expected.push_back({position, static_cast<DayEntryType>(record.tag), record});
+                expected.push_back({position, static_cast<DayEntryType>(record.tag), record, EncodeRecord(record)});
         }
         std::stable_sort(expected.begin(), expected.end(),
                          [](const DayEntry& a, const DayEntry& b) { return a.record.time < b.record.time; });
@@ -61,13 +61,16 @@ TEST_F(DayEntriesTest, EqualTimesKeepFileOrderAndTimesBefore1970AreUnreadable) {
     const TimeValue t = Berlin(2023, 5, 10, 8);
     SetLog(Words({0, t + 60}) + Words({1, t}) + Words({9}) + Words({4, -1}) + NoteBytes(t, "b") + Words({5, t}) +
            Words({2, -86400 * 400, 5}));
+    const auto entry = [](RecordPosition position, DayEntryType type, const LogRecord& record) {
+        return DayEntry{position, type, record, EncodeRecord(record)};
+    };
     const std::vector<DayEntry> expected = {
-        {50, DayEntryType::UnreadableEntry, LogRecord::Break(-86400 * 400, 5)},
-        {20, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::AbsenceDay, -1)},
-        {8, DayEntryType::WorkStart, LogRecord::Of(LogRecordType::WorkStart, t)},
-        {28, DayEntryType::Note, LogRecord::Note(t, "b")},
-        {42, DayEntryType::CompensationDay, LogRecord::Of(LogRecordType::CompensationDay, t)},
-        {0, DayEntryType::WorkEnd, LogRecord::Of(LogRecordType::WorkEnd, t + 60)},
+        entry(50, DayEntryType::UnreadableEntry, LogRecord::Break(-86400 * 400, 5)),
+        entry(20, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::AbsenceDay, -1)),
+        entry(8, DayEntryType::WorkStart, LogRecord::Of(LogRecordType::WorkStart, t)),
+        entry(28, DayEntryType::Note, LogRecord::Note(t, "b")),
+        entry(42, DayEntryType::CompensationDay, LogRecord::Of(LogRecordType::CompensationDay, t)),
+        entry(0, DayEntryType::WorkEnd, LogRecord::Of(LogRecordType::WorkEnd, t + 60)),
     };
     EXPECT_EQ(Month(2023, 4), expected);
     const auto otherMonth = Month(1999, 0);  // the unreadable ones are in every month

@@ -19,13 +19,13 @@ constexpr std::int32_t kMinute = 60;
 constexpr std::int32_t kHour = 3600;
 
 DayEntry Entry(DayEntryType type, TimeValue time) {
-    return {0, type, LogRecord::Of(static_cast<LogRecordType>(type), time)};
+    return {0, type, LogRecord::Of(static_cast<LogRecordType>(type), time), {}};
 }
 DayEntry Start(TimeValue time) { return Entry(DayEntryType::WorkStart, time); }
 DayEntry End(TimeValue time) { return Entry(DayEntryType::WorkEnd, time); }
-DayEntry Pause(TimeValue from, TimeValue to) { return {0, DayEntryType::Break, LogRecord::Break(from, to)}; }
+DayEntry Pause(TimeValue from, TimeValue to) { return {0, DayEntryType::Break, LogRecord::Break(from, to), {}}; }
 DayEntry Note(TimeValue time, const std::string& text) {
-    return {0, DayEntryType::Note, LogRecord::Note(time, text)};
+    return {0, DayEntryType::Note, LogRecord::Note(time, text), {}};
 }
 
 class MonthEvaluationTest : public ::testing::Test {

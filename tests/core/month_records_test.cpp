@@ -15,6 +15,12 @@ protected:
         EXPECT_TRUE(file);
         return file ? ReadMonthRecords(file.get()) : MonthRecordList{};
     }
+    // What the list of month records holds of the month's first entry.
+    RecordRef MonthRef(TimeValue key) {
+        for (const MonthRecordEntry& entry : Months())
+            if (entry.monthKey == key) return RefOf(entry);
+        return {};
+    }
 };
 
 TEST_F(MonthRecordsTest, MonthRecordsAreTheHeadOfTheLogSortedByKey) {
@@ -55,15 +61,9 @@ TEST_F(MonthRecordsTest, StoreMonthRecordReplacesInPlaceOrWritesInFront) {
     EXPECT_EQ(Log(), may + Words({6, MonthKey(2024, 2), 3, 245}) + rest);
     EXPECT_EQ(MonthCarriedBalance(*list, 2024, 2), 245);
 
-    list = RemoveMonthRecord(host, MonthKey(2024, 4));
-    ASSERT_TRUE(list);
+    EXPECT_EQ(RemoveMonthRecord(host, MonthRef(MonthKey(2024, 4))), EditResult::Done);
     EXPECT_EQ(Log(), Words({6, MonthKey(2024, 2), 3, 245}) + rest);
-    EXPECT_EQ(*list, (MonthRecordList{{0, MonthKey(2024, 2), 3, 245}}));
-
-    list = RemoveMonthRecord(host, MonthKey(2020, 0));  // no such month
-    ASSERT_TRUE(list);
-    EXPECT_EQ(list->size(), 1u);
-    EXPECT_EQ(Log(), Words({6, MonthKey(2024, 2), 3, 245}) + rest);
+    EXPECT_EQ(Months(), (MonthRecordList{{0, MonthKey(2024, 2), 3, 245}}));
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -79,6 +79,7 @@ TEST_F(MonthRecordsTest, ChangeMonthRecordMovesTheRecordWhereItStands) {
         int month;  // to 0 to 11 of 2024, with carried 1234 and deducted 7
         std::string expected;
     };
+    // Two entries of one month: the second moves, the first one stays.
     const Case cases[] = {
         {"to a month with a record before it", aprilOld + mayRecord + marchOld + rest, march, 3,
          mayRecord + Words({6, april, 7, 1234}) + rest},
@@ -87,18 +88,39 @@ TEST_F(MonthRecordsTest, ChangeMonthRecordMovesTheRecordWhereItStands) {
         {"to a month without record", mayRecord + marchOld + rest, march, 3,
          mayRecord + Words({6, april, 7, 1234}) + rest},
         {"within its month", mayRecord + marchOld + rest, march, 2, mayRecord + Words({6, march, 7, 1234}) + rest},
-        // Without the old month, as StoreMonthRecord: in place, or in front.
-        {"from a month without record", marchOld + aprilOld + rest, may, 3,
-         marchOld + Words({6, april, 7, 1234}) + rest},
-        {"from and to months without record", marchOld + rest, may, 3, Words({6, april, 7, 1234}) + marchOld + rest},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetLog(c.log);
-        const auto list = ChangeMonthRecord(host, c.oldKey, 2024, c.month, 1234, 7);
+        EXPECT_EQ(ChangeMonthRecord(host, MonthRef(c.oldKey), 2024, c.month, 1234, 7), EditResult::Done);
         EXPECT_EQ(Log(), c.expected);
-        ASSERT_TRUE(list);
-        EXPECT_EQ(*list, Months());
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// A list shown while another window stored a month in front, or changed the
+// month's values, holds a month record that is no longer where it was with
+// those bytes: the change and the removal leave the log as it is.
+TEST_F(MonthRecordsTest, AStaleMonthEntryChangesNothing) {
+    const TimeValue march = MonthKey(2024, 2), april = MonthKey(2024, 3);
+    const std::string marchRecord = Words({6, march, 3, 300}), rest = Words({1, 1700000000});
+    const struct {
+        const char* name;
+        std::string logAfter;  // the log as another window left it
+    } cases[] = {
+        {"a month stored in front", Words({6, april, 0, 0}) + marchRecord + rest},
+        {"the month's values changed", Words({6, march, 3, 301}) + rest},
+        {"the month removed", rest},
+        {"the same bytes further on", Words({6, april, 0, 0}) + Words({6, april, 0, 0}) + rest + marchRecord},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLog(marchRecord + rest);
+        const RecordRef shown = MonthRef(march);
+        SetLog(c.logAfter);
+        EXPECT_EQ(RemoveMonthRecord(host, shown), EditResult::Changed);
+        EXPECT_EQ(ChangeMonthRecord(host, shown, 2024, 3, 1234, 7), EditResult::Changed);
+        EXPECT_EQ(Log(), c.logAfter);
     }
     EXPECT_TRUE(host.messages.empty());
 }
@@ -118,7 +140,7 @@ TEST_F(MonthRecordsTest, AFailedMonthChangeKeepsTheOldValues) {
             SetLog(log);
             host.messages.clear();
             layer.FailAt(step, call);
-            if (ChangeMonthRecord(host, MonthKey(2024, 2), 2024, 3, 1234, 7)) {
+            if (ChangeMonthRecord(host, MonthRef(MonthKey(2024, 2)), 2024, 3, 1234, 7) == EditResult::Done) {
                 EXPECT_FALSE(layer.Fired());
                 EXPECT_EQ(Log(), changed);
             } else {
@@ -131,7 +153,7 @@ TEST_F(MonthRecordsTest, AFailedMonthChangeKeepsTheOldValues) {
 
 TEST_F(MonthRecordsTest, StoreMonthRecordIntoAMissingLogFails) {
     EXPECT_FALSE(StoreMonthRecord(host, 2024, 0, 0, 0));
-    EXPECT_FALSE(RemoveMonthRecord(host, MonthKey(2024, 0)));
+    EXPECT_EQ(RemoveMonthRecord(host, RefOf({0, MonthKey(2024, 0), 0, 0})), EditResult::Failed);
     EXPECT_EQ(host.messages, (std::vector<ShownMessage>{kOpenFailed, kOpenFailed}));
     EXPECT_FALSE(std::filesystem::exists(host.File(kLogFileName)));
 }

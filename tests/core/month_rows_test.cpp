@@ -28,16 +28,16 @@ using test::Berlin;
 const char* const kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
 DayEntry Entry(DayEntryType type, TimeValue time) {
-    return {0, type, LogRecord::Of(static_cast<LogRecordType>(type), time)};
+    return {0, type, LogRecord::Of(static_cast<LogRecordType>(type), time), {}};
 }
 DayEntry Start(TimeValue time) { return Entry(DayEntryType::WorkStart, time); }
 DayEntry End(TimeValue time) { return Entry(DayEntryType::WorkEnd, time); }
 DayEntry Absence(TimeValue time) { return Entry(DayEntryType::AbsenceDay, time); }
 DayEntry Compensation(TimeValue time) { return Entry(DayEntryType::CompensationDay, time); }
-DayEntry Note(TimeValue time) { return {0, DayEntryType::Note, LogRecord::Note(time, "")}; }
-DayEntry Pause(TimeValue from, TimeValue to) { return {0, DayEntryType::Break, LogRecord::Break(from, to)}; }
+DayEntry Note(TimeValue time) { return {0, DayEntryType::Note, LogRecord::Note(time, ""), {}}; }
+DayEntry Pause(TimeValue from, TimeValue to) { return {0, DayEntryType::Break, LogRecord::Break(from, to), {}}; }
 // As the log reader hands them on: the record keeps its own type.
-DayEntry Unreadable(TimeValue time) { return {0, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::Break, time)}; }
+DayEntry Unreadable(TimeValue time) { return {0, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::Break, time), {}}; }
 
 TimeValue March(int day, int hour, int minute = 0, int second = 0) { return Berlin(2026, 3, day, hour, minute, second); }
 

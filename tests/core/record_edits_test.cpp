@@ -1,6 +1,8 @@
 // Appending, inserting, replacing and deleting records, and reading one at
 // a position: the log afterwards, byte for byte.
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 
 #include "time_log_test_files.h"
 
@@ -14,7 +16,16 @@ const std::string kStart = Words({1, 1700000000});
 const std::string kBreak = Words({2, 1700001000, 1700002000});
 const std::string kNote = NoteBytes(1700003000, "ok");
 
-class RecordEditsTest : public TimeLogTest {};
+class RecordEditsTest : public TimeLogTest {
+protected:
+    EditResult Insert(const RecordRef& anchor, const LogRecord& record) {
+        return InsertRecordsAfter(host, anchor, std::span(&record, 1));
+    }
+    EditResult Delete(std::vector<RecordRef> refs) { return DeleteRecords(host, refs); }
+};
+
+constexpr EditResult kDone = EditResult::Done;
+constexpr EditResult kChanged = EditResult::Changed;
 
 // Every type written by the operations and read back by the second reader,
 // which knows only the byte table.
@@ -30,7 +41,7 @@ TEST_F(RecordEditsTest, EveryTypeRoundTripsThroughTheOperations) {
     };
     for (const auto& record : appended) ASSERT_TRUE(AppendRecord(host, record));
     const LogRecord inserted = LogRecord::Note(day + 120, "");
-    ASSERT_TRUE(InsertRecordAfter(host, 0, inserted));
+    ASSERT_EQ(Insert(Ref(0), inserted), kDone);
     ASSERT_TRUE(StoreMonthRecord(host, 2024, 4, -1530, 7));
     EXPECT_TRUE(host.messages.empty());
 
@@ -40,7 +51,6 @@ TEST_F(RecordEditsTest, EveryTypeRoundTripsThroughTheOperations) {
     ASSERT_EQ(decoded.size(), expected.size());
     for (std::size_t i = 0; i < decoded.size(); ++i) {
         EXPECT_EQ(decoded[i].record, expected[i]) << "record " << i;
-        EXPECT_EQ(ReadRecordAt(host, decoded[i].position), expected[i]) << "record " << i;
     }
 
     LogFile file = OpenLogFile(host, "rb");
@@ -49,16 +59,17 @@ TEST_F(RecordEditsTest, EveryTypeRoundTripsThroughTheOperations) {
     for (std::size_t i = 1; i < entries.size(); ++i) EXPECT_LE(entries[i - 1].record.time, entries[i].record.time);
     EXPECT_EQ(entries[1].record, appended[2]);
     EXPECT_EQ(entries[1].position, decoded[4].position);
+    EXPECT_EQ(entries[1].ref(), Ref(decoded[4].position)) << "an entry names its record by place and bytes";
 }
 
-TEST_F(RecordEditsTest, DeleteRecordAtCutsExactlyThatRecord) {
+TEST_F(RecordEditsTest, DeleteRecordsCutsExactlyThatRecord) {
     SetLog(kStart + kBreak + kNote);
-    EXPECT_TRUE(DeleteRecordAt(host, 8));
+    EXPECT_EQ(Delete({Ref(8)}), kDone);
     EXPECT_EQ(Log(), kStart + kNote);
 
-    EXPECT_TRUE(DeleteRecordAt(host, 8));  // the last record
+    EXPECT_EQ(Delete({Ref(8)}), kDone);  // the last record
     EXPECT_EQ(Log(), kStart);
-    EXPECT_TRUE(DeleteRecordAt(host, 0));
+    EXPECT_EQ(Delete({Ref(0)}), kDone);
     EXPECT_EQ(Log(), "");
     EXPECT_TRUE(host.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
@@ -74,13 +85,14 @@ TEST_F(RecordEditsTest, PositionsWithoutARecordOfTheLogChangeNothing) {
     for (const long position : positions) {
         SCOPED_TRACE("position " + std::to_string(position));
         SetLog(log);
-        EXPECT_FALSE(DeleteRecordAt(host, position));
-        EXPECT_FALSE(ReplaceRecordAt(host, position, LogRecord::Of(LogRecordType::WorkEnd, 5)));
-        EXPECT_FALSE(InsertRecordAfter(host, position, LogRecord::Of(LogRecordType::WorkEnd, 5)));
+        const RecordRef ref = Ref(position);
+        EXPECT_EQ(Delete({ref}), kChanged);
+        EXPECT_EQ(ReplaceRecord(host, ref, LogRecord::Of(LogRecordType::WorkEnd, 5)), kChanged);
+        EXPECT_EQ(Insert(ref, LogRecord::Of(LogRecordType::WorkEnd, 5)), kChanged);
         EXPECT_EQ(Log(), log);
     }
     SetLog("");
-    EXPECT_FALSE(InsertRecordAfter(host, 0, LogRecord::Of(LogRecordType::WorkStart, 5)));
+    EXPECT_EQ(Insert(Ref(0), LogRecord::Of(LogRecordType::WorkStart, 5)), kChanged);
     EXPECT_EQ(Log(), "");
     EXPECT_TRUE(host.messages.empty());
 }
@@ -88,20 +100,20 @@ TEST_F(RecordEditsTest, PositionsWithoutARecordOfTheLogChangeNothing) {
 TEST_F(RecordEditsTest, InsertAndReplaceKeepEverythingAround) {
     SetLog(kStart + kBreak + kNote);
     const auto end = LogRecord::Of(LogRecordType::WorkEnd, 1700009000);
-    EXPECT_TRUE(InsertRecordAfter(host, 20, end));  // behind the last record: an append
+    EXPECT_EQ(Insert(Ref(20), end), kDone);  // behind the last record: an append
     EXPECT_EQ(Log(), kStart + kBreak + kNote + Words({0, 1700009000}));
 
-    EXPECT_TRUE(InsertRecordAfter(host, 0, LogRecord::Note(1700000500, "mid")));
+    EXPECT_EQ(Insert(Ref(0), LogRecord::Note(1700000500, "mid")), kDone);
     EXPECT_EQ(Log(), kStart + NoteBytes(1700000500, "mid") + kBreak + kNote + Words({0, 1700009000}));
 
-    EXPECT_TRUE(ReplaceRecordAt(host, 8, LogRecord::Of(LogRecordType::AbsenceDay, 1700000600)));
+    EXPECT_EQ(ReplaceRecord(host, Ref(8), LogRecord::Of(LogRecordType::AbsenceDay, 1700000600)), kDone);
     EXPECT_EQ(Log(), kStart + Words({4, 1700000600}) + kBreak + kNote + Words({0, 1700009000}));
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(RecordEditsTest, InsertBehindARecordCutShortCompletesItFirst) {
     SetLog(kStart + Words({2, 1700001000}));  // a Break whose end is missing
-    EXPECT_TRUE(InsertRecordAfter(host, 8, LogRecord::Of(LogRecordType::WorkEnd, 1700009000)));
+    EXPECT_EQ(Insert(Ref(8), LogRecord::Of(LogRecordType::WorkEnd, 1700009000)), kDone);
     const auto records = DecodeLog(Log());
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].record, LogRecord::Break(1700001000, 0));
@@ -127,7 +139,7 @@ std::string SevenWithout(std::initializer_list<int> gone) {
     return kept;
 }
 
-TEST_F(RecordEditsTest, DeleteRecordsAtCutsEveryRecordNamed) {
+TEST_F(RecordEditsTest, DeleteRecordsCutsEveryRecordNamed) {
     ASSERT_EQ(DecodeLog(kSeven).size(), 7u);
     ASSERT_EQ(DecodeLog(kSeven)[6].position, kSevenAt[6]);
     struct Case {
@@ -143,7 +155,9 @@ TEST_F(RecordEditsTest, DeleteRecordsAtCutsEveryRecordNamed) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.positions));
         SetLog(kSeven);
-        EXPECT_TRUE(DeleteRecordsAt(host, c.positions));
+        std::vector<RecordRef> refs;
+        for (const RecordPosition position : c.positions) refs.push_back(Ref(position));
+        EXPECT_EQ(Delete(refs), kDone);
         EXPECT_EQ(Log(), c.expected);
 
         // The same as deleting them one by one, from the back.
@@ -151,7 +165,7 @@ TEST_F(RecordEditsTest, DeleteRecordsAtCutsEveryRecordNamed) {
         std::vector<RecordPosition> single = c.positions;
         std::sort(single.rbegin(), single.rend());
         single.erase(std::unique(single.begin(), single.end()), single.end());
-        for (const RecordPosition position : single) ASSERT_TRUE(DeleteRecordAt(host, position));
+        for (const RecordPosition position : single) ASSERT_EQ(Delete({Ref(position)}), kDone);
         EXPECT_EQ(Log(), c.expected);
     }
     EXPECT_TRUE(host.messages.empty());
@@ -171,14 +185,16 @@ TEST_F(RecordEditsTest, OneStalePositionKeepsEveryRecord) {
     for (const auto& positions : cases) {
         SCOPED_TRACE(::testing::PrintToString(positions));
         SetLog(log);
-        EXPECT_FALSE(DeleteRecordsAt(host, positions));
+        std::vector<RecordRef> refs;
+        for (const RecordPosition position : positions) refs.push_back(Ref(position));
+        EXPECT_EQ(Delete(refs), kChanged);
         EXPECT_EQ(Log(), log);
     }
     EXPECT_TRUE(host.messages.empty());
 
     // Nothing to delete: the log is not even opened, so a missing one shows nothing.
     std::filesystem::remove(host.File(kLogFileName));
-    EXPECT_FALSE(DeleteRecordsAt(host, {}));
+    EXPECT_EQ(Delete({}), kChanged);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -209,11 +225,11 @@ TEST_F(RecordEditsTest, InsertRecordsAfterKeepsTheirOrderBehindTheRecord) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetLog(c.log);
-        EXPECT_EQ(InsertRecordsAfter(host, c.anchor, four), c.expected != c.log);
+        EXPECT_EQ(InsertRecordsAfter(host, Ref(c.anchor), four), c.expected != c.log ? kDone : kChanged);
         EXPECT_EQ(Log(), c.expected);
     }
     SetLog(kStart);
-    EXPECT_FALSE(InsertRecordsAfter(host, 0, {}));
+    EXPECT_EQ(InsertRecordsAfter(host, Ref(0), {}), kChanged);
     EXPECT_EQ(Log(), kStart);
     EXPECT_TRUE(host.messages.empty());
 }
@@ -250,6 +266,76 @@ TEST_F(RecordEditsTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
     EXPECT_EQ(Log(), augustKey + earlyAugust);
 }
 
+// A zone whose clocks go back at midnight, from 00:00 summer time to 23:00
+// of the day before: on 6 April 2024 the hour from 23:00 comes twice.
+class MidnightChangeZone {
+public:
+    MidnightChangeZone() {
+        if (const char* zone = std::getenv("TZ")) old_ = zone;
+        setenv("TZ", "XST3XDT,M9.1.0/0,M4.1.0/0", 1);
+        tzset();
+    }
+    ~MidnightChangeZone() {
+        setenv("TZ", old_.c_str(), 1);
+        tzset();
+    }
+
+private:
+    std::string old_ = "Europe/Berlin";
+};
+
+TEST_F(RecordEditsTest, DeleteDateRangeTakesTheRepeatedHourOfTheLastDay) {
+    const MidnightChangeZone zone;
+    const TimeValue firstRun = 1712453400;      // 6 April 2024 23:30 summer time, 01:30 UTC
+    const TimeValue secondRun = firstRun + 3600;  // 23:30 again, standard time
+    const TimeValue nextDay = firstRun + 5400;    // 7 April 00:00 standard time
+    const std::string log = Words({1, firstRun}) + Words({0, secondRun}) + Words({1, nextDay});
+    SetLog(log);
+    EXPECT_TRUE(DeleteDateRange(host, CalendarDate::Of(2024, 3, 6), CalendarDate::Of(2024, 3, 6)));
+    EXPECT_EQ(Log(), Words({1, nextDay}));
+}
+
+// A window read the log, then another window changed it before the edit.
+// Every rewrite by reference refuses when the record is not where it was
+// with its bytes, and goes ahead when only an append came in between.
+TEST_F(RecordEditsTest, AStaleReferenceChangesNothing) {
+    const std::string month = Words({6, MonthKey(2024, 2), 0, 100});
+    const std::string end = Words({0, 1700009000});
+    const struct {
+        const char* name;
+        std::string logAfter;  // as the other window left it
+        bool proceeds;
+        std::string deleted, inserted, replaced;  // the log afterwards, when it proceeds
+    } cases[] = {
+        {"a month record stored in front", month + kStart + kBreak + kNote, false, {}, {}, {}},
+        {"the record before deleted", kBreak + kNote, false, {}, {}, {}},
+        {"the same bytes further on", kStart + kStart + kBreak + kNote, false, {}, {}, {}},
+        {"the record changed in place", kStart + Words({2, 1700001000, 1700002001}) + kNote, false, {}, {}, {}},
+        {"the record itself deleted", kStart + kNote, false, {}, {}, {}},
+        {"a record appended behind", kStart + kBreak + kNote + end, true, kStart + kNote + end,
+         kStart + kBreak + end + kNote + end, kStart + end + kNote + end},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLog(kStart + kBreak + kNote);
+        const RecordRef shown = Ref(8);  // the break
+        const EditResult expected = c.proceeds ? kDone : kChanged;
+        SetLog(c.logAfter);
+        EXPECT_EQ(Delete({shown}), expected);
+        EXPECT_EQ(Log(), c.proceeds ? c.deleted : c.logAfter);
+        SetLog(c.logAfter);
+        EXPECT_EQ(Insert(shown, LogRecord::Of(LogRecordType::WorkEnd, 1700009000)), expected);
+        EXPECT_EQ(Log(), c.proceeds ? c.inserted : c.logAfter);
+        SetLog(c.logAfter);
+        EXPECT_EQ(ReplaceRecord(host, shown, LogRecord::Of(LogRecordType::WorkEnd, 1700009000)), expected);
+        EXPECT_EQ(Log(), c.proceeds ? c.replaced : c.logAfter);
+        // One stale record among good ones keeps them all.
+        SetLog(c.logAfter);
+        EXPECT_EQ(Delete({Ref(0), shown}), expected);
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(RecordEditsTest, DeleteWholeLogLeavesAnEmptyLog) {
     const struct {
         const char* name;
@@ -270,21 +356,6 @@ TEST_F(RecordEditsTest, DeleteWholeLogLeavesAnEmptyLog) {
         EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
     }
     EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(RecordEditsTest, ReadAtPositions) {
-    SetLog(kStart + kBreak + kNote + Words({9}));
-    EXPECT_EQ(ReadTimeAt(host, 8), 1700001000);
-    EXPECT_EQ(ReadRecordAt(host, 20), LogRecord::Note(1700003000, "ok"));
-    EXPECT_EQ(ReadRecordAt(host, 35)->tag, 9u);
-    EXPECT_EQ(ReadTimeAt(host, 35), std::nullopt);  // no payload, no time
-    EXPECT_EQ(ReadTimeAt(host, 39), std::nullopt);
-    EXPECT_EQ(ReadRecordAt(host, -4), std::nullopt);
-    EXPECT_TRUE(host.messages.empty());
-
-    std::filesystem::remove(host.File(kLogFileName));
-    EXPECT_EQ(ReadTimeAt(host, 0), std::nullopt);
-    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kOpenFailed});
 }
 
 TEST_F(RecordEditsTest, AppendAddsOneRecord) {

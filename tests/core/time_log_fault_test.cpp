@@ -26,27 +26,38 @@ std::string OldLog() {
 
 std::vector<Change> Changes() {
     return {
-        {"DeleteRecordAt", [](Host& h) { return DeleteRecordAt(h, 24); }},
-        {"InsertRecordAfter", [](Host& h) { return InsertRecordAfter(h, 16, LogRecord::Note(1700000050, "new")); }},
-        {"ReplaceRecordAt",
-         [](Host& h) { return ReplaceRecordAt(h, 41, LogRecord::Of(LogRecordType::AbsenceDay, 1700000200)); }},
+        {"DeleteRecords",
+         [](Host& h) {
+             const RecordRef at[] = {RefAt(OldLog(), 24)};
+             return DeleteRecords(h, at) == EditResult::Done;
+         }},
+        {"InsertRecordsAfter one",
+         [](Host& h) {
+             const LogRecord note = LogRecord::Note(1700000050, "new");
+             return InsertRecordsAfter(h, RefAt(OldLog(), 16), std::span(&note, 1)) == EditResult::Done;
+         }},
+        {"ReplaceRecord",
+         [](Host& h) {
+             return ReplaceRecord(h, RefAt(OldLog(), 41), LogRecord::Of(LogRecordType::AbsenceDay, 1700000200)) ==
+                    EditResult::Done;
+         }},
         {"DeleteDateRange", [](Host& h) { return DeleteDateRange(h, CalendarDate::Of(2023, 10, 14), CalendarDate::Of(2023, 10, 14)); }},
         {"DeleteWholeLog", [](Host& h) { return DeleteWholeLog(h); }},
         {"StoreMonthRecord new", [](Host& h) { return StoreMonthRecord(h, 2023, 10, 45, 1).has_value(); }},
         {"StoreMonthRecord existing", [](Host& h) { return StoreMonthRecord(h, 2023, 9, 45, 1).has_value(); }},
-        {"RemoveMonthRecord", [](Host& h) { return RemoveMonthRecord(h, MonthKey(2023, 9)).has_value(); }},
+        {"RemoveMonthRecord", [](Host& h) { return RemoveMonthRecord(h, RefAt(OldLog(), 0)) == EditResult::Done; }},
         {"ChangeMonthRecord",
-         [](Host& h) { return ChangeMonthRecord(h, MonthKey(2023, 9), 2023, 10, 45, 1).has_value(); }},
-        {"DeleteRecordsAt",
+         [](Host& h) { return ChangeMonthRecord(h, RefAt(OldLog(), 0), 2023, 10, 45, 1) == EditResult::Done; }},
+        {"DeleteRecords three",
          [](Host& h) {
-             const RecordPosition at[] = {53, 16, 41};
-             return DeleteRecordsAt(h, at);
+             const RecordRef at[] = {RefAt(OldLog(), 53), RefAt(OldLog(), 16), RefAt(OldLog(), 41)};
+             return DeleteRecords(h, at) == EditResult::Done;
          }},
         {"InsertRecordsAfter",
          [](Host& h) {
              const LogRecord records[] = {LogRecord::Note(1700000150, "a"),
                                           LogRecord::Of(LogRecordType::WorkEnd, 1700000160)};
-             return InsertRecordsAfter(h, 24, records);
+             return InsertRecordsAfter(h, RefAt(OldLog(), 24), records) == EditResult::Done;
          }},
         {"AppendRecord", [](Host& h) { return AppendRecord(h, LogRecord::Of(LogRecordType::WorkEnd, 5)); }, true},
     };

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/timelog/log_image.h"
 #include "core/timelog/time_log.h"
 #include "resource_ids.h"
 #include "second_reader.h"
@@ -62,6 +63,15 @@ inline std::vector<DecodedRecord> DecodeLog(const std::string& bytes) {
     return records;
 }
 
+// What a window that read `log` holds of the record it shows at `position`:
+// the bytes up to where a record starting there would end.
+inline RecordRef RefAt(const std::string& log, long position) {
+    const LogBytes bytes(reinterpret_cast<const std::uint8_t*>(log.data()), log.size());
+    if (position < 0 || static_cast<std::size_t>(position) >= log.size()) return {position, {}};
+    const auto start = static_cast<std::size_t>(position);
+    return {position, Bytes(bytes.begin() + position, bytes.begin() + static_cast<long>(RecordEnd(bytes, start)))};
+}
+
 inline std::string ReadAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -95,6 +105,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(InBerlinTime()) << kBerlinTimeHint; }
     void SetLog(const std::string& bytes) { WriteAll(host.File(kLogFileName), bytes); }
     std::string Log() const { return ReadAll(host.File(kLogFileName)); }
+    RecordRef Ref(long position) const { return RefAt(Log(), position); }
 
     TestHost host;
 };

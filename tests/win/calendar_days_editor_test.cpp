@@ -81,6 +81,8 @@ public:
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}
+    void WatchLog(LogWatcher&) override {}
+    void UnwatchLog(LogWatcher&) override {}
 
     TestHost host_;
     SettingsRecord settings_;

@@ -393,8 +393,9 @@ TEST_F(LogBrowserEntryTest, EditingARecordThatIsGoneSaysSoAndOpensNothing) {
     Click(IDC_BROWSER_EDIT);
     EXPECT_FALSE(script.Ran());
     ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_EQ(shown_[0].text, win::LoadText(IDS_NO_RECORD));
+    EXPECT_EQ(shown_[0].text, win::LoadText(IDS_LOG_CHANGED_ELSEWHERE));
     EXPECT_EQ(Records(), std::vector{base[0]});
+    EXPECT_EQ(RecordRows(), Positions()) << "the list shows the log as it is";
 }
 
 TEST_F(LogBrowserEntryTest, KeysAndDoubleClicksActOnTheFocusedRowAndNeverCloseTheBrowser) {

@@ -67,7 +67,8 @@ std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file) {
             continue;
         std::size_t at = offset;
         auto stored = DecodeRecord(log, at);
-        entries.push_back({base + static_cast<RecordPosition>(offset), type, std::move(stored->record)});
+        entries.push_back({base + static_cast<RecordPosition>(offset), type, std::move(stored->record),
+                           Bytes(log.begin() + offset, log.begin() + end)});
     }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const DayEntry& a, const DayEntry& b) { return a.record.time < b.record.time; });

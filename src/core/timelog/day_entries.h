@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/timelog/log_record.h"
+#include "core/timelog/record_ref.h"
 
 namespace horalo {
 
@@ -23,7 +24,10 @@ struct DayEntry {
     RecordPosition position = 0;
     DayEntryType type = DayEntryType::WorkEnd;
     LogRecord record;
+    Bytes bytes;  // the record as the log holds it, so an edit can name it
     bool operator==(const DayEntry&) const = default;
+
+    RecordRef ref() const { return {position, bytes}; }
 };
 
 // The records of the file, read from its position to its end, whose local

@@ -28,7 +28,10 @@ std::optional<LogImage> LoadLog(Host& host) {
 bool RewriteLog(Host& host, std::span<const LogBytes> parts) {
     const std::string folder = host.ProgramFolder();
     const ReplaceResult result = ReplaceBeside(folder + kLogFileName, folder + kRewriteFileName, parts);
-    if (result == ReplaceResult::Done) return true;
+    if (result == ReplaceResult::Done) {
+        host.LogChanged();
+        return true;
+    }
     host.ShowMessage(MessageOf(result), kMessageStop);
     return false;
 }

@@ -75,6 +75,32 @@ std::optional<MonthRecordList> RewriteMonth(Host& host, TimeValue key, const Log
     return RewriteMonthOf(host, log, MonthRecordsOf(log), key, replacement);
 }
 
+// The month records of the log and where the referenced one stands, when it
+// is one of them with its bytes.
+struct LocatedMonth {
+    std::optional<LogImage> image;
+    MonthRecordList current;
+    EditResult result = EditResult::Done;
+};
+
+LocatedMonth LocateMonth(Host& host, const RecordRef& ref) {
+    LocatedMonth located;
+    located.image = LoadLog(host);
+    if (!located.image) {
+        located.result = EditResult::Failed;
+        return located;
+    }
+    located.current = MonthRecordsOf(*located.image);
+    const bool found = std::any_of(located.current.begin(), located.current.end(),
+                                   [&ref](const MonthRecordEntry& entry) { return RefOf(entry) == ref; });
+    if (!found) located.result = EditResult::Changed;
+    return located;
+}
+
+EditResult Rewritten(Host& host, std::span<const LogBytes> parts) {
+    return RewriteLog(host, parts) ? EditResult::Done : EditResult::Failed;
+}
+
 }  // namespace
 
 TimeValue MonthKey(int year, int month) {
@@ -93,25 +119,32 @@ std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month,
     return RewriteMonth(host, record.time, &record);
 }
 
-std::optional<MonthRecordList> RemoveMonthRecord(Host& host, TimeValue monthKey) {
-    return RewriteMonth(host, monthKey, nullptr);
+RecordRef RefOf(const MonthRecordEntry& entry) {
+    return RecordRef::Of(entry.position, LogRecord::Month(entry.monthKey, entry.hoursDeducted, entry.carriedBalance));
+}
+
+EditResult RemoveMonthRecord(Host& host, const RecordRef& month) {
+    const LocatedMonth located = LocateMonth(host, month);
+    if (located.result != EditResult::Done) return located.result;
+    const LogBytes log(*located.image);
+    const auto at = static_cast<std::size_t>(month.position);
+    const LogBytes parts[] = {log.first(at), log.subspan(at + month.bytes.size())};
+    return Rewritten(host, parts);
 }
 
 // One rewrite, not a removal and then a store: should the store fail, the
 // month's values would be lost.
-std::optional<MonthRecordList> ChangeMonthRecord(Host& host, TimeValue oldKey, int year, int month,
-                                                 std::int32_t carriedBalance, std::int32_t hoursDeducted) {
+EditResult ChangeMonthRecord(Host& host, const RecordRef& old, int year, int month, std::int32_t carriedBalance,
+                             std::int32_t hoursDeducted) {
     const LogRecord record = LogRecord::Month(MonthKey(year, month), hoursDeducted, carriedBalance);
-    const auto image = LoadLog(host);
-    if (!image) return std::nullopt;
-    const LogBytes log(*image);
-    MonthRecordList current = MonthRecordsOf(log);
-    const MonthRecordEntry* old = FindMonth(current, oldKey);
-    if (!old) return RewriteMonthOf(host, log, current, record.time, &record);
-    const RecordPosition moved = old->position;
+    LocatedMonth located = LocateMonth(host, old);
+    if (located.result != EditResult::Done) return located.result;
+    const LogBytes log(*located.image);
+    const RecordPosition moved = old.position;
 
     // The month records stand one behind the other from the head of the log;
     // the kept ones are copied in runs as they stand.
+    MonthRecordList& current = located.current;
     std::sort(current.begin(), current.end(),
               [](const MonthRecordEntry& a, const MonthRecordEntry& b) { return a.position < b.position; });
     const Bytes encoded = EncodeRecord(record);
@@ -126,7 +159,7 @@ std::optional<MonthRecordList> ChangeMonthRecord(Host& host, TimeValue oldKey, i
         runStart = RecordEnd(log, at);
     }
     parts.push_back(log.subspan(runStart));
-    return RewriteAndReadAgain(host, parts);
+    return Rewritten(host, parts);
 }
 
 std::int32_t MonthHoursDeducted(const MonthRecordList& list, int year, int month) {

@@ -8,6 +8,7 @@
 
 #include "core/host.h"
 #include "core/timelog/log_record.h"
+#include "core/timelog/record_ref.h"
 
 namespace horalo {
 
@@ -30,9 +31,9 @@ TimeValue MonthKey(int year, int month);
 // first record of another type, sorted by key; equal keys keep file order.
 MonthRecordList ReadMonthRecords(std::FILE* file);
 
-// The month is looked up in the month records of the log as it is at the
-// time of the change, never in a list a caller has held since: a position
-// from a stale list would cut a record in two.
+// A month to store is looked up in the month records of the log as it is at
+// the time of the change, never in a list a caller has held since: a
+// position from a stale list would cut a record in two.
 
 // Replaces the month's record where it stands, or writes a new one in front
 // of all records (which moves every position). Returns the list read anew
@@ -40,18 +41,17 @@ MonthRecordList ReadMonthRecords(std::FILE* file);
 std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,
                                                 std::int32_t hoursDeducted);
 
-// Removes the record of the month with this key. Returns the list read anew
-// (the log unchanged when it has no such month), or none when the log cannot
-// be read or changed.
-std::optional<MonthRecordList> RemoveMonthRecord(Host& host, TimeValue monthKey);
+// What a list of month records holds of the entry it shows.
+RecordRef RefOf(const MonthRecordEntry& entry);
 
-// Moves the record with key `oldKey` to the month (year, month 0 to 11) with
+// Removes the referenced month record.
+EditResult RemoveMonthRecord(Host& host, const RecordRef& month);
+
+// Moves the referenced month record to the month (year, month 0 to 11) with
 // the new values, in one rewrite: the new month's former record is dropped,
-// the moved record replaces the old one where it stands. When the log has
-// no record with `oldKey` this stores as StoreMonthRecord does. Returns the
-// list read anew, or none when the log was not changed (it is then whole).
-std::optional<MonthRecordList> ChangeMonthRecord(Host& host, TimeValue oldKey, int year, int month,
-                                                 std::int32_t carriedBalance, std::int32_t hoursDeducted);
+// the moved record replaces the old one where it stands.
+EditResult ChangeMonthRecord(Host& host, const RecordRef& old, int year, int month, std::int32_t carriedBalance,
+                             std::int32_t hoursDeducted);
 
 // The month's values, 0 when it has no entry.
 std::int32_t MonthHoursDeducted(const MonthRecordList& list, int year, int month);

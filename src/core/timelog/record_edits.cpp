@@ -13,40 +13,6 @@
 #include "resource_ids.h"
 
 namespace horalo {
-namespace {
-
-// The end of the record at `position`, or none when no record of `log`
-// starts there. A caller's position may be stale (another instance changed
-// the log since it was read); cutting the log there would split a record.
-std::optional<std::size_t> RecordAt(LogBytes log, RecordPosition position) {
-    if (position < 0 || static_cast<unsigned long>(position) >= log.size()) return std::nullopt;
-    const auto offset = static_cast<std::size_t>(position);
-    const std::size_t end = RecordEnd(log, offset);
-    if (end == offset || !IsRecordStart(log, offset)) return std::nullopt;
-    return end;
-}
-
-// The start and end of the records at `positions` (ascending; a position
-// named twice gives its record twice), or none when one of them is not
-// where a record of `log` starts. One walk from the head serves them all,
-// where a check of each on its own would walk the log once per position.
-std::optional<std::vector<std::pair<std::size_t, std::size_t>>> RecordsAt(LogBytes log,
-                                                                          std::span<const RecordPosition> positions) {
-    std::vector<std::pair<std::size_t, std::size_t>> records;
-    records.reserve(positions.size());
-    std::size_t offset = 0;
-    for (const RecordPosition position : positions) {
-        if (position < 0) return std::nullopt;
-        const auto wanted = static_cast<std::size_t>(position);
-        std::size_t end = RecordEnd(log, offset);
-        for (; offset < wanted && end != offset; end = RecordEnd(log, offset)) offset = end;
-        if (offset != wanted || end == offset) return std::nullopt;
-        records.emplace_back(offset, end);
-    }
-    return records;
-}
-
-}  // namespace
 
 // A record that is only partly written would swallow every record appended
 // after it, so a failed append cuts the log back to its old length. Where
@@ -62,79 +28,94 @@ bool AppendRecord(Host& host, const LogRecord& record) {
     const bool flushed = Files().FlushToDisk(log.get());
     if (!flushed) Files().Truncate(log.get(), oldLength);
     const bool closed = Files().Close(log.release());
-    if (flushed && closed) return true;
+    if (flushed && closed) {
+        host.LogChanged();
+        return true;
+    }
     host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
     return false;
 }
 
-bool DeleteRecordAt(Host& host, RecordPosition position) {
-    const auto bytes = LoadLog(host);
-    if (!bytes) return false;
-    const LogBytes log(*bytes);
-    const auto end = RecordAt(log, position);
-    if (!end) return false;
-    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), log.subspan(*end)};
-    return RewriteLog(host, parts);
+namespace {
+
+// The log and where the referenced records stand in it, or why not.
+struct Located {
+    std::optional<LogImage> image;
+    std::vector<RecordSpan> spans;
+    EditResult result = EditResult::Done;
+};
+
+Located Locate(Host& host, std::span<const RecordRef> refs) {
+    Located located;
+    located.image = LoadLog(host);
+    if (!located.image) {
+        located.result = EditResult::Failed;
+        return located;
+    }
+    auto spans = FindRecords(*located.image, refs);
+    if (!spans) located.result = EditResult::Changed;
+    else located.spans = std::move(*spans);
+    return located;
 }
 
-bool InsertRecordAfter(Host& host, RecordPosition position, const LogRecord& record) {
-    return InsertRecordsAfter(host, position, std::span(&record, 1));
+EditResult Rewritten(Host& host, std::span<const LogBytes> parts) {
+    return RewriteLog(host, parts) ? EditResult::Done : EditResult::Failed;
 }
+
+}  // namespace
 
 // The kept runs are moved together in the image itself and written in one
 // piece: a write for each run (two system calls apiece) made a hundred
 // deletions half as dear again as one, and a new block as large as the log
 // would add the first touch of every page.
-bool DeleteRecordsAt(Host& host, std::span<const RecordPosition> positions) {
-    if (positions.empty()) return false;
-    std::vector<RecordPosition> sorted(positions.begin(), positions.end());
-    std::sort(sorted.begin(), sorted.end());
-    auto bytes = LoadLog(host);
-    if (!bytes) return false;
-    const auto records = RecordsAt(*bytes, sorted);
-    if (!records) return false;
-    std::uint8_t* const image = bytes->data();
+EditResult DeleteRecords(Host& host, std::span<const RecordRef> records) {
+    if (records.empty()) return EditResult::Changed;
+    Located located = Locate(host, records);
+    if (located.result != EditResult::Done) return located.result;
+    LogImage& bytes = *located.image;
+    std::uint8_t* const image = bytes.data();
     std::size_t kept = 0, runStart = 0;
-    for (const auto& [start, end] : *records) {
-        if (start < runStart) continue;  // a position named twice
+    for (const auto& [start, end] : located.spans) {
         std::memmove(image + kept, image + runStart, start - runStart);
         kept += start - runStart;
         runStart = end;
     }
-    std::memmove(image + kept, image + runStart, bytes->size() - runStart);
-    kept += bytes->size() - runStart;
+    std::memmove(image + kept, image + runStart, bytes.size() - runStart);
+    kept += bytes.size() - runStart;
     const LogBytes parts[] = {LogBytes(image, kept)};
-    return RewriteLog(host, parts);
+    return Rewritten(host, parts);
 }
 
-// The record read is written again as read, as a record cut short by the end
-// of the file would otherwise take the new records' bytes for its payload.
-bool InsertRecordsAfter(Host& host, RecordPosition position, std::span<const LogRecord> records) {
-    if (records.empty()) return false;
-    const auto bytes = LoadLog(host);
-    if (!bytes) return false;
-    const LogBytes log(*bytes);
-    const auto end = RecordAt(log, position);
-    if (!end) return false;
-    std::size_t offset = static_cast<std::size_t>(position);
+EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<const LogRecord> records) {
+    if (records.empty()) return EditResult::Changed;
+    const Located located = Locate(host, std::span(&anchor, 1));
+    if (located.result != EditResult::Done) return located.result;
+    const LogBytes log(*located.image);
+    const auto [start, end] = located.spans.front();
+    // The record is written again as read: one cut short by the end of the
+    // file would otherwise take the new records' bytes for its payload.
+    std::size_t offset = start;
     Bytes inserted = EncodeRecord(DecodeRecord(log, offset)->record);
     for (const LogRecord& record : records) {
         const Bytes encoded = EncodeRecord(record);
         inserted.insert(inserted.end(), encoded.begin(), encoded.end());
     }
-    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), inserted, log.subspan(*end)};
-    return RewriteLog(host, parts);
+    const LogBytes parts[] = {log.first(start), inserted, log.subspan(end)};
+    return Rewritten(host, parts);
 }
 
-bool ReplaceRecordAt(Host& host, RecordPosition position, const LogRecord& record) {
-    const auto bytes = LoadLog(host);
-    if (!bytes) return false;
-    const LogBytes log(*bytes);
-    const auto end = RecordAt(log, position);
-    if (!end) return false;
-    const Bytes replacement = EncodeRecord(record);
-    const LogBytes parts[] = {log.first(static_cast<std::size_t>(position)), replacement, log.subspan(*end)};
-    return RewriteLog(host, parts);
+EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& replacement) {
+    const Located located = Locate(host, std::span(&record, 1));
+    if (located.result != EditResult::Done) return located.result;
+    const LogBytes log(*located.image);
+    const auto [start, end] = located.spans.front();
+    const Bytes encoded = EncodeRecord(replacement);
+    const LogBytes parts[] = {log.first(start), encoded, log.subspan(end)};
+    return Rewritten(host, parts);
+}
+
+EditResult LookUpRecord(Host& host, const RecordRef& record) {
+    return Locate(host, std::span(&record, 1)).result;
 }
 
 // Kept records are copied as they stand, in runs, so the log keeps every
@@ -143,7 +124,9 @@ bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& 
     // Daylight saving time as in effect on those days: taking it as not in
     // effect would move a summer range by an hour into the day after it.
     const long long from = MakeLocalTime(first.year, first.month, first.day, 0, 0, 0, DaylightSaving::FromCalendar);
-    const long long to = MakeLocalTime(last.year, last.month, last.day, 23, 59, 59, DaylightSaving::FromCalendar);
+    // Up to the next day's midnight, not to 23:59:59: where the clocks go
+    // back at midnight, the repeated hour lies after 23:59:59 of its first run.
+    const long long to = MakeLocalTime(last.year, last.month, last.day + 1, 0, 0, 0, DaylightSaving::FromCalendar);
     const auto bytes = LoadLog(host);
     if (!bytes) return false;
     const LogBytes log(*bytes);
@@ -152,7 +135,7 @@ bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& 
     std::size_t runStart = 0, offset = 0;
     for (std::size_t end; (end = RecordEnd(log, offset)) != offset; offset = end) {
         const auto time = RecordTime(log, offset);
-        if (!time || *time < from || *time > to) continue;
+        if (!time || *time < from || *time >= to) continue;
         if (offset > runStart) kept.push_back(log.subspan(runStart, offset - runStart));
         runStart = end;
     }
@@ -163,19 +146,5 @@ bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& 
 // Not by opening the log with "wb": that empties it the moment it opens, so a
 // failure reported afterwards (a close that fails) would find it gone.
 bool DeleteWholeLog(Host& host) { return RewriteLog(host, {}); }
-
-std::optional<LogRecord> ReadRecordAt(Host& host, RecordPosition position) {
-    LogFile log = OpenLogFile(host, "rb");
-    if (!log || !Files().Seek(log.get(), position, SEEK_SET)) return std::nullopt;
-    auto stored = ReadRecord(log.get());
-    if (!stored) return std::nullopt;
-    return std::move(stored->record);
-}
-
-std::optional<TimeValue> ReadTimeAt(Host& host, RecordPosition position) {
-    const auto record = ReadRecordAt(host, position);
-    if (!record || !record->HasPayload()) return std::nullopt;
-    return record->time;
-}
 
 }  // namespace horalo

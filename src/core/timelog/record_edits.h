@@ -7,6 +7,7 @@
 #include "core/calendar/calendar_date.h"
 #include "core/host.h"
 #include "core/timelog/log_record.h"
+#include "core/timelog/record_ref.h"
 
 namespace horalo {
 
@@ -16,40 +17,31 @@ namespace horalo {
 // flush or close).
 bool AppendRecord(Host& host, const LogRecord& record);
 
-// The rewrites below change the log only when `position` is where a record
-// of the current log starts; a position that is stale, in the middle of a
-// record or at the end changes nothing and shows no message. They return
-// whether the log was changed. Records before the position keep theirs.
-bool DeleteRecordAt(Host& host, RecordPosition position);
-// Writes `record` behind the one at `position`; in an empty log nothing is
-// inserted.
-bool InsertRecordAfter(Host& host, RecordPosition position, const LogRecord& record);
-bool ReplaceRecordAt(Host& host, RecordPosition position, const LogRecord& record);
+// The rewrites below name their records by reference and change the log
+// only when every referenced record still stands at its place with its
+// bytes (see RecordRef); records before a changed place keep theirs, and
+// appends move none, so a reference stays good across them.
 
-// Deletes the records at all positions in one rewrite: either every one of
-// them is gone or, when a position is stale or the rewrite fails, none is.
-// Positions may come in any order; a position named twice counts once. No
-// positions: the log is not even read, and the result is false.
-bool DeleteRecordsAt(Host& host, std::span<const RecordPosition> positions);
-// Writes `records`, in their order, directly behind the one at `position`,
-// in one rewrite; when `records` is empty nothing is read or written, and
-// the result is false.
-bool InsertRecordsAfter(Host& host, RecordPosition position, std::span<const LogRecord> records);
+// Deletes the records in one rewrite: either every one of them is gone or
+// none is. A record referenced twice counts once. No references: the log is
+// not even read, and the result is Changed.
+EditResult DeleteRecords(Host& host, std::span<const RecordRef> records);
+// Writes `records`, in their order, directly behind the referenced one, in
+// one rewrite; when `records` is empty nothing is read or written, and the
+// result is Changed.
+EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<const LogRecord> records);
+EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& replacement);
+// Done when the referenced record still stands at its place with its bytes,
+// before the user is asked for an edit that could not be made.
+EditResult LookUpRecord(Host& host, const RecordRef& record);
 
-// Deletes every record from the first day 00:00:00 to the last day
-// 23:59:59 local time (year, month and day of the dates), month records
-// included; records without a payload are kept.
+// Deletes every record from the first day 00:00:00 local time up to the
+// day after the last one, 00:00:00 (year, month and day of the dates),
+// month records included; records without a payload are kept.
 bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& last);
 // Empties the log, month records included, by the same rewrite as every other
 // change, so a failure leaves the old log whole. The log is not read; where
 // there is none, an empty one is made.
 bool DeleteWholeLog(Host& host);
-
-// The time of the record at `position`; none when the log cannot be
-// opened, no record is there, or the record has no payload.
-std::optional<TimeValue> ReadTimeAt(Host& host, RecordPosition position);
-// The record at `position` (its type is its tag, and a tag above 6 has no
-// payload); none when the log cannot be opened or no record is there.
-std::optional<LogRecord> ReadRecordAt(Host& host, RecordPosition position);
 
 }  // namespace horalo

@@ -166,10 +166,15 @@ std::vector<LogRecord> RecordsOf(const EntryEditDialog& dialog, TimeValue moment
     }
 }
 
-// False when there is no record of the dialog's kinds at the anchor; the
-// log may have changed since the browser read it.
-bool Prepare(EntryEditDialog& dialog, Host& host, RecordPosition anchor) {
-    if (const auto moment = ReadTimeAt(host, anchor)) dialog.SetMoment(*moment);
+// False when the anchor is no record of the dialog's kinds. The record is
+// taken from the bytes the row was filled from: the log may have changed
+// since, and the write will say so.
+bool Prepare(EntryEditDialog& dialog, const RecordRef& anchor) {
+    std::size_t offset = 0;
+    const auto stored = DecodeRecord(anchor.bytes, offset);
+    if (!stored) return false;
+    const LogRecord& record = stored->record;
+    if (record.HasPayload()) dialog.SetMoment(record.time);
     // Also when an edited record becomes a break: an hour, not whatever
     // the start of 1970 is in the local zone.
     dialog.SetDuration(3600);
@@ -177,11 +182,10 @@ bool Prepare(EntryEditDialog& dialog, Host& host, RecordPosition anchor) {
         dialog.type = LogRecordType::WorkStart;
         return true;
     }
-    const auto record = ReadRecordAt(host, anchor);
-    if (!record || !ControlsOf(record->type())) return false;
-    dialog.type = record->type();
-    if (dialog.type == LogRecordType::Break) dialog.SetDuration(static_cast<long>(record->breakEnd) - record->time);
-    if (dialog.type == LogRecordType::Note) dialog.text = record->text;
+    if (!ControlsOf(record.type())) return false;
+    dialog.type = record.type();
+    if (dialog.type == LogRecordType::Break) dialog.SetDuration(static_cast<long>(record.breakEnd) - record.time);
+    if (dialog.type == LogRecordType::Note) dialog.text = record.text;
     if (dialog.type == LogRecordType::AbsenceDay) dialog.time = AbsenceTime();
     return true;
 }
@@ -190,9 +194,16 @@ bool Prepare(EntryEditDialog& dialog, Host& host, RecordPosition anchor) {
 
 void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
     Host& host = browser.host();
-    const RecordPosition anchor = browser.anchor();
+    // A copy: the browser shows the log anew while the dialog is open
+    // whenever another window changes it.
+    const RecordRef anchor = browser.anchor();
+    switch (LookUpRecord(host, anchor)) {
+    case EditResult::Changed: return browser.ShowChangedElsewhere();
+    case EditResult::Failed: return;
+    case EditResult::Done: break;
+    }
     EntryEditDialog dialog(mode);
-    if (!Prepare(dialog, host, anchor)) {
+    if (!Prepare(dialog, anchor)) {
         win::ShowMessageId(browser.Handle(), IDS_NO_RECORD, MB_OK);
         return;
     }
@@ -207,13 +218,15 @@ void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
     const std::string question =
         win::FormatText(IDS_CONFIRM_ENTRY, int{day.wDay}, int{day.wMonth}, int{day.wYear}, hour, minute);
     if (win::ShowMessageBox(browser.Handle(), question, MB_YESNO | MB_ICONQUESTION) == IDYES) {
-        const auto moment =
-            LogTime(MakeLocalTime(day.wYear, day.wMonth - 1, day.wDay, hour, minute, second, DaylightSaving::FromCalendar));
+        const auto moment = LogTime(
+            MakeLocalTime(day.wYear, day.wMonth - 1, day.wDay, hour, minute, second, DaylightSaving::FromCalendar));
         const std::vector<LogRecord> records = moment ? RecordsOf(dialog, *moment) : std::vector<LogRecord>{};
+        EditResult result = EditResult::Failed;
         if (mode == EntryEditMode::Edit && records.size() == 1)
-            ReplaceRecordAt(host, anchor, records.front());
+            result = ReplaceRecord(host, anchor, records.front());
         else if (mode == EntryEditMode::Insert && !records.empty())
-            InsertRecordsAfter(host, anchor, records);
+            result = InsertRecordsAfter(host, anchor, records);
+        if (result == EditResult::Changed) return browser.ShowChangedElsewhere();
     }
     browser.Refill();
     browser.ShowAnchorRow();

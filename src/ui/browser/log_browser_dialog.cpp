@@ -1,5 +1,6 @@
 #include "ui/browser/log_browser_dialog.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -32,6 +33,8 @@ std::string NameOf(const StringList& names, int index) {
 
 LogBrowserDialog::LogBrowserDialog(AppServices& app) : win::Dialog(IDD_LOG_BROWSER), app_(app) {}
 
+LogBrowserDialog::~LogBrowserDialog() { app_.UnwatchLog(*this); }
+
 bool LogBrowserDialog::OnInitDialog() {
     win::Dialog::OnInitDialog();
     CalendarDate today;
@@ -48,6 +51,7 @@ bool LogBrowserDialog::OnInitDialog() {
     AddColumns();
     BindCommands();
     FillMonth();
+    app_.WatchLog(*this);
     // The keys act on the rows from the start, not on the first button.
     SetFocus(list_.Handle());
     return false;
@@ -112,6 +116,7 @@ void LogBrowserDialog::FillMonth() {
     SetDlgItemTextA(Handle(), IDC_NEXT_YEAR, std::to_string(year_ + 1).c_str());
 
     std::vector<DayEntry> entries;
+    shown_.clear();
     {
         const LogFile log = OpenLogFile(host(), "rb");
         if (!log) return;
@@ -119,6 +124,7 @@ void LogBrowserDialog::FillMonth() {
     }
     const std::vector<MonthRow> rows = BuildMonthRows(entries, MakeYearInfo(year_), app_.specialDays().entries(),
                                                       app_.settings(), rowStrings_, Now());
+    for (const DayEntry& entry : entries) shown_.push_back(entry.ref());
     list_.SetRedraw(false);
     for (const MonthRow& row : rows) list_.AddRow(row.texts, row.position, row.ImageIndex());
     list_.SetRedraw(true);
@@ -135,8 +141,37 @@ void LogBrowserDialog::Refill() {
 }
 
 void LogBrowserDialog::ShowAnchorRow() {
-    const int row = list_.FindValue(anchor_);
+    const int row = list_.FindValue(anchor_.position);
     if (row >= 0) list_.EnsureVisible(row);
+}
+
+// Records are found again by their bytes alone: a change in front of them
+// moves their places, not what they are.
+void LogBrowserDialog::OnLogChanged() {
+    if (!Handle()) return;
+    std::vector<Bytes> selected;
+    for (const RecordRef& ref : SelectedRecords()) selected.push_back(ref.bytes);
+    const RecordRef* focused = RefOf(list_.FocusedRow());
+    const Bytes focusedBytes = focused ? focused->bytes : Bytes();
+    const int top = list_.TopRow();
+    Refill();
+    list_.SetRedraw(false);
+    list_.ScrollToTop(top);
+    for (int row = 0; row < list_.Count(); ++row) {
+        const RecordRef* ref = RefOf(row);
+        if (!ref) continue;
+        if (const auto found = std::find(selected.begin(), selected.end(), ref->bytes); found != selected.end()) {
+            list_.Select(row, true);
+            selected.erase(found);
+        }
+        if (!focusedBytes.empty() && ref->bytes == focusedBytes && list_.FocusedRow() < 0) list_.Focus(row);
+    }
+    list_.SetRedraw(true);
+}
+
+void LogBrowserDialog::ShowChangedElsewhere() {
+    win::ShowMessageId(Handle(), IDS_LOG_CHANGED_ELSEWHERE, MB_OK | MB_ICONEXCLAMATION);
+    Refill();
 }
 
 // The month buttons keep the year: before January comes December of the
@@ -150,32 +185,42 @@ void LogBrowserDialog::Move(int monthStep, int yearStep) {
 LRESULT LogBrowserDialog::OnItemChanged(const NMLISTVIEW& change) {
     if (!(change.uChanged & LVIF_STATE)) return 0;
     const UINT changed = change.uOldState ^ change.uNewState;
-    if (changed & LVIS_SELECTED) EnableWindow(Item(IDC_BROWSER_DELETE), !SelectedPositions().empty());
+    if (changed & LVIS_SELECTED) EnableWindow(Item(IDC_BROWSER_DELETE), !SelectedRecords().empty());
     if ((changed & LVIS_FOCUSED) && change.iItem >= 0) {
-        anchor_ = list_.Value(change.iItem);
-        const bool record = anchor_ != -1 && (change.uNewState & LVIS_FOCUSED);
+        const RecordRef* ref = RefOf(change.iItem);
+        anchor_ = ref ? *ref : RecordRef();
+        const bool record = ref && (change.uNewState & LVIS_FOCUSED);
         EnableWindow(Item(IDC_BROWSER_INSERT), record);
         EnableWindow(Item(IDC_BROWSER_EDIT), record);
     }
     return 0;
 }
 
+const RecordRef* LogBrowserDialog::RefOf(int row) const {
+    if (row < 0) return nullptr;
+    const LPARAM position = list_.Value(row);
+    if (position == -1) return nullptr;
+    const auto found = std::find_if(shown_.begin(), shown_.end(),
+                                    [position](const RecordRef& ref) { return ref.position == position; });
+    return found == shown_.end() ? nullptr : &*found;
+}
+
 // Read from the list itself rather than kept beside it, so the selection
 // cannot drift from what the user sees.
-std::vector<RecordPosition> LogBrowserDialog::SelectedPositions() const {
-    std::vector<RecordPosition> positions;
+std::vector<RecordRef> LogBrowserDialog::SelectedRecords() const {
+    std::vector<RecordRef> records;
     for (const int row : list_.SelectedRows())
-        if (const LPARAM value = list_.Value(row); value != -1) positions.push_back(static_cast<RecordPosition>(value));
-    return positions;
+        if (const RecordRef* ref = RefOf(row)) records.push_back(*ref);
+    return records;
 }
 
 // All in one rewrite: a failure leaves every selected record in the log.
+// A deletion that is done shows the month anew as every change does.
 void LogBrowserDialog::DeleteSelected() {
-    const std::vector<RecordPosition> positions = SelectedPositions();
-    if (positions.empty()) return;
+    const std::vector<RecordRef> records = SelectedRecords();
+    if (records.empty()) return;
     if (win::ShowMessageId(Handle(), IDS_DELETE_SELECTED, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    DeleteRecordsAt(host(), positions);
-    Refill();
+    if (DeleteRecords(host(), records) == EditResult::Changed) ShowChangedElsewhere();
 }
 
 void LogBrowserDialog::Edit(EntryEditMode mode) {

@@ -2,12 +2,16 @@
 // One month of the time log as a list: a row per record with the day's
 // presence and balance and the order checks, filler rows for days without
 // records. From here the user steps through months and years and deletes,
-// inserts and edits records. Nothing of the log is kept between fills: every
-// fill reads the month again, and every change is followed by a fill.
+// inserts and edits records. Every fill reads the month again; each row
+// names its record by place and bytes, so an edit of a record that another
+// window has moved or changed since is refused, not applied to a neighbour.
+// A change of the log made anywhere shows the month anew.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <vector>
+
+#include "core/timelog/record_ref.h"
 
 #include "core/browser/month_rows.h"
 #include "core/text/string_list.h"
@@ -19,21 +23,27 @@
 
 namespace horalo {
 
-class LogBrowserDialog : public win::Dialog {
+class LogBrowserDialog : public win::Dialog, public LogWatcher {
 public:
     explicit LogBrowserDialog(AppServices& app);
+    ~LogBrowserDialog() override;
 
     Host& host() { return app_.host(); }
     int shownMonth() const { return month_; }  // 0 to 11
     int shownYear() const { return year_; }
-    // The item value of the row whose focus state changed last: a record's
-    // position while the insert and edit commands are enabled, else of no use.
-    RecordPosition anchor() const { return anchor_; }
+    // The record of the row whose focus state changed last, while the
+    // insert and edit commands are enabled; else of no use.
+    const RecordRef& anchor() const { return anchor_; }
 
     // Reads the shown month again; nothing is selected afterwards.
     void Refill();
     // Scrolls the anchor's row into view.
     void ShowAnchorRow();
+    // Keeps the month, the selected records that are still there and the
+    // scroll position.
+    void OnLogChanged() override;
+    // Tells the user that the log changed under an edit, and shows it anew.
+    void ShowChangedElsewhere();
 
 protected:
     bool OnInitDialog() override;
@@ -46,7 +56,9 @@ private:
     void FillMonth();
     void Move(int monthStep, int yearStep);
     LRESULT OnItemChanged(const NMLISTVIEW& change);
-    std::vector<RecordPosition> SelectedPositions() const;
+    // The record a row shows; none for a filler row.
+    const RecordRef* RefOf(int row) const;
+    std::vector<RecordRef> SelectedRecords() const;
     void DeleteSelected();
     // Only while a record row has the focus.
     void Edit(EntryEditMode mode);
@@ -57,7 +69,8 @@ private:
     RowStrings rowStrings_;
     int month_ = 0;
     int year_ = 1970;
-    RecordPosition anchor_ = -1;
+    std::vector<RecordRef> shown_;  // the records of the rows, by their item value
+    RecordRef anchor_;
 };
 
 }  // namespace horalo

@@ -11,6 +11,7 @@
 #include "core/text/string_list.h"
 #include "resource_ids.h"
 #include "ui/browser/month_values_dialog.h"
+#include "win/message_box.h"
 
 namespace horalo {
 namespace {
@@ -32,7 +33,9 @@ std::vector<std::string> RowTexts(const MonthRecordEntry& entry) {
 
 }  // namespace
 
-MonthlyListDialog::MonthlyListDialog(Host& host) : Dialog(IDD_MONTHLY_LIST), host_(host) {}
+MonthlyListDialog::MonthlyListDialog(AppServices& app) : Dialog(IDD_MONTHLY_LIST), app_(app), host_(app.host()) {}
+
+MonthlyListDialog::~MonthlyListDialog() { app_.UnwatchLog(*this); }
 
 bool MonthlyListDialog::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -68,8 +71,8 @@ bool MonthlyListDialog::OnInitDialog() {
         return LRESULT{0};
     });
 
-    if (LogFile log = OpenLogFile(host_, "rb")) records_ = ReadMonthRecords(log.get());
     Fill();
+    app_.WatchLog(*this);
     return true;
 }
 
@@ -79,14 +82,32 @@ void MonthlyListDialog::OnOK() {
 }
 
 void MonthlyListDialog::Fill() {
+    records_.clear();
+    if (LogFile log = OpenLogFile(host_, "rb")) records_ = ReadMonthRecords(log.get());
     list_.Clear();
     EnableWindow(Item(IDC_MONTH_CHANGE), FALSE);
     EnableWindow(Item(IDC_MONTH_REMOVE), FALSE);
     for (std::size_t i = 0; i < records_.size(); ++i) list_.AddRow(RowTexts(records_[i]), static_cast<LPARAM>(i));
 }
 
-void MonthlyListDialog::Take(std::optional<MonthRecordList> records) {
-    records_ = records ? std::move(*records) : MonthRecordList{};
+void MonthlyListDialog::OnLogChanged() {
+    if (!Handle()) return;
+    const MonthRecordEntry* selected = EntryOf(SelectedRow());
+    const std::optional<TimeValue> key = selected ? std::optional(selected->monthKey) : std::nullopt;
+    Fill();
+    for (int row = 0; key && row < list_.Count(); ++row) {
+        if (EntryOf(row)->monthKey != *key) continue;
+        list_.Select(row, true);
+        list_.Focus(row);
+        break;
+    }
+}
+
+// A change that was done shows itself through OnLogChanged, as every
+// change of the log does.
+void MonthlyListDialog::Finish(EditResult result) {
+    if (result == EditResult::Done) return;
+    if (result == EditResult::Changed) win::ShowMessageId(Handle(), IDS_LOG_CHANGED_ELSEWHERE, MB_OK | MB_ICONEXCLAMATION);
     Fill();
 }
 
@@ -104,7 +125,9 @@ const MonthRecordEntry* MonthlyListDialog::EntryOf(int row) const {
 void MonthlyListDialog::NewRecord() {
     MonthValuesDialog values;
     if (values.RunModal(Handle()) != IDOK) return;
-    Take(StoreMonthRecord(host_, values.Year(), values.Month(), values.CarriedBalance(), values.HoursDeducted()));
+    const bool stored =
+        StoreMonthRecord(host_, values.Year(), values.Month(), values.CarriedBalance(), values.HoursDeducted()).has_value();
+    Finish(stored ? EditResult::Done : EditResult::Failed);
 }
 
 // One rewrite: removing the old month first and storing the new one after
@@ -112,15 +135,16 @@ void MonthlyListDialog::NewRecord() {
 void MonthlyListDialog::ChangeRow(int row) {
     const MonthRecordEntry* entry = EntryOf(row);
     if (!entry) return;
-    const TimeValue oldKey = entry->monthKey;
+    // A copy: the list is shown anew while the dialog is open whenever
+    // another window changes the log.
+    const RecordRef old = RefOf(*entry);
     MonthValuesDialog values(*entry);
     if (values.RunModal(Handle()) != IDOK) return;
-    Take(ChangeMonthRecord(host_, oldKey, values.Year(), values.Month(), values.CarriedBalance(),
-                           values.HoursDeducted()));
+    Finish(ChangeMonthRecord(host_, old, values.Year(), values.Month(), values.CarriedBalance(), values.HoursDeducted()));
 }
 
 void MonthlyListDialog::RemoveRow(int row) {
-    if (const MonthRecordEntry* entry = EntryOf(row)) Take(RemoveMonthRecord(host_, entry->monthKey));
+    if (const MonthRecordEntry* entry = EntryOf(row)) Finish(RemoveMonthRecord(host_, RefOf(*entry)));
 }
 
 }  // namespace horalo

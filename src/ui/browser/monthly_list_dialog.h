@@ -1,21 +1,28 @@
 #pragma once
 // The month records of the log, one row per month, to be added, changed and
 // removed by hand. Every change rewrites the log at once; the rows are then
-// rebuilt from the records the log holds afterwards.
+// rebuilt from the records the log holds afterwards, as they are after a
+// change made in another window. Each row names its record by place and
+// bytes, so a month another window has changed or moved is not touched.
 #include <windows.h>
 
 #include <optional>
 
 #include "core/host.h"
+#include "ui/app_services.h"
 #include "core/timelog/month_records.h"
 #include "win/dialog.h"
 #include "win/list_view.h"
 
 namespace horalo {
 
-class MonthlyListDialog : public win::Dialog {
+class MonthlyListDialog : public win::Dialog, public LogWatcher {
 public:
-    explicit MonthlyListDialog(Host& host);
+    explicit MonthlyListDialog(AppServices& app);
+    ~MonthlyListDialog() override;
+
+    // Keeps the selected month where it is still there.
+    void OnLogChanged() override;
 
 protected:
     bool OnInitDialog() override;
@@ -23,9 +30,11 @@ protected:
     void OnOK() override;
 
 private:
+    // Reads the month records of the log and shows them.
     void Fill();
-    // After a failed rewrite (the user has been told) the list is empty.
-    void Take(std::optional<MonthRecordList> records);
+    // After an edit that was not done: the log is unchanged, the list shows
+    // it as it is.
+    void Finish(EditResult result);
     int SelectedRow() const;
     // The entry a row shows; none for -1.
     const MonthRecordEntry* EntryOf(int row) const;
@@ -33,6 +42,7 @@ private:
     void ChangeRow(int row);
     void RemoveRow(int row);
 
+    AppServices& app_;
     Host& host_;
     win::ListView list_;
     MonthRecordList records_;

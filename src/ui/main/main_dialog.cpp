@@ -124,7 +124,7 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_UNUSED_1005, [] {});
     OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings()); });
     OnCommand(IDC_LOG_BROWSER, [this] { LogBrowserDialog(app_).RunModal(nullptr); });
-    OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_.host()).RunModal(nullptr); });
+    OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_CALENDAR, [this] { app_.OpenCalendar(); });
     OnCommand(IDC_SPECIAL_EDITOR, [this] { SpecialEntriesEditor(app_).RunModal(nullptr); });
     OnCommand(IDC_DELETE_RANGE, [this] { DeleteRangeDialog(app_.host()).RunModal(nullptr); });
