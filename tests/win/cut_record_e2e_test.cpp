@@ -87,7 +87,8 @@ TEST_F(CutRecordRun, TheCutBytesGoBesideTheLogAndTheNewDayIsReadable) {
 TEST_F(CutRecordRun, DamageBeyondAnInterruptedWriteStopsTheStartAndChangesNothing) {
     CopyProgram();
     StoreSettings(DefaultSettings());
-    const std::string damaged = kYesterday + Words({3, 1765110000, 100000}) + std::string(400, 'x');
+    // A note length no note has, with whole records behind it that must stay.
+    const std::string damaged = kYesterday + Words({3, 1765110000, 100000}) + kYesterday;
     WriteLog(damaged);
     Start();
     HWND box = test::WaitForBox(process_.dwProcessId, process_.hProcess, LibraryTextUpToArguments(IDS_LOG_DAMAGED_END));
