@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "cli/cli_commands.h"
+#include "core/calendar/local_time.h"
 
 int main(int argc, char** argv) {
+    horalo::UseSystemTimeZone();
 #ifdef _WIN32
     // Lines end in LF on every system, so the output is the same byte for
     // byte and pipes into the same tools.

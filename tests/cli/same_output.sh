@@ -3,8 +3,8 @@
 # and exit code with the expected files, so the native program and the
 # Windows one under Wine are held to the same bytes.
 #   same_output.sh [--update] RUNNER...   (RUNNER: the program, or wine-exec.sh DIR program.exe)
-# A zone without daylight saving: Wine's C runtime reads the rules of a
-# zone name its own way, a plain offset it reads as Linux does.
+# Each case runs in a zone of its own: a plain offset, as the README's
+# examples, or a zone name with daylight saving, as most users have TZ.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 update=false
@@ -13,25 +13,29 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$here/sample/horalo.log" "$here/sample/horalo.spc" "$here/sample/settings.bin" "$work/"
 cd "$work" || exit 2
+# Noon UTC on 15 January and on 15 July 2026: Berlin's 13:00 and 14:00.
+mkdir berlin
+printf '\x01\x00\x00\x00\xc0\xd6\x68\x69\x00\x00\x00\x00\x40\x76\x57\x6a' >berlin/horalo.log
 
 cases=(
-  "month-table|month 2026-01"
-  "month-csv|month 2026-01 --format csv"
-  "month-json|month 2026-03 --format json --work 8:00"
-  "rows-json|rows 2026-02 --format json"
-  "rows-table|rows 2026-01"
-  "year|year 2026"
-  "check|check"
-  "export-csv|export --format csv"
-  "export-json|export --from 2026-02 --to 2026-03 --format json"
-  "holidays|holidays 2026"
+  "month-table|JST-9|month 2026-01"
+  "month-csv|JST-9|month 2026-01 --format csv"
+  "month-json|JST-9|month 2026-03 --format json --work 8:00"
+  "rows-json|JST-9|rows 2026-02 --format json"
+  "rows-table|JST-9|rows 2026-01"
+  "year|JST-9|year 2026"
+  "check|JST-9|check"
+  "export-csv|JST-9|export --format csv"
+  "export-json|JST-9|export --from 2026-02 --to 2026-03 --format json"
+  "holidays|JST-9|holidays 2026"
+  "export-berlin|Europe/Berlin|export --folder berlin --format csv"
 )
 status=0
 for entry in "${cases[@]}"; do
-  name=${entry%%|*}
-  read -r -a args <<<"${entry#*|}"
+  IFS='|' read -r name zone line <<<"$entry"
+  read -r -a args <<<"$line"
   # The settings are the sample's, never those of a registry around.
-  TZ=JST-9 "$@" "${args[@]}" --settings settings.bin >"$work/out" 2>/dev/null </dev/null
+  TZ=$zone "$@" "${args[@]}" --settings settings.bin >"$work/out" 2>/dev/null </dev/null
   code=$?
   printf 'exit %s\n' "$code" >>"$work/out"
   if $update; then
@@ -42,6 +46,6 @@ for entry in "${cases[@]}"; do
     status=1
   fi
 done
-[ -n "$(ls -A "$work" | grep -v -e '^horalo.log$' -e '^horalo.spc$' -e '^settings.bin$' -e '^out$')" ] && {
+[ -n "$(ls -A "$work" | grep -v -e '^horalo.log$' -e '^horalo.spc$' -e '^settings.bin$' -e '^out$' -e '^berlin$')" ] && {
   echo "a command left a file behind"; status=1; }
 exit $status

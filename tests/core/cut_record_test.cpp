@@ -36,18 +36,18 @@ protected:
     }
 };
 
-TEST_F(CutRecordTest, ACutOfAtMostTheLongestRecordIsSetAsideAndTheLogMended) {
-    const std::string longestNote = Words({3, 1700000400, 259}) + std::string(259, 'n');  // its NUL is cut
-    const std::string cuts[] = {
-        std::string("\x01\x00", 2),                             // half a tag
-        Words({1}) + std::string("\x10\x27", 2),                // half a time
-        Words({2, 1700000400}) + std::string(3, '\0'),          // a break without all of its end
-        Words({6, 1700000400, 1}),                              // a month record without its balance
-        Words({3, 1700000400, 20}) + "hello",                   // a note saying 20 with 5 text bytes
-        Words({3, 1700000400, -1}) + "x",                       // a negative length
-        Words({3, 1700000400, 2}) + "ab",                       // a note without its NUL
-        longestNote,
+TEST_F(CutRecordTest, EveryPrefixOfARecordTheProgramWritesIsSetAsideAndTheLogMended) {
+    const LogRecord records[] = {
+        LogRecord::Of(LogRecordType::WorkEnd, 1700000400),   LogRecord::Of(LogRecordType::WorkStart, 1700000400),
+        LogRecord::Break(1700000400, 1700000500),            LogRecord::Of(LogRecordType::AbsenceDay, 1700000400),
+        LogRecord::Of(LogRecordType::CompensationDay, 1700000400), LogRecord::Month(1700000400, 2, -130),
+        LogRecord::Note(1700000400, ""),                     LogRecord::Note(1700000400, std::string(259, '\xff')),
     };
+    std::vector<std::string> cuts;
+    for (const LogRecord& record : records) {
+        const std::vector<std::uint8_t> bytes = EncodeRecord(record);
+        for (std::size_t size = 1; size < bytes.size(); ++size) cuts.emplace_back(bytes.begin(), bytes.begin() + size);
+    }
     for (const std::string& cut : cuts) {
         SCOPED_TRACE(testing::Message() << cut.size() << " bytes cut");
         SetLog(kWhole + cut);
@@ -84,24 +84,39 @@ TEST_F(CutRecordTest, AWholeLogOrNoneIsLeftAlone) {
     EXPECT_TRUE(CutFiles().empty());
 }
 
-TEST_F(CutRecordTest, MoreThanAnInterruptedAppendLeavesIsDamageAndStopsTheStart) {
-    // A note claiming 1000 bytes with 261 of them there: 273 bytes, one
-    // more than the longest record.
-    const std::string log = kWhole + Words({3, 1700000400, 1000}) + std::string(261, 'x');
-    SetLog(log);
-    EXPECT_FALSE(SetAsideCutRecord(host).mayRecord);
-    EXPECT_EQ(Log(), log);
-    EXPECT_TRUE(CutFiles().empty());
-    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_DAMAGED_END, kMessageStop}}));
-    EXPECT_EQ(host.shownTexts.at(0), "damaged 273 in " + host.programFolder + kLogFileName);
+TEST_F(CutRecordTest, AnEndNoInterruptedAppendLeavesIsDamageAndStopsTheStart) {
+    const std::string damaged[] = {
+        Words({3, 1700000400, 1000}) + std::string(261, 'x'),  // longer than any record the program writes
+        Words({3, 1700000400, -1}) + kWhole,                  // lengths no note has, whatever follows
+        Words({3, 1700000400, 260}) + kWhole,
+        Words({3, 1700000400, 100000}) + kWhole,
+        Words({3, 1700000400, 200}) + "ab" + kWhole,          // a NUL in the text: records behind it
+        Words({3, 1700000400, 20}) + std::string("ab\0cd", 5),
+        Words({3, 1700000400}) + std::string("\x04\x01", 2),  // a length already above 259
+        std::string("\x07", 1),                               // no tag the program writes
+        std::string("\x00\x01", 2),
+    };
+    for (const std::string& tail : damaged) {
+        SCOPED_TRACE(testing::Message() << tail.size() << " bytes at the end");
+        const std::string log = kWhole + tail;
+        SetLog(log);
+        host.messages.clear();
+        host.shownTexts.clear();
+        EXPECT_FALSE(SetAsideCutRecord(host).mayRecord);
+        EXPECT_EQ(Log(), log);
+        EXPECT_TRUE(CutFiles().empty());
+        EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_DAMAGED_END, kMessageStop}}));
+        EXPECT_EQ(host.shownTexts.at(0),
+                  "damaged " + std::to_string(tail.size()) + " in " + host.programFolder + kLogFileName);
+    }
 }
 
 TEST_F(CutRecordTest, AnEarlierCutFileIsNeverOverwritten) {
     WriteAll(CutPath(), "earlier");
-    SetLog(kWhole + "ab");
+    SetLog(kWhole + Words({1}));
     EXPECT_TRUE(SetAsideCutRecord(host).mayRecord);
     EXPECT_EQ(ReadAll(CutPath()), "earlier");
-    EXPECT_EQ(ReadAll(CutPath("-2")), "ab");
+    EXPECT_EQ(ReadAll(CutPath("-2")), Words({1}));
 }
 
 TEST_F(CutRecordTest, AFailureAtAnyStepLeavesTheLogAsItWas) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/timelog/cut_record.h"
 #include "program_run_fixture.h"
 #include "ui/main/main_dialog.h"
 
@@ -58,12 +59,19 @@ TEST_F(CutRecordRun, TheCutBytesGoBesideTheLogAndTheNewDayIsReadable) {
     CopyProgram();
     StoreSettings(DefaultSettings());
     WriteLog(kYesterday + kCutNote);
+    const std::string earliest = CutFileName(Now());
+    // As a Linux user's environment holds it; this test program took it away.
+    SetEnvironmentVariableA("TZ", "Europe/Berlin");
     Start();
+    SetEnvironmentVariableA("TZ", nullptr);
     HWND notice = test::WaitForBox(process_.dwProcessId, process_.hProcess,
                                    LibraryTextUpToArguments(IDS_LOG_CUT_SET_ASIDE));
     ASSERT_NE(notice, nullptr);
     const std::vector<std::string> cutFiles = CutFiles(folder_);
     ASSERT_EQ(cutFiles.size(), 1u);
+    // Berlin's wall clock, not the C runtime's misreading of TZ.
+    EXPECT_LE(earliest, cutFiles[0]);
+    EXPECT_GE(CutFileName(Now()), cutFiles[0]);
     EXPECT_NE(test::BoxTexts(notice).find(folder_ + cutFiles[0]), std::string::npos) << "the notice names the file";
     EXPECT_EQ(test::ReadFile(folder_ + cutFiles[0]), kCutNote);
     // The start is recorded while the notice waits for the user.
@@ -87,7 +95,8 @@ TEST_F(CutRecordRun, TheCutBytesGoBesideTheLogAndTheNewDayIsReadable) {
 TEST_F(CutRecordRun, DamageBeyondAnInterruptedWriteStopsTheStartAndChangesNothing) {
     CopyProgram();
     StoreSettings(DefaultSettings());
-    const std::string damaged = kYesterday + Words({3, 1765110000, 100000}) + std::string(400, 'x');
+    // A note length no note has, with whole records behind it that must stay.
+    const std::string damaged = kYesterday + Words({3, 1765110000, 100000}) + kYesterday;
     WriteLog(damaged);
     Start();
     HWND box = test::WaitForBox(process_.dwProcessId, process_.hProcess, LibraryTextUpToArguments(IDS_LOG_DAMAGED_END));

@@ -1,23 +1,17 @@
-// The C runtime reads TZ itself and understands only its own short form:
-// "Europe/Berlin" would be taken as UTC with another country's change dates.
-// Without TZ it asks the system, which Wine answers with the zone of the
-// test run, so the tests meet Berlin's real daylight-saving changes.
-#include <stdlib.h>
+// The test programs take the zone as the program does, from the system,
+// which Wine answers with the zone of the test run, so the tests meet
+// Berlin's real daylight-saving changes.
+#include <gtest/gtest.h>
 #include <time.h>
+
+#include "core/calendar/local_time.h"
 
 namespace {
 
 const bool kRuntimeZoneFromSystem = [] {
-    _putenv("TZ=");
-    _tzset();
+    horalo::UseSystemTimeZone();
     return true;
 }();
-
-}  // namespace
-
-#include <gtest/gtest.h>
-
-namespace {
 
 time_t LocalTime(int month, int day, int hour, int minute, int second) {
     tm fields{};

@@ -1,6 +1,15 @@
 #include "core/calendar/local_time.h"
 
+#include <stdlib.h>
+
 namespace horalo {
+
+void UseSystemTimeZone() {
+#ifdef _WIN32
+    _putenv("TZ=");
+    _tzset();
+#endif
+}
 
 bool ToLocalTime(TimeValue time, std::tm& out) {
     if (time < 0) return false;

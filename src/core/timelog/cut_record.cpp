@@ -70,7 +70,7 @@ LogEndCheck SetAsideCutRecord(Host& host) {
     const auto cut = CutRecordStart(log);
     if (!cut) return {};
     const std::size_t cutBytes = log.size() - *cut;
-    if (cutBytes > kLongestRecord) return Refused(host, IDS_LOG_DAMAGED_END, logPath, cutBytes);
+    if (!IsInterruptedAppend(log.subspan(*cut))) return Refused(host, IDS_LOG_DAMAGED_END, logPath, cutBytes);
     const std::string cutPath = FreeCutPath(folder, Now());
     if (!WriteCutFile(cutPath, log.subspan(*cut))) return Refused(host, IDS_LOG_CUT_NOT_SET_ASIDE, logPath, cutBytes);
     const LogBytes kept[] = {log.first(*cut)};

@@ -10,10 +10,6 @@
 
 namespace horalo {
 
-// The most bytes an interrupted append can leave behind: a whole note of
-// the longest text the program writes.
-inline constexpr std::size_t kLongestRecord = 12 + kLongestNoteText + 1;
-
 // The file beside the log that takes the cut bytes, named after the local
 // time `now`: horalo.log.cut-YYYYMMDD-HHMMSS.
 std::string CutFileName(TimeValue now);
@@ -28,11 +24,13 @@ struct LogEndCheck {
     std::string setAsideNotice;
 };
 
-// A cut of at most kLongestRecord bytes is set aside: the bytes are copied
-// into a new cut file beside the log (never deleted), then the log is
-// replaced without them in one step. A longer cut is damage the program
-// does not guess at, and a cut it could not set aside stays too: the log is
-// then left untouched, the user is told at once, and no record may follow.
+// A cut that an interrupted append can leave (IsInterruptedAppend) is set
+// aside: the bytes are copied into a new cut file beside the log (never
+// deleted), then the log is replaced without them in one step. Any other
+// cut is damage the program does not guess at: moving it would take valid
+// records behind a bad note length out of every view. It stays, as does a
+// cut the program could not set aside: the log is then left untouched, the
+// user is told at once, and no record may follow.
 LogEndCheck SetAsideCutRecord(Host& host);
 
 void ShowSetAsideNotice(Host& host, const LogEndCheck& check);

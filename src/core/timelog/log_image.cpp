@@ -1,5 +1,7 @@
 #include "core/timelog/log_image.h"
 
+#include <algorithm>
+
 namespace horalo {
 
 // Must agree with DecodeRecord to the byte, as must RecordEnd; the fuzz
@@ -52,6 +54,20 @@ std::optional<std::size_t> CutRecordStart(LogBytes log) {
     }
     // Fewer than four bytes left: a tag cut short.
     return offset < log.size() ? std::optional<std::size_t>(offset) : std::nullopt;
+}
+
+bool IsInterruptedAppend(LogBytes tail) {
+    // Fields cut off read as zero, their smallest value: a field still too
+    // large cannot be completed into one the program writes.
+    ByteReader in(tail);
+    const std::uint32_t tag = in.U32();
+    if (tail.empty() || tag > kLastKnownTag) return false;
+    if (tag != TagOf(LogRecordType::Note)) return tail.size() < 4 + FixedPayloadSize(tag);
+    in.U32();
+    const std::uint32_t length = in.U32();
+    if (length > kLongestNoteText) return false;
+    const ByteSpan text = in.Take(length);
+    return tail.size() < 13 + length && std::find(text.begin(), text.end(), 0) == text.end();
 }
 
 }  // namespace horalo

@@ -70,4 +70,10 @@ bool IsRecordStart(LogBytes log, std::size_t position);
 // last record ends exactly at the end.
 std::optional<std::size_t> CutRecordStart(LogBytes log);
 
+// Whether `tail` is what an append stopped partway leaves behind: a proper
+// prefix of a record the program writes (a known tag, a note of at most
+// kLongestNoteText bytes without a NUL in its text). Every record holds a
+// NUL in its tag, so no tail that swallows a whole record passes.
+bool IsInterruptedAppend(LogBytes tail);
+
 }  // namespace horalo
