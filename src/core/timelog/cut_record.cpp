@@ -79,6 +79,7 @@ LogEndCheck SetAsideCutRecord(Host& host) {
         Files().Remove(cutPath);
         return Refused(host, IDS_LOG_CUT_NOT_SET_ASIDE, logPath, cutBytes);
     }
+    host.LogChanged();
     return {true, Text(host, IDS_LOG_CUT_SET_ASIDE, cutPath, cutBytes)};
 }
 
