@@ -1,6 +1,9 @@
 // The log read from memory finds the same records at the same positions as
 // the reading loop on the file, however the bytes are damaged.
 #include "core/timelog/log_image.h"
+
+#include <filesystem>
+
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -41,6 +44,42 @@ TEST_F(LogImageTest, MemoryAndFileReadDamagedLogsAlike) {
         }
         EXPECT_EQ(index, fromFile.size());
         EXPECT_FALSE(DecodeRecord(log, offset));
+    }
+}
+
+// A directory in the log's place, or a file far larger than any log, is
+// refused by the reads before anything is allocated for it; the file of
+// 200 GiB is sparse and takes no disk.
+TEST_F(LogImageTest, ReadsRefuseWhatNoLogCanBe) {
+    const std::string head = Words({6, MonthKey(2024, 5), 0, 130}) + Words({1, Berlin(2024, 6, 3, 8)}) +
+                             Words({3, Berlin(2024, 6, 3, 9), 0x7fffffff});  // a length beyond any file
+    const struct {
+        const char* name;
+        std::uintmax_t size;  // 0: a directory
+        bool readable;
+    } cases[] = {
+        {"a log", head.size() + 100, true},
+        {"200 GiB", std::uintmax_t{200} << 30, false},
+        {"a directory", 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(host.File(kLogFileName));
+        if (c.size == 0) {
+            std::filesystem::create_directory(host.File(kLogFileName));
+        } else {
+            SetLog(head);
+            std::filesystem::resize_file(host.File(kLogFileName), c.size);
+        }
+        host.messages.clear();
+        EXPECT_EQ(LoadLog(host).has_value(), c.readable);
+        EXPECT_EQ(host.messages, c.readable ? std::vector<ShownMessage>{} : std::vector{kOpenFailed});
+        const LogFile file = OpenLogFile(host, "rb");
+        EXPECT_EQ(ReadDayEntries(2024, 5, file.get()).size(), c.readable ? 2u : 0u);
+        // The note's text ends at the first NUL, however far its length points.
+        const std::optional<LogRecord> note = ReadRecordAt(host, 24);
+        EXPECT_EQ(note.has_value(), c.size != 0);
+        if (note) EXPECT_EQ(*note, LogRecord::Note(Berlin(2024, 6, 3, 9), ""));
     }
 }
 
