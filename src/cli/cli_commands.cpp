@@ -141,7 +141,8 @@ std::optional<LogImage> LoadWholeLog(CommandContext& context) {
     std::optional<LogImage> image = LoadLog(context.host);
     if (!image) {
         context.host.TakeMessages();
-        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened or read\n";
+        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened or read (a time log is a file of at most "
+                    << (kLargestLogSize >> 20) << " MiB)\n";
     }
     return image;
 }
@@ -152,26 +153,6 @@ bool ReportCutEnd(CommandContext& context, LogBytes log) {
     context.err << "horalo-cli: " << context.LogPath() << ": byte " << *cut << ": the last " << log.size() - *cut
                 << " bytes form no complete record\n";
     return true;
-}
-
-std::optional<std::vector<DayEntry>> ReadMonthEntries(CommandContext& context, int year, int month) {
-    const LogFile log = OpenLogFile(context.host, "rb");
-    if (!log) {
-        context.host.TakeMessages();
-        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened\n";
-        return std::nullopt;
-    }
-    return ReadDayEntries(year, month, log.get());
-}
-
-std::optional<MonthRecordList> ReadMonthList(CommandContext& context) {
-    const LogFile log = OpenLogFile(context.host, "rb");
-    if (!log) {
-        context.host.TakeMessages();
-        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened\n";
-        return std::nullopt;
-    }
-    return ReadMonthRecords(log.get());
 }
 
 bool ParseYear(const std::string& text, int& year) {

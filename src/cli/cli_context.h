@@ -32,16 +32,14 @@ struct CommandContext {
     void ReportMessages(const std::string& subject);
 };
 
-// The whole log; none after an error on `err` naming the file.
+// The whole log, read once by every command that needs it; none after an
+// error on `err` naming the file.
 std::optional<LogImage> LoadWholeLog(CommandContext& context);
 
-// Where the log ends in bytes that form no record: a warning on `err` naming
-// the file and the byte; true when there are such bytes.
+// Where the log ends in bytes that form no record (a damaged record hides
+// every record behind it): a warning on `err` naming the file and the byte;
+// true when there are such bytes.
 bool ReportCutEnd(CommandContext& context, LogBytes log);
-
-// The month's entries and the month records as the dialogs read them.
-std::optional<std::vector<DayEntry>> ReadMonthEntries(CommandContext& context, int year, int month);
-std::optional<MonthRecordList> ReadMonthList(CommandContext& context);
 
 // "YYYY-MM" (month 0 to 11), and "YYYY"; none for anything else.
 bool ParseMonth(const std::string& text, int& year, int& month);

@@ -199,6 +199,39 @@ TEST_F(CliLogTest, UsageAndFileErrorsExitTwoNamingTheFile) {
     EXPECT_NE(noDays.err.find(File(kSpecialFileName)), std::string::npos) << noDays.err;
 }
 
+// A directory in a file's place, or a log far larger than any (sparse: it
+// takes no disk), is a file error naming the file, not an abort.
+TEST_F(CliLogTest, WhatCannotBeTheFileIsAFileErrorNamingIt) {
+    const std::string specialDays = ReadBytes(kSpecialFileName);
+    const struct {
+        const char* file;
+        std::uintmax_t size;  // 0: a directory
+    } cases[] = {
+        {kLogFileName, 0},       {kLogFileName, std::uintmax_t{200} << 30}, {kLogFileName, std::uintmax_t{3} << 30},
+        {kSpecialFileName, 0},   {"settings.bin", 0},                       {"user.reg", 0},
+    };
+    for (const auto& c : cases) {
+        for (const char* name : {kLogFileName, kSpecialFileName, "settings.bin", "user.reg"})
+            std::filesystem::remove_all(File(name));
+        WriteLog(Day(2026, 1, 2, 8, 16));
+        WriteBytes(kSpecialFileName, specialDays);
+        std::filesystem::remove_all(File(c.file));
+        if (c.size == 0) {
+            std::filesystem::create_directory(File(c.file));
+        } else {
+            WriteBytes(c.file, "");
+            std::filesystem::resize_file(File(c.file), c.size);
+        }
+        for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
+                 {"check"}, {"month", "2026-01"}, {"rows", "2026-01"}, {"year", "2026"}}) {
+            if (c.file == std::string("settings.bin")) args.insert(args.end(), {"--settings", File(c.file)});
+            const CliRun run = Run(args);
+            EXPECT_EQ(run.code, 2) << c.file << ' ' << c.size << ' ' << args[0];
+            EXPECT_NE(run.err.find(File(c.file) + ": cannot be"), std::string::npos) << run.err;
+        }
+    }
+}
+
 TEST_F(CliLogTest, HelpForEveryCommandExitsZero) {
     for (const char* command : {"month", "rows", "check", "export", "holidays", "year"}) {
         const CliRun run = Run({command, "--help"});
