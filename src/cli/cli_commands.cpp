@@ -35,11 +35,13 @@ const Command kCommands[] = {
      "The month's evaluation (default: the current month): per day start, end,\n"
      "presence, breaks, surplus, deficit, running balance, marks and note; then the\n"
      "totals, the carried balance, the hours deducted and the final balance.\n"
-     "Exit 1 when the month's records are out of order (the evaluation stops there).\n"},
+     "Exit 1 when the month's records are out of order (the evaluation stops there),\n"
+     "or when a damaged record hides the records behind it (as check tells it).\n"},
     {"rows", RunRows, true,
      "horalo-cli rows [YYYY-MM] [--format table|json]\n"
      "The time log's rows of the month as the time-log window shows them: kind,\n"
-     "flag, problem code, the six texts and the record's byte position.\n"},
+     "flag, problem code, the six texts and the record's byte position. Exit 1 when\n"
+     "a damaged record hides the records behind it (as check tells it).\n"},
     {"check", RunCheck, true,
      "horalo-cli check\n"
      "Walks every month of the log with the time log's order checks and the month\n"
@@ -58,7 +60,8 @@ const Command kCommands[] = {
      "horalo-cli year YYYY [--format table|csv|json]\n"
      "The flextime account of the year, a line per month: presence, surplus, deficit,\n"
      "carried balance, hours deducted, final balance, and whether the next month's\n"
-     "carried balance is this month's final balance.\n"},
+     "carried balance is this month's final balance. Exit 1 when a month's records\n"
+     "are out of order, or a damaged record hides the records behind it.\n"},
 };
 
 void PrintUsage(std::ostream& out) {

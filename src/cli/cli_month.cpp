@@ -83,6 +83,7 @@ int RunMonth(CommandContext& context) {
     if (!MonthArgument(context, year, month)) return kExitUsage;
     const std::optional<LogImage> image = LoadWholeLog(context);
     if (!image) return kExitUsage;
+    const bool cut = ReportCutEnd(context, *image);
     const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
     const EvaluatedMonth evaluated =
         EvaluateShownMonth(context, *image, year, month, MonthRecordsOf(*image), weekdays, true);
@@ -167,9 +168,8 @@ int RunMonth(CommandContext& context) {
     if (!evaluated.complete) {
         std::string text = context.host.LoadText(IDS_SHEET_ORDER_PROBLEM);
         context.err << "horalo-cli: " << MonthText(year, month) << ": " << text.substr(0, text.find('\n')) << '\n';
-        return kExitProblems;
     }
-    return kExitOk;
+    return cut || !evaluated.complete ? kExitProblems : kExitOk;
 }
 
 int RunRows(CommandContext& context) {
@@ -177,6 +177,7 @@ int RunRows(CommandContext& context) {
     if (!MonthArgument(context, year, month)) return kExitUsage;
     const std::optional<LogImage> image = LoadWholeLog(context);
     if (!image) return kExitUsage;
+    const bool cut = ReportCutEnd(context, *image);
     const std::vector<MonthRow> rows = BuildMonthRows(DayEntriesOf(*image, year, month), MakeYearInfo(year),
                                                       context.specialDays, context.settings,
                                                       RowStrings::Load(context.host), Now());
@@ -210,7 +211,7 @@ int RunRows(CommandContext& context) {
             out << line;
         }
     }
-    return kExitOk;
+    return cut ? kExitProblems : kExitOk;
 }
 
 int RunYear(CommandContext& context) {
@@ -224,7 +225,7 @@ int RunYear(CommandContext& context) {
     const MonthRecordList records = MonthRecordsOf(*image);
     const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
     std::ostream& out = context.out;
-    bool problems = false;
+    bool problems = ReportCutEnd(context, *image);
     char line[256];
     if (context.format == OutputFormat::Json) out << "[";
     if (context.format == OutputFormat::Csv)
