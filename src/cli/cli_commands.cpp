@@ -27,6 +27,8 @@ const char kCommonHelp[] =
     "  --settings FILE   the settings record (180 bytes); else the value SETTINGS of\n"
     "                    the Wine prefix's user.reg ($WINEPREFIX or ~/.wine), else the defaults\n"
     "  --work H:MM --break H:MM --max H:MM   override the daily work, break and maximum\n"
+    "  --codepage 1252|28591|utf8   the ANSI code page of the notes and names (default:\n"
+    "                    1252, Windows-1252); every output is UTF-8\n"
     "Exit codes: 0 fine, 1 problems found, 2 usage or file error.\n";
 
 const Command kCommands[] = {
@@ -84,7 +86,7 @@ struct Parsed {
 
 Parsed ParseArguments(const std::vector<std::string>& args) {
     static const char* const kValued[] = {"--folder", "--settings", "--work", "--break", "--max",
-                                          "--format", "--from", "--to"};
+                                          "--format", "--from", "--to", "--codepage"};
     Parsed parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
@@ -219,6 +221,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
 
+    const std::optional<CodePage> codePage = ParseCodePage(Option(parsed, "--codepage").value_or("1252"));
+    if (!codePage) {
+        err << "horalo-cli: --codepage is 1252, 28591 or utf8, not \"" << *Option(parsed, "--codepage") << "\"\n";
+        return kExitUsage;
+    }
+
     SettingsSource source;
     source.file = Option(parsed, "--settings");
     if (!source.file) source.wineRegistry = DefaultWineRegistry();
@@ -238,7 +246,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "horalo-cli: " << host.ProgramFolder() << kSpecialFileName << ": cannot be read or is damaged\n";
         return kExitUsage;
     }
-    CommandContext context{host, *settings.settings, specialDays, format, out, err, parsed.positional,
+    CommandContext context{host, *settings.settings, specialDays, format, *codePage, out, err, parsed.positional,
                            Option(parsed, "--from"), Option(parsed, "--to")};
     return command->run(context);
 }

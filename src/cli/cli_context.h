@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/cli_format.h"
@@ -22,12 +23,15 @@ struct CommandContext {
     const SettingsRecord& settings;
     const SpecialEntryList& specialDays;
     OutputFormat format;
+    CodePage codePage;
     std::ostream& out;
     std::ostream& err;
     std::vector<std::string> args;  // behind the command's name
     std::optional<std::string> from, to;
 
     std::string LogPath() const { return host.ProgramFolder() + kLogFileName; }
+    // A note or name of the program's files as the output's UTF-8.
+    std::string Text(std::string_view ansi) const { return ToUtf8(ansi, codePage); }
     // Tells of the core's messages on the error stream, each after "subject: ".
     void ReportMessages(const std::string& subject);
 };

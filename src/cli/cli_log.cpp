@@ -95,7 +95,7 @@ int RunCheck(CommandContext& context) {
             if (row.problem == 0 || !recorded) continue;
             ++problems;
             context.out << MonthText(year, month) << ' ' << date << " problem " << row.problem << ": "
-                        << row.texts[5];
+                        << context.Text(row.texts[5]);
             if (row.position >= 0) context.out << " (record at byte " << row.position << ")";
             context.out << '\n';
         }
@@ -163,7 +163,7 @@ int RunExport(CommandContext& context) {
             line += "\"position\":" + std::to_string(stored->position) + ",\"type\":" + JsonString(TypeName(record.tag)) +
                     ",\"time\":" + JsonTime(record);
             if (isBreak) line += ",\"end\":" + JsonTime(LogRecord::Of(LogRecordType::Break, record.breakEnd));
-            if (isNote) line += ",\"text\":" + JsonString(record.text);
+            if (isNote) line += ",\"text\":" + JsonString(context.Text(record.text));
             if (isMonth)
                 line += ",\"carriedBalance\":" + std::to_string(record.carriedBalance) +
                         ",\"hoursDeducted\":" + std::to_string(record.hoursDeducted);
@@ -172,7 +172,7 @@ int RunExport(CommandContext& context) {
             line = CsvLine({std::to_string(stored->position), TypeName(record.tag),
                             record.HasPayload() ? IsoLocalTime(record.time) : std::string(),
                             isBreak ? IsoLocalTime(record.breakEnd) : std::string(),
-                            isNote ? record.text : std::string(),
+                            isNote ? context.Text(record.text) : std::string(),
                             isMonth ? std::to_string(record.carriedBalance) : std::string(),
                             isMonth ? std::to_string(record.hoursDeducted) : std::string()});
             line += '\n';
@@ -212,8 +212,8 @@ int RunHolidays(CommandContext& context) {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     bool firstElement = true;
     for (const auto& [date, entry] : dated) {
-        const std::string name = entry->name.value_or("");
-        const std::string second = entry->secondText.value_or("");
+        const std::string name = context.Text(entry->name.value_or(""));
+        const std::string second = context.Text(entry->secondText.value_or(""));
         if (json) {
             out << (firstElement ? "\n{" : ",\n{") << "\"date\":" << JsonString(date) << ",\"name\":" << JsonString(name)
                 << ",\"holiday\":" << (entry->holiday ? "true" : "false") << ",\"text\":" << JsonString(second) << '}';

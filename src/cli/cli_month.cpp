@@ -107,7 +107,7 @@ int RunMonth(CommandContext& context) {
                 << ",\"presence\":" << day.presence << ",\"breaks\":" << day.breaks << ",\"surplus\":" << day.surplus
                 << ",\"deficit\":" << day.deficit << ",\"balance\":" << day.balance
                 << ",\"marks\":" << JsonString(DayMarks(day))
-                << ",\"note\":" << (day.note ? JsonString(*day.note) : "null") << "}";
+                << ",\"note\":" << (day.note ? JsonString(context.Text(*day.note)) : "null") << "}";
         }
         out << "],\n\"presence\":" << evaluated.presence << ",\"surplus\":" << ev.surplusTotal
             << ",\"deficit\":" << ev.deficitTotal << ",\"carriedBalance\":" << CarriedSeconds(sheet.carriedBalance)
@@ -119,7 +119,7 @@ int RunMonth(CommandContext& context) {
             out << CsvLine({DayDate(year, month, d + 1), clock(day, day.hasStart && !day.compensation, day.start),
                             clock(day, day.hasEnd, day.end), Duration(day.presence), Duration(day.breaks),
                             Duration(day.surplus), Duration(day.deficit), Duration(day.balance), DayMarks(day),
-                            day.note.value_or("")})
+                            context.Text(day.note.value_or(""))})
                 << '\n';
         }
     } else {
@@ -142,7 +142,7 @@ int RunMonth(CommandContext& context) {
                                          ? weekdays[static_cast<std::size_t>(weekday)].substr(0, 3)
                                          : std::string();
             std::string note = day.absence ? absent : day.compensation ? std::string("Compensation") : std::string();
-            if (day.note) note += (note.empty() ? "" : "; ") + *day.note;
+            if (day.note) note += (note.empty() ? "" : "; ") + context.Text(*day.note);
             const bool worked = day.hasStart || day.hasEnd;
             std::snprintf(line, sizeof line, "%-3s %02d.%02d.%04d %-5s %-5s %8s %7s %8s %8s %8s  %s\n", name.c_str(),
                           d + 1, month + 1, year, clock(day, day.hasStart && !day.compensation, day.start).c_str(),
@@ -178,9 +178,11 @@ int RunRows(CommandContext& context) {
     const std::optional<LogImage> image = LoadWholeLog(context);
     if (!image) return kExitUsage;
     const bool cut = ReportCutEnd(context, *image);
-    const std::vector<MonthRow> rows = BuildMonthRows(DayEntriesOf(*image, year, month), MakeYearInfo(year),
-                                                      context.specialDays, context.settings,
-                                                      RowStrings::Load(context.host), Now());
+    std::vector<MonthRow> rows = BuildMonthRows(DayEntriesOf(*image, year, month), MakeYearInfo(year),
+                                                context.specialDays, context.settings,
+                                                RowStrings::Load(context.host), Now());
+    for (MonthRow& row : rows)
+        for (std::string& text : row.texts) text = context.Text(text);
     std::ostream& out = context.out;
     if (context.format == OutputFormat::Json) {
         out << "[";

@@ -98,6 +98,29 @@ TEST_F(CliLogTest, ExportCsvAndJsonGiveEveryRecordOfTheRange) {
     EXPECT_EQ(all[0]["carriedBalance"].Int(), -130);
 }
 
+// Notes are Windows-1252 (or the code page asked for); CSV and JSON are UTF-8.
+TEST_F(CliLogTest, ExportedNotesAreUtf8) {
+    WriteLog({LogRecord::Note(At(2026, 7, 1, 13), "Caf\xe9 \x80 5")});
+    const struct {
+        std::vector<std::string> options;
+        const char* text;
+    } cases[] = {
+        {{}, "Caf\u00e9 \u20ac 5"},
+        {{"--codepage", "28591"}, "Caf\u00e9 \u0080 5"},
+        {{"--codepage", "utf8"}, "Caf\ufffd \ufffd 5"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> csv{"export"}, json{"export", "--format", "json"};
+        csv.insert(csv.end(), c.options.begin(), c.options.end());
+        json.insert(json.end(), c.options.begin(), c.options.end());
+        EXPECT_EQ(ParseCsv(Run(csv).out).at(1).at(4), c.text);
+        EXPECT_EQ(JsonReader::Parse(Run(json).out)[0]["text"].Str(), c.text);
+    }
+    const CliRun wrong = Run({"export", "--codepage", "437"});
+    EXPECT_EQ(wrong.code, 2);
+    EXPECT_NE(wrong.err.find("--codepage"), std::string::npos) << wrong.err;
+}
+
 // Records without a month are part of the whole log but of no range.
 TEST_F(CliLogTest, RecordsWithoutALocalTimeComeOnlyWithTheWholeLog) {
     LogRecord unknown;

@@ -39,7 +39,7 @@ TEST_F(CliMonthTest, MonthJsonHoldsEveryDayAndTheSheetsBalances) {
     EXPECT_EQ(second["start"].Str(), "2026-03-02T08:00:00+01:00");
     EXPECT_EQ(second["end"].Str(), "2026-03-02T16:00:00+01:00");
     EXPECT_EQ(second["presence"].Int(), 8 * 3600);
-    EXPECT_EQ(month["days"][2]["note"].Str(), "Dentist, \"late\"\nagain \xe4");
+    EXPECT_EQ(month["days"][2]["note"].Str(), "Dentist, \"late\"\nagain \xc3\xa4");
     EXPECT_EQ(month["days"][3]["marks"].Str(), "absence");
     EXPECT_TRUE(month["days"][0]["start"].IsNull());
     // The totals add up the days, and the final balance is the sheet's sum.
