@@ -146,8 +146,9 @@ std::optional<LogImage> LoadWholeLog(CommandContext& context) {
     std::optional<LogImage> image = LoadLog(context.host);
     if (!image) {
         context.host.TakeMessages();
-        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened or read (a time log is a file of at most "
-                    << (kLargestLogSize >> 20) << " MiB)\n";
+        context.err << "horalo-cli: " << context.LogPath()
+                    << ": cannot be opened or read (a time log is a file of at most " << (kLargestLogSize >> 20)
+                    << " MiB)\n";
     }
     return image;
 }

@@ -43,7 +43,8 @@ void PutUtf8(std::string& out, char32_t code) {
 std::size_t Utf8Sequence(std::string_view text, char32_t& code) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned lead = byte(0);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    const std::size_t length =
+        lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
     if (length == 0 || length > text.size()) return 0;
     code = length == 1 ? lead : lead & (0x7Fu >> length);
     for (std::size_t i = 1; i < length; ++i) {
@@ -74,7 +75,10 @@ std::string ToUtf8(std::string_view ansi, CodePage page) {
         std::size_t length = 1;
         if (page == CodePage::Utf8) {
             length = Utf8Sequence(ansi.substr(i), code);
-            if (length == 0) code = 0xFFFD, length = 1;
+            if (length == 0) {
+                code = 0xFFFD;
+                length = 1;
+            }
         } else if (page == CodePage::Windows1252 && byte >= 0x80 && byte < 0xA0) {
             code = kWindows1252High[byte - 0x80];
         }
