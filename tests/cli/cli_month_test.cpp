@@ -92,24 +92,20 @@ TEST_F(CliMonthTest, MonthOutOfOrderStillPrintsAndExitsOne) {
 // A note whose length runs over the records behind it hides them (March
 // blank after the 2nd, April empty): every command tells it as check does.
 TEST_F(CliMonthTest, RecordsHiddenByADamagedOneAreToldByEveryCommand) {
-    std::string tail;
-    for (const auto& later : {Day(2026, 3, 12, 8, 16), Day(2026, 4, 1, 8, 16)}) {
-        for (const LogRecord& record : later) {
-            const Bytes bytes = EncodeRecord(record);
-            tail.append(bytes.begin(), bytes.end());
-        }
-    }
-    Bytes note = EncodeRecord(LogRecord::Note(At(2026, 3, 2, 9), "x"));
-    StoreU32(note.data() + 8, 1000);  // the length field
-    const auto day = Day(2026, 3, 2, 8, 16);
-    WriteLog({day[0], day[1]}, std::string(note.begin(), note.end()) + tail);
-    const std::string told = File(kLogFileName) + ": byte 16: the last " + std::to_string(note.size() + tail.size()) +
-                             " bytes form no complete record";
+    std::vector<LogRecord> records = Day(2026, 3, 2, 8, 16);
+    records.push_back(LogRecord::Note(At(2026, 3, 2, 9), "x"));
+    for (const auto& later : {Day(2026, 3, 12, 8, 16), Day(2026, 4, 1, 8, 16)})
+        records.insert(records.end(), later.begin(), later.end());
+    WriteLog(records);
+    std::string log = ReadBytes(kLogFileName);
+    log[24] = 100;  // the note's length field
+    WriteBytes(kLogFileName, log);
+    const std::string told = ": byte 16: the last " + std::to_string(log.size() - 16) + " bytes form no complete record";
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"month", "2026-03"}, {"rows", "2026-04"}, {"year", "2026"}, {"check"}}) {
         const CliRun run = Run(args);
         EXPECT_EQ(run.code, 1) << args[0];
-        EXPECT_NE(run.err.find(told), std::string::npos) << args[0] << ": " << run.err;
+        EXPECT_NE(run.err.find(File(kLogFileName) + told), std::string::npos) << args[0] << ": " << run.err;
     }
 }
 

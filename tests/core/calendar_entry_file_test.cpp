@@ -212,17 +212,6 @@ TEST_F(SpecialEntryFileTest, FailedReadsAreDamage) {
     EXPECT_EQ(ReadSpecialFile(Path(), list), kSpecialFileCannotOpen);
 }
 
-// Neither is anything the editor writes; both are refused before they are
-// read (the large file is sparse and takes no disk).
-TEST_F(SpecialEntryFileTest, ADirectoryOrAHugeFileIsDamage) {
-    std::filesystem::create_directory(Path());
-    EXPECT_EQ(ReadSpecialFile(Path(), list), kSpecialFileDamaged);
-    std::filesystem::remove(Path());
-    WriteAll(Path(), kMagic + FullRecord() + kEnd);
-    std::filesystem::resize_file(Path(), std::uintmax_t{200} << 30);
-    EXPECT_EQ(ReadSpecialFile(Path(), list), kSpecialFileDamaged);
-}
-
 TEST_F(SpecialEntryFileTest, AFailedSaveLeavesTheOldFileWhole) {
     ASSERT_EQ(WriteSpecialFile(Path(), ListOf({FullEntry()})), kSpecialFileOk);
     const std::string old = ReadAll(Path());

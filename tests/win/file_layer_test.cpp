@@ -1,14 +1,10 @@
 // The C runtime's ftell cuts a position beyond its 32-bit long to the low
 // bits: a log of 4 GiB and 100 bytes would be read as one of 100 bytes, one
-// of 200 GiB as an empty log. The files are sparse and take no disk.
-#include "core/io/file_layer.h"
-
+// of 200 GiB as empty. The files are sparse and take no disk.
+#include <gtest/gtest.h>
 #include <io.h>
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <string>
 
 #include "core/io/byte_block.h"
 #include "core/timelog/log_record.h"
