@@ -27,6 +27,8 @@ const char kCommonHelp[] =
     "  --settings FILE   the settings record (180 bytes); else the value SETTINGS of\n"
     "                    the Wine prefix's user.reg ($WINEPREFIX or ~/.wine), else the defaults\n"
     "  --work H:MM --break H:MM --max H:MM   override the daily work, break and maximum\n"
+    "  --codepage 1252|28591|utf8   the ANSI code page of the notes and names (default:\n"
+    "                    1252, Windows-1252); every output is UTF-8\n"
     "Exit codes: 0 fine, 1 problems found, 2 usage or file error.\n";
 
 const Command kCommands[] = {
@@ -35,11 +37,13 @@ const Command kCommands[] = {
      "The month's evaluation (default: the current month): per day start, end,\n"
      "presence, breaks, surplus, deficit, running balance, marks and note; then the\n"
      "totals, the carried balance, the hours deducted and the final balance.\n"
-     "Exit 1 when the month's records are out of order (the evaluation stops there).\n"},
+     "Exit 1 when the month's records are out of order (the evaluation stops there),\n"
+     "or when a damaged record hides the records behind it (as check tells it).\n"},
     {"rows", RunRows, true,
      "horalo-cli rows [YYYY-MM] [--format table|json]\n"
      "The time log's rows of the month as the time-log window shows them: kind,\n"
-     "flag, problem code, the six texts and the record's byte position.\n"},
+     "flag, problem code, the six texts and the record's byte position. Exit 1 when\n"
+     "a damaged record hides the records behind it (as check tells it).\n"},
     {"check", RunCheck, true,
      "horalo-cli check\n"
      "Walks every month of the log with the time log's order checks and the month\n"
@@ -58,7 +62,8 @@ const Command kCommands[] = {
      "horalo-cli year YYYY [--format table|csv|json]\n"
      "The flextime account of the year, a line per month: presence, surplus, deficit,\n"
      "carried balance, hours deducted, final balance, and whether the next month's\n"
-     "carried balance is this month's final balance.\n"},
+     "carried balance is this month's final balance. Exit 1 when a month's records\n"
+     "are out of order, or a damaged record hides the records behind it.\n"},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -81,7 +86,7 @@ struct Parsed {
 
 Parsed ParseArguments(const std::vector<std::string>& args) {
     static const char* const kValued[] = {"--folder", "--settings", "--work", "--break", "--max",
-                                          "--format", "--from", "--to"};
+                                          "--format", "--from", "--to", "--codepage"};
     Parsed parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
@@ -141,7 +146,9 @@ std::optional<LogImage> LoadWholeLog(CommandContext& context) {
     std::optional<LogImage> image = LoadLog(context.host);
     if (!image) {
         context.host.TakeMessages();
-        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened or read\n";
+        context.err << "horalo-cli: " << context.LogPath()
+                    << ": cannot be opened or read (a time log is a file of at most " << (kLargestLogSize >> 20)
+                    << " MiB)\n";
     }
     return image;
 }
@@ -152,26 +159,6 @@ bool ReportCutEnd(CommandContext& context, LogBytes log) {
     context.err << "horalo-cli: " << context.LogPath() << ": byte " << *cut << ": the last " << log.size() - *cut
                 << " bytes form no complete record\n";
     return true;
-}
-
-std::optional<std::vector<DayEntry>> ReadMonthEntries(CommandContext& context, int year, int month) {
-    const LogFile log = OpenLogFile(context.host, "rb");
-    if (!log) {
-        context.host.TakeMessages();
-        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened\n";
-        return std::nullopt;
-    }
-    return ReadDayEntries(year, month, log.get());
-}
-
-std::optional<MonthRecordList> ReadMonthList(CommandContext& context) {
-    const LogFile log = OpenLogFile(context.host, "rb");
-    if (!log) {
-        context.host.TakeMessages();
-        context.err << "horalo-cli: " << context.LogPath() << ": cannot be opened\n";
-        return std::nullopt;
-    }
-    return ReadMonthRecords(log.get());
 }
 
 bool ParseYear(const std::string& text, int& year) {
@@ -235,6 +222,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
 
+    const std::optional<CodePage> codePage = ParseCodePage(Option(parsed, "--codepage").value_or("1252"));
+    if (!codePage) {
+        err << "horalo-cli: --codepage is 1252, 28591 or utf8, not \"" << *Option(parsed, "--codepage") << "\"\n";
+        return kExitUsage;
+    }
+
     SettingsSource source;
     source.file = Option(parsed, "--settings");
     if (!source.file) source.wineRegistry = DefaultWineRegistry();
@@ -254,7 +247,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "horalo-cli: " << host.ProgramFolder() << kSpecialFileName << ": cannot be read or is damaged\n";
         return kExitUsage;
     }
-    CommandContext context{host, *settings.settings, specialDays, format, out, err, parsed.positional,
+    CommandContext context{host, *settings.settings, specialDays, format, *codePage, out, err, parsed.positional,
                            Option(parsed, "--from"), Option(parsed, "--to")};
     return command->run(context);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/cli_format.h"
@@ -22,26 +23,27 @@ struct CommandContext {
     const SettingsRecord& settings;
     const SpecialEntryList& specialDays;
     OutputFormat format;
+    CodePage codePage;
     std::ostream& out;
     std::ostream& err;
     std::vector<std::string> args;  // behind the command's name
     std::optional<std::string> from, to;
 
     std::string LogPath() const { return host.ProgramFolder() + kLogFileName; }
+    // A note or name of the program's files as the output's UTF-8.
+    std::string Text(std::string_view ansi) const { return ToUtf8(ansi, codePage); }
     // Tells of the core's messages on the error stream, each after "subject: ".
     void ReportMessages(const std::string& subject);
 };
 
-// The whole log; none after an error on `err` naming the file.
+// The whole log, read once by every command that needs it; none after an
+// error on `err` naming the file.
 std::optional<LogImage> LoadWholeLog(CommandContext& context);
 
-// Where the log ends in bytes that form no record: a warning on `err` naming
-// the file and the byte; true when there are such bytes.
+// Where the log ends in bytes that form no record (a damaged record hides
+// every record behind it): a warning on `err` naming the file and the byte;
+// true when there are such bytes.
 bool ReportCutEnd(CommandContext& context, LogBytes log);
-
-// The month's entries and the month records as the dialogs read them.
-std::optional<std::vector<DayEntry>> ReadMonthEntries(CommandContext& context, int year, int month);
-std::optional<MonthRecordList> ReadMonthList(CommandContext& context);
 
 // "YYYY-MM" (month 0 to 11), and "YYYY"; none for anything else.
 bool ParseMonth(const std::string& text, int& year, int& month);

@@ -18,7 +18,75 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
+// Windows-1252 from 0x80 to 0x9F; the rest of it is Latin-1. The five bytes
+// it leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) keep their C1 code
+// points, as Windows itself converts them, so no byte of a note is lost.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void PutUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+        return;
+    }
+    constexpr unsigned kLead[] = {0, 0xC0, 0xE0, 0xF0};
+    const int continuations = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+    out += static_cast<char>(kLead[continuations] | code >> (6 * continuations));
+    for (int i = continuations - 1; i >= 0; --i) out += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
+}
+
+// The length of the well-formed UTF-8 sequence that `text` begins with, its
+// code point in `code`; 0 when there is none.
+std::size_t Utf8Sequence(std::string_view text, char32_t& code) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(0);
+    const std::size_t length =
+        lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    if (length == 0 || length > text.size()) return 0;
+    code = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+        code = code << 6 | (byte(i) & 0x3F);
+    }
+    // Overlong forms, surrogates and code points beyond Unicode are no UTF-8.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return 0;
+    return length;
+}
+
 }  // namespace
+
+std::optional<CodePage> ParseCodePage(std::string_view name) {
+    if (name == "1252") return CodePage::Windows1252;
+    if (name == "28591") return CodePage::Latin1;
+    if (name == "utf8") return CodePage::Utf8;
+    return std::nullopt;
+}
+
+std::string ToUtf8(std::string_view ansi, CodePage page) {
+    std::string out;
+    out.reserve(ansi.size());
+    for (std::size_t i = 0; i < ansi.size();) {
+        const auto byte = static_cast<unsigned char>(ansi[i]);
+        char32_t code = byte;
+        std::size_t length = 1;
+        if (page == CodePage::Utf8) {
+            length = Utf8Sequence(ansi.substr(i), code);
+            if (length == 0) {
+                code = 0xFFFD;
+                length = 1;
+            }
+        } else if (page == CodePage::Windows1252 && byte >= 0x80 && byte < 0xA0) {
+            code = kWindows1252High[byte - 0x80];
+        }
+        PutUtf8(out, code);
+        i += length;
+    }
+    return out;
+}
 
 std::string JsonString(std::string_view text) {
     std::string out = "\"";
@@ -27,7 +95,7 @@ std::string JsonString(std::string_view text) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (byte < 0x20 || byte >= 0x7f) {
+        } else if (byte < 0x20 || byte == 0x7f) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
             out += escaped;

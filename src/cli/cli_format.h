@@ -2,6 +2,7 @@
 // How values leave the tool: JSON strings, CSV fields, durations, and local
 // times in ISO 8601 with the zone's offset.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,18 @@ namespace horalo::cli {
 
 enum class OutputFormat { Table, Csv, Json };
 
-// A JSON string literal. Notes are ANSI bytes: a byte above 127 is taken as
-// the Latin-1 character of that number, so any log gives valid JSON.
+// The code page in which Horalo wrote notes and names: the system's ANSI
+// code page, Windows-1252 in Western Europe and the Americas.
+enum class CodePage { Windows1252, Latin1, Utf8 };
+
+// "1252", "28591" or "utf8"; none for anything else.
+std::optional<CodePage> ParseCodePage(std::string_view name);
+
+// Text of the log or horalo.spc as UTF-8, which every output is. Bytes that
+// are no UTF-8 where UTF-8 is expected become U+FFFD.
+std::string ToUtf8(std::string_view ansi, CodePage page);
+
+// A JSON string literal of UTF-8 text.
 std::string JsonString(std::string_view text);
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.

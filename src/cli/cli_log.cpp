@@ -82,10 +82,9 @@ int RunCheck(CommandContext& context) {
     const TimeValue now = Now();
     for (int index = first; dated && index <= last; ++index) {
         const int year = index / 12, month = index % 12;
-        const auto entries = ReadMonthEntries(context, year, month);
-        if (!entries) return kExitUsage;
+        const std::vector<DayEntry> entries = DayEntriesOf(*image, year, month);
         const std::vector<MonthRow> rows =
-            BuildMonthRows(*entries, MakeYearInfo(year), context.specialDays, context.settings, strings, now);
+            BuildMonthRows(entries, MakeYearInfo(year), context.specialDays, context.settings, strings, now);
         std::string date;
         // Before its first record the log did not exist yet: those days lack
         // no records.
@@ -95,14 +94,15 @@ int RunCheck(CommandContext& context) {
             recorded = recorded || row.position >= 0;
             if (row.problem == 0 || !recorded) continue;
             ++problems;
-            context.out << MonthText(year, month) << ' ' << date << " problem " << row.problem << ": " << row.texts[5];
+            context.out << MonthText(year, month) << ' ' << date << " problem " << row.problem << ": "
+                        << context.Text(row.texts[5]);
             if (row.position >= 0) context.out << " (record at byte " << row.position << ")";
             context.out << '\n';
         }
         MonthEvaluation evaluation;
         const MonthEvaluationContext evaluationContext{year, month, 0, context.settings, false,
                                                        context.specialDays, weekdays};
-        if (!EvaluateMonth(context.host, *entries, evaluationContext, evaluation)) {
+        if (!EvaluateMonth(context.host, entries, evaluationContext, evaluation)) {
             ++problems;
             const std::string text = context.host.LoadText(IDS_SHEET_ORDER_PROBLEM);
             context.out << MonthText(year, month) << " evaluation: " << text.substr(0, text.find('\n')) << '\n';
@@ -163,7 +163,7 @@ int RunExport(CommandContext& context) {
             line += "\"position\":" + std::to_string(stored->position) + ",\"type\":" + JsonString(TypeName(record.tag)) +
                     ",\"time\":" + JsonTime(record);
             if (isBreak) line += ",\"end\":" + JsonTime(LogRecord::Of(LogRecordType::Break, record.breakEnd));
-            if (isNote) line += ",\"text\":" + JsonString(record.text);
+            if (isNote) line += ",\"text\":" + JsonString(context.Text(record.text));
             if (isMonth)
                 line += ",\"carriedBalance\":" + std::to_string(record.carriedBalance) +
                         ",\"hoursDeducted\":" + std::to_string(record.hoursDeducted);
@@ -171,7 +171,8 @@ int RunExport(CommandContext& context) {
         } else {
             line = CsvLine({std::to_string(stored->position), TypeName(record.tag),
                             record.HasPayload() ? IsoLocalTime(record.time) : std::string(),
-                            isBreak ? IsoLocalTime(record.breakEnd) : std::string(), isNote ? record.text : std::string(),
+                            isBreak ? IsoLocalTime(record.breakEnd) : std::string(),
+                            isNote ? context.Text(record.text) : std::string(),
                             isMonth ? std::to_string(record.carriedBalance) : std::string(),
                             isMonth ? std::to_string(record.hoursDeducted) : std::string()});
             line += '\n';
@@ -211,8 +212,8 @@ int RunHolidays(CommandContext& context) {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     bool firstElement = true;
     for (const auto& [date, entry] : dated) {
-        const std::string name = entry->name.value_or("");
-        const std::string second = entry->secondText.value_or("");
+        const std::string name = context.Text(entry->name.value_or(""));
+        const std::string second = context.Text(entry->secondText.value_or(""));
         if (json) {
             out << (firstElement ? "\n{" : ",\n{") << "\"date\":" << JsonString(date) << ",\"name\":" << JsonString(name)
                 << ",\"holiday\":" << (entry->holiday ? "true" : "false") << ",\"text\":" << JsonString(second) << '}';

@@ -1,4 +1,5 @@
 // horalo-cli: reports and exports of a Horalo program folder.
+#include <exception>
 #include <iostream>
 #ifdef _WIN32
 #include <fcntl.h>
@@ -19,7 +20,14 @@ int main(int argc, char** argv) {
 #endif
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int code = horalo::cli::RunCli(args, std::cout, std::cerr);
+    int code = horalo::cli::kExitUsage;
+    try {
+        code = horalo::cli::RunCli(args, std::cout, std::cerr);
+    } catch (const std::exception& failure) {
+        // The reads refuse files too large to hold before they allocate;
+        // whatever still fails is told, never an abort.
+        std::cerr << "horalo-cli: " << failure.what() << '\n';
+    }
     std::cout.flush();
     return code;
 }

@@ -52,11 +52,9 @@ struct EvaluatedMonth {
 // The month as the time sheet evaluates it, with the month record's inputs.
 // With `warn`, a day above the daily maximum is told on the error stream,
 // as the sheet tells it in a box.
-std::optional<EvaluatedMonth> EvaluateShownMonth(CommandContext& context, int year, int month,
-                                                 const MonthRecordList& records, const StringList& weekdays,
-                                                 bool warn) {
-    auto entries = ReadMonthEntries(context, year, month);
-    if (!entries) return std::nullopt;
+EvaluatedMonth EvaluateShownMonth(CommandContext& context, LogBytes log, int year, int month,
+                                  const MonthRecordList& records, const StringList& weekdays, bool warn) {
+    const std::vector<DayEntry> entries = DayEntriesOf(log, year, month);
     EvaluatedMonth result;
     TimeSheet& sheet = result.sheet;
     sheet.year = year;
@@ -66,7 +64,7 @@ std::optional<EvaluatedMonth> EvaluateShownMonth(CommandContext& context, int ye
     sheet.settings = &context.settings;
     const MonthEvaluationContext evaluation{year, month, sheet.carriedBalance, context.settings, warn,
                                             context.specialDays, weekdays};
-    result.complete = EvaluateMonth(context.host, *entries, evaluation, sheet.evaluation);
+    result.complete = EvaluateMonth(context.host, entries, evaluation, sheet.evaluation);
     context.ReportMessages(MonthText(year, month));
     for (const DayEvaluation& day : sheet.evaluation.days) result.presence += day.presence;
     return result;
@@ -83,12 +81,13 @@ std::string DayDate(int year, int month, int day) {
 int RunMonth(CommandContext& context) {
     int year = 0, month = 0;
     if (!MonthArgument(context, year, month)) return kExitUsage;
-    const auto records = ReadMonthList(context);
-    if (!records) return kExitUsage;
+    const std::optional<LogImage> image = LoadWholeLog(context);
+    if (!image) return kExitUsage;
+    const bool cut = ReportCutEnd(context, *image);
     const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
-    const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays, true);
-    if (!evaluated) return kExitUsage;
-    const TimeSheet& sheet = evaluated->sheet;
+    const EvaluatedMonth evaluated =
+        EvaluateShownMonth(context, *image, year, month, MonthRecordsOf(*image), weekdays, true);
+    const TimeSheet& sheet = evaluated.sheet;
     const MonthEvaluation& ev = sheet.evaluation;
     const std::int64_t final = MonthFinalBalance(sheet);
     const int days = DaysInMonth(year, month);
@@ -99,7 +98,7 @@ int RunMonth(CommandContext& context) {
     };
     if (context.format == OutputFormat::Json) {
         out << "{\"month\":" << JsonString(MonthText(year, month)) << ",\"complete\":"
-            << (evaluated->complete ? "true" : "false") << ",\"days\":[";
+            << (evaluated.complete ? "true" : "false") << ",\"days\":[";
         for (int d = 0; d < days; ++d) {
             const DayEvaluation& day = ev.days[static_cast<std::size_t>(d)];
             out << (d ? "," : "") << "\n{\"date\":" << JsonString(DayDate(year, month, d + 1)) << ",\"start\":"
@@ -108,9 +107,9 @@ int RunMonth(CommandContext& context) {
                 << ",\"presence\":" << day.presence << ",\"breaks\":" << day.breaks << ",\"surplus\":" << day.surplus
                 << ",\"deficit\":" << day.deficit << ",\"balance\":" << day.balance
                 << ",\"marks\":" << JsonString(DayMarks(day))
-                << ",\"note\":" << (day.note ? JsonString(*day.note) : "null") << "}";
+                << ",\"note\":" << (day.note ? JsonString(context.Text(*day.note)) : "null") << "}";
         }
-        out << "],\n\"presence\":" << evaluated->presence << ",\"surplus\":" << ev.surplusTotal
+        out << "],\n\"presence\":" << evaluated.presence << ",\"surplus\":" << ev.surplusTotal
             << ",\"deficit\":" << ev.deficitTotal << ",\"carriedBalance\":" << CarriedSeconds(sheet.carriedBalance)
             << ",\"hoursDeducted\":" << sheet.hoursDeducted << ",\"finalBalance\":" << Seconds(final) << "}\n";
     } else if (context.format == OutputFormat::Csv) {
@@ -120,7 +119,7 @@ int RunMonth(CommandContext& context) {
             out << CsvLine({DayDate(year, month, d + 1), clock(day, day.hasStart && !day.compensation, day.start),
                             clock(day, day.hasEnd, day.end), Duration(day.presence), Duration(day.breaks),
                             Duration(day.surplus), Duration(day.deficit), Duration(day.balance), DayMarks(day),
-                            day.note.value_or("")})
+                            context.Text(day.note.value_or(""))})
                 << '\n';
         }
     } else {
@@ -143,7 +142,7 @@ int RunMonth(CommandContext& context) {
                                          ? weekdays[static_cast<std::size_t>(weekday)].substr(0, 3)
                                          : std::string();
             std::string note = day.absence ? absent : day.compensation ? std::string("Compensation") : std::string();
-            if (day.note) note += (note.empty() ? "" : "; ") + *day.note;
+            if (day.note) note += (note.empty() ? "" : "; ") + context.Text(*day.note);
             const bool worked = day.hasStart || day.hasEnd;
             std::snprintf(line, sizeof line, "%-3s %02d.%02d.%04d %-5s %-5s %8s %7s %8s %8s %8s  %s\n", name.c_str(),
                           d + 1, month + 1, year, clock(day, day.hasStart && !day.compensation, day.start).c_str(),
@@ -154,7 +153,7 @@ int RunMonth(CommandContext& context) {
             out << line;
         }
         const std::pair<const char*, std::string> totals[] = {
-            {"Presence", Duration(evaluated->presence)},
+            {"Presence", Duration(evaluated.presence)},
             {"Surplus", Duration(ev.surplusTotal)},
             {"Deficit", Duration(ev.deficitTotal)},
             {"Carried balance", Duration(CarriedSeconds(sheet.carriedBalance))},
@@ -166,21 +165,24 @@ int RunMonth(CommandContext& context) {
             out << line;
         }
     }
-    if (!evaluated->complete) {
+    if (!evaluated.complete) {
         std::string text = context.host.LoadText(IDS_SHEET_ORDER_PROBLEM);
         context.err << "horalo-cli: " << MonthText(year, month) << ": " << text.substr(0, text.find('\n')) << '\n';
-        return kExitProblems;
     }
-    return kExitOk;
+    return cut || !evaluated.complete ? kExitProblems : kExitOk;
 }
 
 int RunRows(CommandContext& context) {
     int year = 0, month = 0;
     if (!MonthArgument(context, year, month)) return kExitUsage;
-    const auto entries = ReadMonthEntries(context, year, month);
-    if (!entries) return kExitUsage;
-    const std::vector<MonthRow> rows = BuildMonthRows(*entries, MakeYearInfo(year), context.specialDays,
-                                                      context.settings, RowStrings::Load(context.host), Now());
+    const std::optional<LogImage> image = LoadWholeLog(context);
+    if (!image) return kExitUsage;
+    const bool cut = ReportCutEnd(context, *image);
+    std::vector<MonthRow> rows = BuildMonthRows(DayEntriesOf(*image, year, month), MakeYearInfo(year),
+                                                context.specialDays, context.settings,
+                                                RowStrings::Load(context.host), Now());
+    for (MonthRow& row : rows)
+        for (std::string& text : row.texts) text = context.Text(text);
     std::ostream& out = context.out;
     if (context.format == OutputFormat::Json) {
         out << "[";
@@ -211,7 +213,7 @@ int RunRows(CommandContext& context) {
             out << line;
         }
     }
-    return kExitOk;
+    return cut ? kExitProblems : kExitOk;
 }
 
 int RunYear(CommandContext& context) {
@@ -220,11 +222,12 @@ int RunYear(CommandContext& context) {
         context.err << "horalo-cli: year wants a year YYYY\n";
         return kExitUsage;
     }
-    const auto records = ReadMonthList(context);
-    if (!records) return kExitUsage;
+    const std::optional<LogImage> image = LoadWholeLog(context);
+    if (!image) return kExitUsage;
+    const MonthRecordList records = MonthRecordsOf(*image);
     const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
     std::ostream& out = context.out;
-    bool problems = false;
+    bool problems = ReportCutEnd(context, *image);
     char line[256];
     if (context.format == OutputFormat::Json) out << "[";
     if (context.format == OutputFormat::Csv)
@@ -236,37 +239,36 @@ int RunYear(CommandContext& context) {
         out << line;
     }
     for (int month = 0; month < 12; ++month) {
-        const auto evaluated = EvaluateShownMonth(context, year, month, *records, weekdays, false);
-        if (!evaluated) return kExitUsage;
-        const TimeSheet& sheet = evaluated->sheet;
+        const EvaluatedMonth evaluated = EvaluateShownMonth(context, *image, year, month, records, weekdays, false);
+        const TimeSheet& sheet = evaluated.sheet;
         const std::int32_t final = MonthFinalBalance(sheet);
         const int nextYear = month == 11 ? year + 1 : year;
         const int nextMonth = (month + 1) % 12;
-        const std::int32_t next = MonthCarriedBalance(*records, nextYear, nextMonth);
+        const std::int32_t next = MonthCarriedBalance(records, nextYear, nextMonth);
         const bool matches = next == CarriedBalanceOf(final);
-        problems = problems || !evaluated->complete;
+        problems = problems || !evaluated.complete;
         const MonthEvaluation& ev = sheet.evaluation;
         if (context.format == OutputFormat::Json) {
             out << (month ? "," : "") << "\n{\"month\":" << JsonString(MonthText(year, month))
-                << ",\"complete\":" << (evaluated->complete ? "true" : "false")
-                << ",\"presence\":" << evaluated->presence << ",\"surplus\":" << ev.surplusTotal
+                << ",\"complete\":" << (evaluated.complete ? "true" : "false")
+                << ",\"presence\":" << evaluated.presence << ",\"surplus\":" << ev.surplusTotal
                 << ",\"deficit\":" << ev.deficitTotal << ",\"carriedBalance\":" << CarriedSeconds(sheet.carriedBalance)
                 << ",\"hoursDeducted\":" << sheet.hoursDeducted << ",\"finalBalance\":" << final
                 << ",\"nextCarriedBalance\":" << CarriedSeconds(next)
                 << ",\"carriedMatches\":" << (matches ? "true" : "false") << "}";
         } else if (context.format == OutputFormat::Csv) {
-            out << CsvLine({MonthText(year, month), evaluated->complete ? "1" : "0", Duration(evaluated->presence),
+            out << CsvLine({MonthText(year, month), evaluated.complete ? "1" : "0", Duration(evaluated.presence),
                             Duration(ev.surplusTotal), Duration(ev.deficitTotal),
                             Duration(CarriedSeconds(sheet.carriedBalance)), std::to_string(sheet.hoursDeducted),
                             Duration(final), Duration(CarriedSeconds(next)), matches ? "1" : "0"})
                 << '\n';
         } else {
             std::snprintf(line, sizeof line, "%-7s %9s %8s %8s %8s %8d %8s %10s  %s%s\n",
-                          MonthText(year, month).c_str(), Duration(evaluated->presence).c_str(),
+                          MonthText(year, month).c_str(), Duration(evaluated.presence).c_str(),
                           Duration(ev.surplusTotal).c_str(), Duration(ev.deficitTotal).c_str(),
                           Duration(CarriedSeconds(sheet.carriedBalance)).c_str(), sheet.hoursDeducted,
                           Duration(final).c_str(), Duration(CarriedSeconds(next)).c_str(), matches ? "yes" : "NO",
-                          evaluated->complete ? "" : "  (records out of order)");
+                          evaluated.complete ? "" : "  (records out of order)");
             out << line;
         }
     }

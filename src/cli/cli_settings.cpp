@@ -1,17 +1,27 @@
 #include "cli/cli_settings.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
+
+#include "core/io/byte_block.h"
+#include "core/io/file_layer.h"
 
 namespace horalo::cli {
 namespace {
 
+// A Wine prefix's user.reg holds every program's settings and grows to a few
+// megabytes at most; anything larger is no registry (nor a settings record),
+// and is refused before it is read.
+constexpr std::size_t kLargestRegistryFile = std::size_t{64} << 20;
+
+// None when the file cannot be opened or read whole: a directory, say.
 std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    const FileHandle file(Files().Open(path, "rb"));
+    std::optional<ByteBlock> bytes = file ? ReadToEnd(file.get(), kLargestRegistryFile) : std::nullopt;
+    if (!bytes) return std::nullopt;
+    return std::string(bytes->data(), bytes->data() + bytes->size());
 }
 
 int HexDigit(char c) {
@@ -90,22 +100,20 @@ std::optional<std::pair<int, int>> ParseHoursMinutes(const std::string& text) {
 SettingsResult LoadSettings(const SettingsSource& source) {
     SettingsResult result;
     std::optional<std::string> bytes;
-    std::string where;
-    if (source.file) {
-        where = *source.file;
-        bytes = ReadFile(*source.file);
-        if (!bytes) {
+    const std::string where = source.file.value_or(source.wineRegistry);
+    // Without a registry the defaults apply; one that is there but cannot be
+    // read must not make them apply unnoticed.
+    std::error_code unknown;
+    if (source.file || (!where.empty() && std::filesystem::exists(where, unknown))) {
+        const std::optional<std::string> text = ReadFile(where);
+        if (!text) {
             result.error = where + ": cannot be read";
             return result;
         }
-    } else if (!source.wineRegistry.empty()) {
-        if (const auto text = ReadFile(source.wineRegistry)) {
-            where = source.wineRegistry;
-            bytes = RegistrySettingsBytes(*text, result.error);
-            if (!result.error.empty()) {
-                result.error = where + ": " + result.error;
-                return result;
-            }
+        bytes = source.file ? text : RegistrySettingsBytes(*text, result.error);
+        if (!result.error.empty()) {
+            result.error = where + ": " + result.error;
+            return result;
         }
     }
     if (bytes) {

@@ -98,6 +98,19 @@ TEST_F(CliLogTest, ExportCsvAndJsonGiveEveryRecordOfTheRange) {
     EXPECT_EQ(all[0]["carriedBalance"].Int(), -130);
 }
 
+// Notes are Windows-1252 (or the code page asked for); CSV and JSON are UTF-8.
+TEST_F(CliLogTest, ExportedNotesAreUtf8) {
+    WriteLog({LogRecord::Note(At(2026, 7, 1, 13), "Caf\xe9 \x80 5")});
+    const std::pair<const char*, const char*> cases[] = {
+        {"1252", "Caf\u00e9 \u20ac 5"}, {"28591", "Caf\u00e9 \u0080 5"}, {"utf8", "Caf\ufffd \ufffd 5"}};
+    for (const auto& [page, text] : cases) {
+        EXPECT_EQ(ParseCsv(Run({"export", "--codepage", page}).out).at(1).at(4), text);
+        EXPECT_EQ(JsonReader::Parse(Run({"export", "--format", "json", "--codepage", page}).out)[0]["text"].Str(), text);
+    }
+    EXPECT_EQ(Run({"export"}).out, Run({"export", "--codepage", "1252"}).out);
+    EXPECT_EQ(Run({"export", "--codepage", "437"}).code, 2);
+}
+
 // Records without a month are part of the whole log but of no range.
 TEST_F(CliLogTest, RecordsWithoutALocalTimeComeOnlyWithTheWholeLog) {
     LogRecord unknown;
@@ -197,6 +210,35 @@ TEST_F(CliLogTest, UsageAndFileErrorsExitTwoNamingTheFile) {
     const CliRun noDays = Run({"holidays", "2026"});
     EXPECT_EQ(noDays.code, 2);
     EXPECT_NE(noDays.err.find(File(kSpecialFileName)), std::string::npos) << noDays.err;
+}
+
+// A directory in a file's place, or a file far larger than any the program
+// writes (sparse: it takes no disk), is a file error naming it, not an abort.
+TEST_F(CliLogTest, WhatCannotBeTheFileIsAFileErrorNamingIt) {
+    const std::string specialDays = ReadBytes(kSpecialFileName);
+    const std::uintmax_t k200GiB = std::uintmax_t{200} << 30, k3GiB = std::uintmax_t{3} << 30;
+    const std::pair<const char*, std::uintmax_t> cases[] = {
+        {kLogFileName, 0},     {kLogFileName, k200GiB}, {kLogFileName, k3GiB},
+        {kSpecialFileName, 0}, {kSpecialFileName, k200GiB}, {"settings.bin", 0}, {"user.reg", 0}};  // 0: a directory
+    for (const auto& [name, size] : cases) {
+        WriteLog(Day(2026, 1, 2, 8, 16));
+        WriteBytes(kSpecialFileName, specialDays);
+        std::filesystem::remove_all(File(name));
+        if (size == 0) {
+            std::filesystem::create_directory(File(name));
+        } else {
+            WriteBytes(name, "");
+            std::filesystem::resize_file(File(name), size);
+        }
+        for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
+                 {"check"}, {"month", "2026-01"}, {"rows", "2026-01"}, {"year", "2026"}}) {
+            if (name == std::string("settings.bin")) args.insert(args.end(), {"--settings", File(name)});
+            const CliRun run = Run(args);
+            EXPECT_EQ(run.code, 2) << name << ' ' << size << ' ' << args[0];
+            EXPECT_NE(run.err.find(File(name) + ": cannot be"), std::string::npos) << run.err;
+        }
+        std::filesystem::remove_all(File(name));
+    }
 }
 
 TEST_F(CliLogTest, HelpForEveryCommandExitsZero) {

@@ -39,7 +39,7 @@ TEST_F(CliMonthTest, MonthJsonHoldsEveryDayAndTheSheetsBalances) {
     EXPECT_EQ(second["start"].Str(), "2026-03-02T08:00:00+01:00");
     EXPECT_EQ(second["end"].Str(), "2026-03-02T16:00:00+01:00");
     EXPECT_EQ(second["presence"].Int(), 8 * 3600);
-    EXPECT_EQ(month["days"][2]["note"].Str(), "Dentist, \"late\"\nagain \xe4");
+    EXPECT_EQ(month["days"][2]["note"].Str(), "Dentist, \"late\"\nagain \xc3\xa4");
     EXPECT_EQ(month["days"][3]["marks"].Str(), "absence");
     EXPECT_TRUE(month["days"][0]["start"].IsNull());
     // The totals add up the days, and the final balance is the sheet's sum.
@@ -87,6 +87,26 @@ TEST_F(CliMonthTest, MonthOutOfOrderStillPrintsAndExitsOne) {
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.out.find("March 2026"), std::string::npos);
     EXPECT_NE(run.err.find("2026-03"), std::string::npos);
+}
+
+// A note whose length runs over the records behind it hides them (March
+// blank after the 2nd, April empty): every command tells it as check does.
+TEST_F(CliMonthTest, RecordsHiddenByADamagedOneAreToldByEveryCommand) {
+    std::vector<LogRecord> records = Day(2026, 3, 2, 8, 16);
+    records.push_back(LogRecord::Note(At(2026, 3, 2, 9), "x"));
+    for (const auto& later : {Day(2026, 3, 12, 8, 16), Day(2026, 4, 1, 8, 16)})
+        records.insert(records.end(), later.begin(), later.end());
+    WriteLog(records);
+    std::string log = ReadBytes(kLogFileName);
+    log[24] = 100;  // the note's length field
+    WriteBytes(kLogFileName, log);
+    const std::string told = ": byte 16: the last " + std::to_string(log.size() - 16) + " bytes form no complete record";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"month", "2026-03"}, {"rows", "2026-04"}, {"year", "2026"}, {"check"}}) {
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.code, 1) << args[0];
+        EXPECT_NE(run.err.find(File(kLogFileName) + told), std::string::npos) << args[0] << ": " << run.err;
+    }
 }
 
 TEST_F(CliMonthTest, ADayAboveTheMaximumIsToldOnTheErrorStream) {

@@ -1,6 +1,9 @@
 // The log read from memory finds the same records at the same positions as
 // the reading loop on the file, however the bytes are damaged.
 #include "core/timelog/log_image.h"
+
+#include <filesystem>
+
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -41,6 +44,29 @@ TEST_F(LogImageTest, MemoryAndFileReadDamagedLogsAlike) {
         }
         EXPECT_EQ(index, fromFile.size());
         EXPECT_FALSE(DecodeRecord(log, offset));
+    }
+}
+
+// A directory in the log's place, or a file of 200 GiB (sparse: it takes no
+// disk), is refused by the program's reads before they allocate for it.
+TEST_F(LogImageTest, ReadsRefuseWhatNoLogCanBe) {
+    const std::string head = Words({1, Berlin(2024, 6, 3, 8)}) + Words({3, Berlin(2024, 6, 3, 9), 0x7fffffff});
+    for (const std::uintmax_t size : {std::uintmax_t{100}, std::uintmax_t{200} << 30, std::uintmax_t{0}}) {
+        std::filesystem::remove_all(host.File(kLogFileName));
+        if (size == 0) {
+            std::filesystem::create_directory(host.File(kLogFileName));
+        } else {
+            SetLog(head);
+            std::filesystem::resize_file(host.File(kLogFileName), size);
+        }
+        host.messages.clear();
+        const bool readable = size == 100;
+        EXPECT_EQ(LoadLog(host).has_value(), readable) << size;
+        EXPECT_EQ(host.messages, readable ? std::vector<ShownMessage>{} : std::vector{kOpenFailed});
+        EXPECT_EQ(ReadDayEntries(2024, 5, OpenLogFile(host, "rb").get()).size(), readable ? 2u : 0u);
+        // The note's length points far beyond: its text ends at the first NUL.
+        const std::optional<LogRecord> note = ReadRecordAt(host, 8);
+        EXPECT_EQ(note.value_or(LogRecord()), size ? LogRecord::Note(Berlin(2024, 6, 3, 9), "") : LogRecord());
     }
 }
 

@@ -17,12 +17,17 @@ constexpr std::uint8_t kNameTag = 1;
 constexpr std::uint8_t kSecondTextTag = 2;
 constexpr std::uint16_t kEndWord = 0x0003;
 
+// An entry with both texts at their longest takes 548 bytes, so this holds
+// thousands of them; a larger file is none the editor wrote (a directory in
+// its place, say), and is refused before it is read.
+constexpr std::size_t kLargestSpecialFileSize = std::size_t{4} << 20;
+
 // The file is taken by its length, so a read cut short is damage rather
 // than a file that seems to end early at an entry's border.
 int ReadWholeFile(const std::string& path, std::optional<ByteBlock>& bytes) {
     FileHandle file(Files().Open(path, "rb"));
     if (!file) return kSpecialFileCannotOpen;
-    bytes = ReadToEnd(file.get());
+    bytes = ReadToEnd(file.get(), kLargestSpecialFileSize);
     return bytes ? kSpecialFileOk : kSpecialFileDamaged;
 }
 

@@ -18,7 +18,7 @@ inline constexpr std::size_t kMaxSpecialTextLength = 254;
 enum SpecialFileResult : int {
     kSpecialFileOk = 0,
     kSpecialFileCannotOpen = 4,   // reading: cannot be opened; writing: cannot be created
-    kSpecialFileDamaged = 16,     // ends too early
+    kSpecialFileDamaged = 16,     // ends too early, or cannot be read whole
     kSpecialFileWriteFailed = 32, // a write failed, or a text is too long to be stored
 };
 

@@ -6,11 +6,11 @@
 
 namespace horalo {
 
-bool ReadToEnd(std::FILE* file, ByteBlock& block) {
+bool ReadToEnd(std::FILE* file, ByteBlock& block, std::size_t largest) {
     FileLayer& files = Files();
     const long start = files.Tell(file);
     const long end = start < 0 ? -1 : FileLength(file);
-    if (start < 0 || end < start) return false;
+    if (start < 0 || end < start || static_cast<unsigned long>(end - start) > largest) return false;
     // Read in pieces: the system reads ahead of a run of moderate reads,
     // while one large read of a file not in its cache waits for every part.
     constexpr std::size_t kPiece = 64 * 1024;
@@ -23,9 +23,9 @@ bool ReadToEnd(std::FILE* file, ByteBlock& block) {
     return true;
 }
 
-std::optional<ByteBlock> ReadToEnd(std::FILE* file) {
+std::optional<ByteBlock> ReadToEnd(std::FILE* file, std::size_t largest) {
     ByteBlock block;
-    if (!ReadToEnd(file, block)) return std::nullopt;
+    if (!ReadToEnd(file, block, largest)) return std::nullopt;
     return block;
 }
 

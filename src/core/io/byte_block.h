@@ -34,11 +34,15 @@ private:
 };
 
 // Reads the file from its position to its end in one block; none when the
-// file cannot tell its length or gives fewer bytes than it claimed.
-std::optional<ByteBlock> ReadToEnd(std::FILE* file);
+// file cannot tell its length, holds more than `largest` bytes there, or
+// gives fewer bytes than it claimed. The bound is checked before anything
+// is allocated: a directory opened as a file, or a file grown far beyond
+// what the caller ever writes, is refused at once instead of exhausting
+// memory and time.
+std::optional<ByteBlock> ReadToEnd(std::FILE* file, std::size_t largest);
 // The same into `block`, whose memory is reused when it is large enough:
 // a caller that reads the log again and again is spared the first touch of
 // a new block each time. False (the block's bytes then stale) on failure.
-bool ReadToEnd(std::FILE* file, ByteBlock& block);
+bool ReadToEnd(std::FILE* file, ByteBlock& block, std::size_t largest);
 
 }  // namespace horalo

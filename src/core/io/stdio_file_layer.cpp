@@ -1,6 +1,7 @@
 // The one place in the core that differs by platform: flushing a file to the
 // disk, cutting it short and replacing it in one step.
 #include <cerrno>
+#include <climits>
 
 #include "core/io/file_layer.h"
 
@@ -50,7 +51,17 @@ std::size_t StdioFileLayer::Write(std::FILE* file, const void* data, std::size_t
 
 bool StdioFileLayer::Seek(std::FILE* file, long offset, int origin) { return std::fseek(file, offset, origin) == 0; }
 
-long StdioFileLayer::Tell(std::FILE* file) { return std::ftell(file); }
+long StdioFileLayer::Tell(std::FILE* file) {
+#ifdef _WIN32
+    // long has 32 bits here, and the runtime's ftell gives a position beyond
+    // them cut to its low bits (a file of 4 GiB and 100 bytes would tell 100,
+    // one of 200 GiB nothing): beyond long the position is unknown.
+    const long long position = _ftelli64(file);
+    return position >= 0 && position <= LONG_MAX ? static_cast<long>(position) : -1;
+#else
+    return std::ftell(file);
+#endif
+}
 
 bool StdioFileLayer::FlushToDisk(std::FILE* file) {
     if (std::fflush(file) != 0) return false;

@@ -63,7 +63,7 @@ LogEndCheck SetAsideCutRecord(Host& host) {
         // No log yet, or none to be read: the first append says what is wrong.
         FileHandle log(Files().Open(logPath, "rb"));
         if (!log) return {};
-        image = ReadToEnd(log.get());
+        image = ReadToEnd(log.get(), kLargestLogSize);
         if (!image) return {};
     }
     const LogBytes log(*image);

@@ -41,18 +41,11 @@ bool LocalMonth(TimeValue time, int& year, int& month) {
 
 }  // namespace
 
-// The log is read in one block and walked without decoding; only the records
-// whose UTC time lies near the month are converted to local time and decoded.
-std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file) {
+// The log is walked without decoding; only the records whose UTC time lies
+// near the month are converted to local time and decoded.
+std::vector<DayEntry> DayEntriesOf(LogBytes log, int year, int month) {
     std::vector<DayEntry> entries;
-    const long base = Files().Tell(file);
-    // The browser and the sheet read a month at every step through the
-    // months; the block of the last read is kept for the next.
-    thread_local ByteBlock bytes;
-    if (base < 0 || !ReadToEnd(file, bytes)) return entries;
-    const LogBytes log(bytes);
     const MonthBounds bounds = CandidateBounds(year, month);
-
     for (std::size_t offset = 0, end; (end = RecordEnd(log, offset)) != offset; offset = end) {
         const std::uint32_t tag = RecordTag(log, offset);
         if (tag > TagOf(LogRecordType::CompensationDay)) continue;
@@ -67,11 +60,22 @@ std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file) {
             continue;
         std::size_t at = offset;
         auto stored = DecodeRecord(log, at);
-        entries.push_back({base + static_cast<RecordPosition>(offset), type, std::move(stored->record),
+        entries.push_back({static_cast<RecordPosition>(offset), type, std::move(stored->record),
                            Bytes(log.begin() + offset, log.begin() + end)});
     }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const DayEntry& a, const DayEntry& b) { return a.record.time < b.record.time; });
+    return entries;
+}
+
+std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file) {
+    const long base = Files().Tell(file);
+    // The browser and the sheet read a month at every step through the
+    // months; the block of the last read is kept for the next.
+    thread_local ByteBlock bytes;
+    if (base < 0 || !ReadToEnd(file, bytes, kLargestLogSize)) return {};
+    std::vector<DayEntry> entries = DayEntriesOf(bytes, year, month);
+    for (DayEntry& entry : entries) entry.position += base;
     return entries;
 }
 

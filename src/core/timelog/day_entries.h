@@ -30,11 +30,16 @@ struct DayEntry {
     RecordRef ref() const { return {position, bytes}; }
 };
 
-// The records of the file, read from its position to its end, whose local
-// time lies in the month (full year, month 0 to 11), and those whose
-// time has no local time whatever their month, sorted by time; records of
-// equal time keep the order of the file. Month records and records without
-// payload are left out. The caller closes the file.
+// The records of the log whose local time lies in the month (full year,
+// month 0 to 11), and those whose time has no local time whatever their
+// month, sorted by time; records of equal time keep the order of the log.
+// Month records and records without payload are left out. Positions are
+// offsets in `log`.
+std::vector<DayEntry> DayEntriesOf(LogBytes log, int year, int month);
+
+// The same of the file, read from its position to its end, positions counted
+// from the file's start; no entries when the file cannot be read or holds
+// more than kLargestLogSize bytes there. The caller closes the file.
 std::vector<DayEntry> ReadDayEntries(int year, int month, std::FILE* file);
 
 }  // namespace horalo

@@ -18,10 +18,12 @@ public:
     long Position() { return Files().Tell(file_); }
     // The bytes between the position and the end; 0 when the file cannot
     // tell, which makes the reader take nothing rather than trust a length.
+    // Never more than a log may hold: a note's damaged length in a file far
+    // larger must not have all of the file read into one text.
     long BytesLeft() {
         const long position = Files().Tell(file_);
         const long end = position < 0 ? -1 : FileLength(file_);
-        return end > position ? end - position : 0;
+        return end > position ? std::min(end - position, static_cast<long>(kLargestLogSize)) : 0;
     }
 
 private:

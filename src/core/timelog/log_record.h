@@ -34,6 +34,13 @@ inline constexpr std::uint32_t kLastKnownTag = TagOf(LogRecordType::MonthRecord)
 // is such a note.
 inline constexpr std::size_t kLongestNoteText = 259;
 
+// The most of a log that is ever read. Thirty years of working days come to
+// about 1.3 MB, so a log fifty times as large is none the program wrote: a
+// directory in its place, or a file filled by something else. Holding such
+// a file whole would cost the memory and the minutes that reading it takes,
+// so it is refused as a log that cannot be read.
+inline constexpr std::size_t kLargestLogSize = std::size_t{64} << 20;
+
 // The log and the copy that a rewrite builds, both in the program folder.
 inline constexpr char kLogFileName[] = "horalo.log";
 inline constexpr char kRewriteFileName[] = "horalo_b.log";

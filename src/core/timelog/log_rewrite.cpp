@@ -20,7 +20,7 @@ unsigned MessageOf(ReplaceResult result) {
 std::optional<LogImage> LoadLog(Host& host) {
     LogFile log = OpenLogFile(host, "rb");
     if (!log) return std::nullopt;
-    auto bytes = ReadToEnd(log.get());
+    auto bytes = ReadToEnd(log.get(), kLargestLogSize);
     if (!bytes) host.ShowMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
     return bytes;
 }

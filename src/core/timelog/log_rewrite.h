@@ -13,7 +13,7 @@
 namespace horalo {
 
 // The whole log, read in one block; none (with string 6019) when it cannot
-// be opened or read.
+// be opened or read, or holds more than kLargestLogSize bytes.
 std::optional<LogImage> LoadLog(Host& host);
 
 // Makes `parts`, one after the other, the new log. Messages: 6019 when the

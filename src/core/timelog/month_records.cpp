@@ -38,11 +38,6 @@ MonthRecordList CollectMonthRecords(Next next) {
     return list;
 }
 
-MonthRecordList MonthRecordsOf(LogBytes log) {
-    std::size_t offset = 0;
-    return CollectMonthRecords([&] { return DecodeRecord(log, offset); });
-}
-
 std::optional<MonthRecordList> ReadMonthRecordsAgain(Host& host) {
     LogFile log = OpenLogFile(host, "rb");
     if (!log) return std::nullopt;
@@ -111,6 +106,11 @@ TimeValue MonthKey(int year, int month) {
 // years of working days behind them.
 MonthRecordList ReadMonthRecords(std::FILE* file) {
     return CollectMonthRecords([file] { return ReadRecord(file); });
+}
+
+MonthRecordList MonthRecordsOf(LogBytes log) {
+    std::size_t offset = 0;
+    return CollectMonthRecords([&] { return DecodeRecord(log, offset); });
 }
 
 std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,

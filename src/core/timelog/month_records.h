@@ -30,6 +30,8 @@ TimeValue MonthKey(int year, int month);
 // The month records at the head of the file, from its position up to the
 // first record of another type, sorted by key; equal keys keep file order.
 MonthRecordList ReadMonthRecords(std::FILE* file);
+// The same of a log held in memory.
+MonthRecordList MonthRecordsOf(LogBytes log);
 
 // A month to store is looked up in the month records of the log as it is at
 // the time of the change, never in a list a caller has held since: a
