@@ -49,6 +49,15 @@ public:
         return *this;
     }
 
+    // A background-mode record of `bytes` bytes whose size field says `declared`.
+    EmfBuilder& Record(std::uint32_t declared, std::size_t bytes) {
+        std::vector<std::uint8_t> record(bytes);
+        Put(record, 0, EMR_SETBKMODE);
+        Put(record, 4, declared);
+        Append(record);
+        return *this;
+    }
+
     std::vector<std::uint8_t> Finish() {
         std::vector<std::uint8_t> eof(20);
         Put(eof, 0, EMR_EOF);
@@ -206,6 +215,25 @@ TEST_F(FormTemplateTest, TextOutsideItsRecordIsDroppedAndTheRestStillPlays) {
                              .Finish()));
         EXPECT_EQ(TextsDrawn(form_), (std::vector<std::string>{"before", "2024"}));
     }
+}
+
+// The player would believe these sizes: 0 keeps it in one record for ever.
+// Each form is refused at once, and nothing of it is ever played.
+TEST_F(FormTemplateTest, RecordSizesThePlayerCannotStepByRefuseTheForm) {
+    const struct {
+        std::uint32_t declared;
+        std::size_t bytes;
+    } unsound[] = {{0, 8}, {10, 12}, {4, 8}, {0x1000, 12}, {0xFFFFFFFC, 12}};
+    HDC screen = GetDC(nullptr);
+    for (const auto& c : unsound) {
+        SCOPED_TRACE(c.declared);
+        EXPECT_FALSE(Load(EmfBuilder().Text(84, "before").Record(c.declared, c.bytes).Text(84, "after").Finish()));
+        EXPECT_FALSE(form_.Loaded());
+        EXPECT_EQ(form_.Play(screen, RECT{0, 0, 10, 10}), 0);
+    }
+    ReleaseDC(nullptr, screen);
+    ASSERT_TRUE(Load(EmfBuilder().Text(84, "before").Record(12, 12).Text(84, "after").Finish()));
+    EXPECT_EQ(TextsDrawn(form_), (std::vector<std::string>{"before", "after"}));
 }
 
 TEST_F(FormTemplateTest, WithoutAFormNothingIsDrawn) {
