@@ -1,9 +1,10 @@
 // The settings record, the program folder and the autostart entry in the
-// registry of the test prefix.
+// registry of the test prefix, and what a run of the program writes of them.
 #include "app/settings_store.h"
 
 #include <gtest/gtest.h>
 
+#include "app/recorder_app.h"
 #include "registry_fixture.h"
 
 namespace horalo {
@@ -34,23 +35,62 @@ TEST_F(SettingsStoreTest, StoredRecordLoadsBackWholeAndOtherSizesAreRejected) {
     EXPECT_EQ(raw->bytes.size(), kSettingsRecordSize);
 
     SettingsRecord loaded;
-    ASSERT_TRUE(LoadSettings(loaded));
+    ASSERT_EQ(LoadSettings(loaded), ValueRead::Read);
     EXPECT_EQ(loaded, settings);
 
     for (DWORD size : {179u, 181u, 0u}) {
         std::string bytes(size, '\x01');
         WriteRegistryValue(kSettingsValue, bytes.data(), size, false);
         SettingsRecord untouched = DefaultSettings();
-        EXPECT_FALSE(LoadSettings(untouched)) << size;
+        EXPECT_EQ(LoadSettings(untouched), ValueRead::Unreadable) << size;
         EXPECT_EQ(untouched, DefaultSettings()) << size;
     }
 }
 
-TEST_F(SettingsStoreTest, MissingKeyOrValueFailsToLoad) {
+TEST_F(SettingsStoreTest, MissingKeyOrValueIsMissing) {
     SettingsRecord settings;
-    EXPECT_FALSE(LoadSettings(settings));
+    EXPECT_EQ(LoadSettings(settings), ValueRead::Missing);
     WriteRegistryValue(kPathValue, "C:\\", 3, true);
-    EXPECT_FALSE(LoadSettings(settings));
+    EXPECT_EQ(LoadSettings(settings), ValueRead::Missing);
+}
+
+// A run as far as the settings go: the start reads them, the end of work
+// writes. One bad read must not cost the user the stored record.
+TEST_F(SettingsStoreTest, TheEndOfARunWritesTheRecordOnlyWhenNoneWasThereOrOptionsWereStored) {
+    const SettingsBytes defaults = EncodeSettings(DefaultSettings());
+    const std::string wrongSize(179, '\x05');
+    const struct {
+        const char* name;
+        std::optional<std::string> stored;  // none: no value at all
+        bool asString;
+        bool optionsStored;
+        bool defaultsWritten;
+    } cases[] = {
+        {"no value", std::nullopt, false, false, true},
+        {"179 bytes", wrongSize, false, false, false},
+        {"181 bytes", std::string(181, '\x05'), false, false, false},
+        {"no bytes", "", false, false, false},
+        {"a text", "7:00", true, false, false},
+        {"179 bytes, options stored", wrongSize, false, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::DeleteProgramValues();
+        if (c.stored) WriteRegistryValue(kSettingsValue, c.stored->data(), static_cast<DWORD>(c.stored->size()), c.asString);
+        RecorderApp app;
+        app.programPath = "C:\\Tools\\horalo.exe";
+        app.LoadSettings();
+        EXPECT_EQ(app.settings(), DefaultSettings());
+        if (c.optionsStored) app.OptionsStored();
+        app.StoreSettings();
+
+        const auto raw = test::ReadRawValue(kProgramKey, kSettingsValue);
+        ASSERT_TRUE(raw);
+        EXPECT_EQ(raw->bytes, c.defaultsWritten ? std::string(defaults.begin(), defaults.end()) : *c.stored);
+        EXPECT_EQ(raw->type, static_cast<DWORD>(c.asString && !c.defaultsWritten ? REG_SZ : REG_BINARY));
+        EXPECT_EQ(ReadProgramFolder(), "C:\\Tools\\");
+        EXPECT_TRUE(RunValue());
+    }
 }
 
 TEST_F(SettingsStoreTest, AutostartValueFollowsTheAutostartField) {
