@@ -199,17 +199,14 @@ inline std::size_t SoundRecordSize(const std::uint8_t* data, std::size_t size, s
 }
 
 inline void FuzzFormRecords(const std::uint8_t* data, std::size_t size) {
-    const auto bad = FirstBadFormRecord(ByteSpan(data, size));
-    const std::size_t end = bad.value_or(size);
-    FormCheck(end <= size && (!bad || end < size), "the bad record lies within the form");
+    const std::size_t end = FirstBadFormRecord(ByteSpan(data, size)).value_or(size);
     std::size_t at = 0;
-    while (at < end) {
-        const std::size_t record = SoundRecordSize(data, size, at);
+    for (std::size_t record = 0; at < end; at += record) {
+        record = SoundRecordSize(data, size, at);
         FormCheck(record != 0, "every record before the bad one is sound");
-        at += record;
     }
-    FormCheck(at == end, "the bad record starts where the sound ones end");
-    if (bad) FormCheck(SoundRecordSize(data, size, end) == 0, "the record refused is unsound");
+    FormCheck(at == end && (end == size || SoundRecordSize(data, size, end) == 0),
+              "the walk stops at the first unsound record, or at the end");
 }
 
 inline void FuzzForm(const std::uint8_t* data, std::size_t size) {

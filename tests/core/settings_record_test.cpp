@@ -59,14 +59,9 @@ TEST(SettingsRecord, NumbersBeyondTheOptionsDialogAreHeldToItsRanges) {
         std::size_t offset;
         std::uint32_t stored, decoded;
     } cases[] = {
-        {0, 0x7FFFFFFF, 23}, {0, 23, 23}, {0, 0x80000000, 0},  // work hours
-        {4, 0x7FFFFFFF, 59}, {4, 60, 59},                      // work minutes
-        {8, 0x7FFFFFFF, 23}, {12, 0xFFFFFFFF, 0}, {12, 59, 59},  // break
-        {16, 0xFFFFFFFF, 999}, {16, 999, 999}, {20, 1000000, 999999},
-        {24, 0x7FFFFFFF, 23}, {28, 0x7FFFFFFF, 59},              // maximum
-        {32, 0x7FFFFFFF, 59}, {32, 0xFFFFFFFF, 0},               // way time
-        // Flags count as anything but 0 (autostart only as 1): kept as stored.
-        {164, 0x7FFFFFFF, 0x7FFFFFFF}, {168, 2, 2},
+        {0, 0x7FFFFFFF, 23}, {0, 0x80000000, 0}, {4, 60, 59}, {8, 24, 23}, {12, 59, 59}, {16, 0xFFFFFFFF, 999},
+        {20, 1000000, 999999}, {24, 0x7FFFFFFF, 23}, {28, 0x7FFFFFFF, 59}, {32, 0x7FFFFFFF, 59},
+        {164, 0x7FFFFFFF, 0x7FFFFFFF},  // flags count as anything but 0: kept as stored
     };
     for (const auto& c : cases) {
         SettingsBytes bytes = EncodeSettings(DefaultSettings());

@@ -143,19 +143,6 @@ TEST_F(ProgramRun, StoredSettingsAreUsedAndPathWaitsForTheEnd) {
     EXPECT_EQ(test::ReadRawValue(kProgramKey, kSettingsValue)->bytes, std::string(bytes.begin(), bytes.end()));
 }
 
-TEST_F(ProgramRun, SettingsOfAnotherSizeOutliveTheRunUntouched) {
-    CopyProgram();
-    const std::string wrong(179, '\x05');
-    WriteRegistryValue(kSettingsValue, wrong.data(), static_cast<DWORD>(wrong.size()), false);
-    Start();
-    HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
-    ASSERT_NE(main, nullptr);
-    PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
-    EXPECT_EQ(WaitForExit(), 0u);
-    EXPECT_EQ(test::ReadRawValue(kProgramKey, kSettingsValue)->bytes, wrong);
-    EXPECT_EQ(test::ReadRawValue(kProgramKey, kPathValue)->bytes, folder_);
-}
-
 TEST_F(ProgramRun, WithoutLanguageLibraryOnlyTheBuiltInMessageAppears) {
     CopyIn("horalo.exe");
     Start();

@@ -2,7 +2,6 @@
 // month's inputs, storing them, and the ways opening can fail.
 #include <gtest/gtest.h>
 
-#include "core/io/byte_codec.h"
 #include "preview_fixture.h"
 #include "win/message_loop.h"
 
@@ -94,35 +93,26 @@ TEST_F(PreviewFrame, NoOnTheQuestionStoresOnlyTheShownMonth) {
 }
 
 TEST_F(PreviewFrame, OpeningFailsWithTheReason) {
-    enum class Form { Installed, Missing, SecondRecordOfSizeZero };
     struct Case {
         const char* name;
-        Form form;
+        bool removeForm;
         std::vector<LogRecord> log;
         UINT message;
     };
     const Case cases[] = {
-        {"form missing", Form::Missing, {}, IDS_FORM_UNREADABLE},
-        {"a record of size 0", Form::SecondRecordOfSizeZero, {}, IDS_FORM_UNREADABLE},
-        {"end without start", Form::Installed, {LogRecord::Of(LogRecordType::WorkEnd, LocalAt(2026, 2, 3, 17, 0))},
+        {"form missing", true, {}, IDS_FORM_UNREADABLE},
+        {"end without start", false, {LogRecord::Of(LogRecordType::WorkEnd, LocalAt(2026, 2, 3, 17, 0))},
          IDS_SHEET_ORDER_PROBLEM},
     };
-    const std::string form = folder_ + "horalo.frm";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         shown_.clear();
-        if (c.form == Form::Missing) DeleteFileA(form.c_str());
-        if (c.form == Form::SecondRecordOfSizeZero) {
-            std::string bytes = ReadBytes(form);
-            const std::size_t second = LoadU32(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 4);
-            bytes.replace(second + 4, 4, 4, '\0');
-            std::ofstream(form, std::ios::binary) << bytes;
-        }
+        if (c.removeForm) DeleteFileA((folder_ + "horalo.frm").c_str());
         WriteLog(c.log);
         EXPECT_EQ(Open(2, 2026), nullptr);
         ASSERT_EQ(shown_.size(), 1u);
         EXPECT_EQ(shown_[0].text, win::LoadText(c.message));
-        CopyFileA((TestProgramFolder() + "horalo.frm").c_str(), form.c_str(), FALSE);
+        CopyFileA((TestProgramFolder() + "horalo.frm").c_str(), (folder_ + "horalo.frm").c_str(), FALSE);
     }
 }
 
