@@ -1,7 +1,7 @@
 # The fuzzers: the core and the targets built with clang's libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer. scripts/fuzz.sh runs them:
 # log_fuzzer takes bytes as a time log, form_fuzzer as one record of the
-# time-sheet form.
+# time-sheet form and as a whole form.
 set(HORALO_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined)
 target_compile_options(horalo_core PRIVATE ${HORALO_SANITIZERS} -fsanitize=fuzzer-no-link)
 foreach(fuzzer log form)

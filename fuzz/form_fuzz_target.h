@@ -3,8 +3,10 @@
 // must follow from the bytes it was given and nothing else, and the text a
 // placeholder draws must say what the sheet holds. The sheet is filled from
 // the record's own placement fields, so the fuzzer also reaches the far ends
-// of the time field and the balance sums. Shared by the fuzzer and the test
-// that replays its corpus. A failed check aborts with a message.
+// of the time field and the balance sums. The same bytes as a whole form:
+// the check of its record sizes must pass over sound records only and stop
+// at an unsound one. Shared by the fuzzer and the test that replays its
+// corpus. A failed check aborts with a message.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -186,6 +188,30 @@ inline void FuzzFormRecord(const std::uint8_t* data, std::size_t size) {
     if (placeholder.kind == 'O') return CheckMonthText(placeholder.selector, sheet, text);
     if (placeholder.day == 0) return FormCheck(text.empty(), "no day, no text");
     CheckDayText(placeholder.kind, sheet.evaluation.days[static_cast<std::size_t>(placeholder.day - 1)], sheet, text);
+}
+
+// The record at `at` as the player would step over it: its size, or 0 when
+// the player could not (too short, unaligned, or running past the end).
+inline std::size_t SoundRecordSize(const std::uint8_t* data, std::size_t size, std::size_t at) {
+    if (size - at < 8) return 0;
+    const std::uint32_t record = LoadU32(data + at + 4);
+    return record >= 8 && record % 4 == 0 && record <= size - at ? record : 0;
+}
+
+inline void FuzzFormRecords(const std::uint8_t* data, std::size_t size) {
+    const std::size_t end = FirstBadFormRecord(ByteSpan(data, size)).value_or(size);
+    std::size_t at = 0;
+    for (std::size_t record = 0; at < end; at += record) {
+        record = SoundRecordSize(data, size, at);
+        FormCheck(record != 0, "every record before the bad one is sound");
+    }
+    FormCheck(at == end && (end == size || SoundRecordSize(data, size, end) == 0),
+              "the walk stops at the first unsound record, or at the end");
+}
+
+inline void FuzzForm(const std::uint8_t* data, std::size_t size) {
+    FuzzFormRecord(data, size);
+    FuzzFormRecords(data, size);
 }
 
 }  // namespace horalo::fuzz

@@ -1,8 +1,8 @@
-// libFuzzer entry for the form's records; built by scripts/fuzz.sh with
+// libFuzzer entry for the form and its records; built by scripts/fuzz.sh with
 // clang's fuzzer and sanitizers.
 #include "form_fuzz_target.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    horalo::fuzz::FuzzFormRecord(data, size);
+    horalo::fuzz::FuzzForm(data, size);
     return 0;
 }

@@ -2,7 +2,7 @@
 # Builds a fuzzer (clang's libFuzzer with AddressSanitizer and
 # UndefinedBehaviorSanitizer) in build/fuzz and runs it for the given number
 # of seconds (default 60): scripts/fuzz.sh [seconds] [log|form], the time log
-# by default, or one record of the time-sheet form. Findings are written to
+# by default, or one record of the time-sheet form and a whole form. Findings are written to
 # build/fuzz as crash-*. New inputs collect in build/fuzz/corpus (log) or
 # build/fuzz/form_corpus (form); the committed seeds in fuzz/corpus and
 # fuzz/form_corpus are only read.

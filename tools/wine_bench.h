@@ -110,6 +110,7 @@ public:
     SettingsRecord& settings() override { return settings_; }
     SpecialEntryStore& specialDays() override { return specialDays_; }
     void StoreSettings() override {}
+    void OptionsStored() override {}
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}

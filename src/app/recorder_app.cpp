@@ -33,9 +33,21 @@ void RecorderApp::WatchLog(LogWatcher& watcher) { logWatchers_.push_back(&watche
 
 void RecorderApp::UnwatchLog(LogWatcher& watcher) { std::erase(logWatchers_, &watcher); }
 
+void RecorderApp::LoadSettings() {
+    settings_ = DefaultSettings();
+    const ValueRead read = horalo::LoadSettings(settings_);
+    // A record that could not be read may still be the user's, readable by
+    // the version that wrote it: the run goes on with the defaults and
+    // leaves it as it is, unless the user stores options over it.
+    storeSettingsRecord_ = read == ValueRead::Missing;
+    // The files are found through the stored program folder, which a start
+    // without settings most likely lacks too: it cannot wait for the end.
+    if (read != ValueRead::Read) ApplyAutostartAndPath(settings_, programPath);
+}
+
 void RecorderApp::StoreSettings() {
     ApplyAutostartAndPath(settings_, programPath);
-    horalo::StoreSettings(settings_);
+    if (storeSettingsRecord_) horalo::StoreSettings(settings_);
 }
 
 void RecorderApp::ShowHelp(HelpTopic topic) {
@@ -82,10 +94,7 @@ bool RecorderApp::InitInstance() {
         return false;
     }
 
-    if (!LoadSettings(settings_)) {
-        ResetSettings(settings_);
-        StoreSettings();
-    }
+    LoadSettings();
 
     // A start record behind a record cut short would be lost in it.
     const LogEndCheck logEnd = SetAsideCutRecord(host_);

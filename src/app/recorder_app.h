@@ -28,6 +28,7 @@ public:
     SettingsRecord& settings() override { return settings_; }
     SpecialEntryStore& specialDays() override { return specialDays_; }
     void StoreSettings() override;
+    void OptionsStored() override { storeSettingsRecord_ = true; }
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
     void OpenCalendar() override;
@@ -37,6 +38,10 @@ public:
     // Written as autostart command and program folder at the end of work.
     std::string programPath;
 
+    // The settings from the registry, or the defaults when there are none
+    // or they cannot be read; the start of every run.
+    void LoadSettings();
+
 protected:
     bool InitInstance() override;
     int ExitInstance() override;
@@ -44,6 +49,9 @@ protected:
 private:
     WinHost host_;
     SettingsRecord settings_;
+    // Whether the end of work writes the record: a first start's defaults,
+    // or options the user stored; never over a record merely unreadable.
+    bool storeSettingsRecord_ = false;
     SpecialEntryStore specialDays_{host_};
     HMODULE languageLibrary_ = nullptr;
     SingleInstance instance_;

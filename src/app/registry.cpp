@@ -2,24 +2,29 @@
 
 namespace horalo {
 
-bool ReadRegistryValue(const char* name, void* buffer, DWORD& size) {
+namespace {
+ValueRead Failed(LONG result) { return result == ERROR_FILE_NOT_FOUND ? ValueRead::Missing : ValueRead::Unreadable; }
+}  // namespace
+
+ValueRead ReadRegistryValue(const char* name, void* buffer, DWORD& size) {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (const LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, KEY_READ, &key); opened != ERROR_SUCCESS)
+        return Failed(opened);
     DWORD type = 0;
     DWORD got = size;
     const LONG result = RegQueryValueExA(key, name, nullptr, &type, static_cast<BYTE*>(buffer), &got);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS) return false;
+    if (result != ERROR_SUCCESS) return Failed(result);
     if (type == REG_BINARY) {
-        if (got != size) return false;
+        if (got != size) return ValueRead::Unreadable;
     } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
         auto* text = static_cast<char*>(buffer);
         if (got > 0 && text[got - 1] == '\0') --got;
-        if (got >= size) return false;  // no room left for the terminator
+        if (got >= size) return ValueRead::Unreadable;  // no room left for the terminator
         text[got] = '\0';
     }
     size = got;
-    return true;
+    return ValueRead::Read;
 }
 
 bool WriteRegistryValue(const char* name, const void* data, DWORD size, bool asString) {

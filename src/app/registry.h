@@ -13,10 +13,14 @@ inline constexpr const char* kRunValue = "PW Horalo";
 inline constexpr const char* kSettingsValue = "SETTINGS";
 inline constexpr const char* kPathValue = "Path";
 
+// Missing (no key, no value) is told apart from unreadable, since only a
+// value that was never there may be written over without asking.
+enum class ValueRead { Read, Missing, Unreadable };
+
 // Reads a value of the program key into the buffer. A binary value must fill
 // the buffer exactly; a string value is accepted at any length that leaves
 // room for its terminator, and is terminated. `size` becomes the bytes read.
-bool ReadRegistryValue(const char* name, void* buffer, DWORD& size);
+ValueRead ReadRegistryValue(const char* name, void* buffer, DWORD& size);
 
 // Creates or opens the program key and writes the value (REG_SZ when
 // asString, else REG_BINARY). Only a failure to open the key is reported.

@@ -8,17 +8,16 @@
 
 namespace horalo {
 
-bool LoadSettings(SettingsRecord& settings) {
+ValueRead LoadSettings(SettingsRecord& settings) {
     SettingsBytes bytes{};
     DWORD size = static_cast<DWORD>(bytes.size());
-    if (!ReadRegistryValue(kSettingsValue, bytes.data(), size)) return false;
+    if (const ValueRead read = ReadRegistryValue(kSettingsValue, bytes.data(), size); read != ValueRead::Read)
+        return read;
     const auto decoded = DecodeSettings(bytes.data(), size);
-    if (!decoded) return false;
+    if (!decoded) return ValueRead::Unreadable;
     settings = *decoded;
-    return true;
+    return ValueRead::Read;
 }
-
-void ResetSettings(SettingsRecord& settings) { settings = DefaultSettings(); }
 
 bool StoreSettings(const SettingsRecord& settings) {
     const SettingsBytes bytes = EncodeSettings(settings);
@@ -61,7 +60,7 @@ std::string ProgramPath() {
 std::string ReadProgramFolder() {
     char folder[MAX_PATH];
     DWORD size = sizeof folder;
-    if (!ReadRegistryValue(kPathValue, folder, size)) return {};
+    if (ReadRegistryValue(kPathValue, folder, size) != ValueRead::Read) return {};
     return std::string(folder, size);
 }
 

@@ -3,12 +3,14 @@
 // program folder in the registry.
 #include <string>
 
+#include "app/registry.h"
 #include "core/settings/settings_record.h"
 
 namespace horalo {
 
-bool LoadSettings(SettingsRecord& settings);
-void ResetSettings(SettingsRecord& settings);
+// Leaves `settings` as they were unless the record was read; a record of
+// another size or type is unreadable.
+ValueRead LoadSettings(SettingsRecord& settings);
 bool StoreSettings(const SettingsRecord& settings);
 
 // Writes the Run value (the quoted program path) while autostart is 1 and

@@ -23,6 +23,15 @@ bool FormTemplate::Load(const std::string& path) {
     Release();
     metafile_ = GetEnhMetaFileA(path.c_str());
     if (!metafile_) return false;
+    // Every later step through the records (playing, the palette) trusts
+    // their sizes: a size of 0 would keep the user-interface thread in one
+    // record for ever. So a form is taken only once every size is checked.
+    std::vector<std::uint8_t> bits(GetEnhMetaFileBits(metafile_, 0, nullptr));
+    if (bits.empty() || GetEnhMetaFileBits(metafile_, static_cast<UINT>(bits.size()), bits.data()) != bits.size() ||
+        FirstBadFormRecord(bits)) {
+        Release();
+        return false;
+    }
     const UINT headerSize = GetEnhMetaFileHeader(metafile_, 0, nullptr);
     if (headerSize >= sizeof(ENHMETAHEADER)) {
         header_.resize(headerSize);
@@ -64,6 +73,7 @@ int FormTemplate::Play(HDC dc, RECT target, int topOffset) {
 int CALLBACK FormTemplate::PlayRecord(HDC dc, HANDLETABLE* handles, const ENHMETARECORD* record, int handleCount,
                                       LPARAM self) {
     const auto* form = reinterpret_cast<const FormTemplate*>(self);
+    // Only a form whose record sizes were all checked is ever played.
     const std::span bytes(reinterpret_cast<const std::uint8_t*>(record), record->nSize);
     const FormRecordDecision decision = ClassifyFormRecord(bytes);
     switch (decision.action) {

@@ -18,8 +18,9 @@ public:
     FormTemplate(const FormTemplate&) = delete;
     FormTemplate& operator=(const FormTemplate&) = delete;
 
-    // Opens the form once; true when the metafile opened, with or without a
-    // palette. A second call replaces the form.
+    // Opens the form once; true when the metafile opened and the player can
+    // step through all its records, with or without a palette. A second call
+    // replaces the form; a failed one leaves none.
     bool Load(const std::string& path);
     bool Loaded() const { return metafile_ != nullptr; }
 

@@ -29,8 +29,11 @@ public:
     // Edited in memory; written to the registry at the end of work.
     virtual SettingsRecord& settings() = 0;
     virtual SpecialEntryStore& specialDays() = 0;
-    // Writes the autostart value, the program folder and the settings record.
+    // Writes the autostart value, the program folder and, when it is to be
+    // stored, the settings record.
     virtual void StoreSettings() = 0;
+    // The user confirmed the options: the end of work stores the record.
+    virtual void OptionsStored() = 0;
     // Opens a topic of the help file in the program folder.
     virtual void ShowHelp(HelpTopic topic) = 0;
     // Shows the time sheet of the month (0 to 11); while one is open, that

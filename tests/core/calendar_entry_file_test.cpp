@@ -146,6 +146,17 @@ TEST_F(SpecialEntryFileTest, OldFormatIsReadAndWrittenBackInTheCurrentOne) {
                                    Item(1, "Christmas") + kEnd);
 }
 
+TEST_F(SpecialEntryFileTest, TheOldFormatsShortestLastEntriesAreRead) {
+    const std::string first = FullRecord(false) + Item(1, "Entry") + kEnd;
+    // 30, 31 and 32 bytes: an end word alone, a stray byte behind it, an empty item.
+    for (const std::string& last : {FullRecord(false) + kEnd, FullRecord(false) + kEnd + "x",
+                                    FullRecord(false) + Shorts({0x0001}) + kEnd}) {
+        ASSERT_EQ(ReadBytes(first + last), kSpecialFileOk) << last.size();
+        ASSERT_EQ(list.size(), 2u) << last.size();
+        EXPECT_EQ(list.back().month, 10);
+    }
+}
+
 TEST_F(SpecialEntryFileTest, LongTextsUpToWhatOneLengthByteHolds) {
     SpecialEntry entry;
     entry.name = std::string(128, 'n');
@@ -162,6 +173,11 @@ TEST_F(SpecialEntryFileTest, LongTextsUpToWhatOneLengthByteHolds) {
     EXPECT_EQ(WriteSpecialFile(Path(), ListOf({FullEntry(), entry})), kSpecialFileWriteFailed);
     EXPECT_EQ(ReadAll(Path()), bytes);
     EXPECT_FALSE(std::filesystem::exists(Path() + ".new"));
+
+    // A full item without its NUL is cut to what a save can give a length.
+    ASSERT_EQ(ReadBytes(kMagic + FullRecord() + Shorts({0xFF01}) + std::string(255, 't') + kEnd), kSpecialFileOk);
+    EXPECT_EQ(list.front().name, std::string(kMaxSpecialTextLength, 't'));
+    EXPECT_EQ(WriteSpecialFile(Path(), list), kSpecialFileOk);
 }
 
 TEST_F(SpecialEntryFileTest, TextItemsWithoutTerminatorOrLengthStillGiveProperTexts) {

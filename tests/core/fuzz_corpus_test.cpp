@@ -21,13 +21,13 @@ TEST(FuzzCorpus, EveryFileKeepsTheLogChecks) {
     EXPECT_GE(files, 8);
 }
 
-TEST(FuzzCorpus, EveryFormRecordKeepsThePlaceholderChecks) {
+TEST(FuzzCorpus, EveryFormKeepsThePlaceholderAndRecordSizeChecks) {
     const auto corpus = std::filesystem::path(__FILE__).parent_path() / "../../fuzz/form_corpus";
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
         SCOPED_TRACE(entry.path().filename().string());
         const std::string bytes = fuzz::ReadFile(entry.path());
-        fuzz::FuzzFormRecord(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        fuzz::FuzzForm(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         ++files;
     }
     EXPECT_GE(files, 6);

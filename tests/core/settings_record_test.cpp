@@ -12,6 +12,10 @@ std::uint32_t At(const SettingsBytes& bytes, std::size_t offset) {
     return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | std::uint32_t{bytes[offset + 3]} << 24;
 }
 
+void Put(SettingsBytes& bytes, std::size_t offset, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
 TEST(SettingsRecord, DefaultsAsBytes) {
     SettingsBytes expected{};
     expected[0] = 7;     // workHours
@@ -48,10 +52,25 @@ TEST(SettingsRecord, EveryFieldAtItsOffset) {
     for (const auto& [offset, value] : numbers) EXPECT_EQ(At(bytes, offset), value) << "offset " << offset;
     EXPECT_EQ(std::memcmp(bytes.data() + 36, "first text", 11), 0);
     EXPECT_EQ(std::memcmp(bytes.data() + 100, "second", 7), 0);
+}
 
-    const auto decoded = DecodeSettings(bytes.data(), bytes.size());
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(*decoded, s);
+TEST(SettingsRecord, NumbersBeyondTheOptionsDialogAreHeldToItsRanges) {
+    const struct {
+        std::size_t offset;
+        std::uint32_t stored, decoded;
+    } cases[] = {
+        {0, 0x7FFFFFFF, 23}, {0, 0x80000000, 0}, {4, 60, 59}, {8, 24, 23}, {12, 59, 59}, {16, 0xFFFFFFFF, 999},
+        {20, 1000000, 999999}, {24, 0x7FFFFFFF, 23}, {28, 0x7FFFFFFF, 59}, {32, 0x7FFFFFFF, 59},
+        {164, 0x7FFFFFFF, 0x7FFFFFFF},  // flags count as anything but 0: kept as stored
+    };
+    for (const auto& c : cases) {
+        SettingsBytes bytes = EncodeSettings(DefaultSettings());
+        Put(bytes, c.offset, c.stored);
+        const auto decoded = DecodeSettings(bytes.data(), bytes.size());
+        ASSERT_TRUE(decoded);
+        Put(bytes, c.offset, c.decoded);
+        EXPECT_EQ(EncodeSettings(*decoded), bytes) << "offset " << c.offset << ", stored " << c.stored;
+    }
 }
 
 TEST(SettingsRecord, OnlyExactly180BytesDecode) {
@@ -70,6 +89,8 @@ TEST(SettingsRecord, RoundTripKeepsEveryByte) {
     // Non-zero everywhere, so a byte lost behind a form text's NUL shows.
     SettingsBytes bytes;
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    // The times and numbers within the dialog's ranges, so they too come back.
+    for (std::uint32_t field = 0; field < 9; ++field) Put(bytes, field * 4, field + 1);
     bytes[36 + 3] = 0;
     bytes[100] = 0;
     const auto decoded = DecodeSettings(bytes.data(), bytes.size());

@@ -78,6 +78,7 @@ public:
     SettingsRecord& settings() override { return settings_; }
     SpecialEntryStore& specialDays() override { return store_; }
     void StoreSettings() override {}
+    void OptionsStored() override {}
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}

@@ -49,6 +49,15 @@ public:
         return *this;
     }
 
+    // A background-mode record of `bytes` bytes whose size field says `declared`.
+    EmfBuilder& Record(std::uint32_t declared, std::size_t bytes) {
+        std::vector<std::uint8_t> record(bytes);
+        Put(record, 0, EMR_SETBKMODE);
+        Put(record, 4, declared);
+        Append(record);
+        return *this;
+    }
+
     std::vector<std::uint8_t> Finish() {
         std::vector<std::uint8_t> eof(20);
         Put(eof, 0, EMR_EOF);
@@ -206,6 +215,18 @@ TEST_F(FormTemplateTest, TextOutsideItsRecordIsDroppedAndTheRestStillPlays) {
                              .Finish()));
         EXPECT_EQ(TextsDrawn(form_), (std::vector<std::string>{"before", "2024"}));
     }
+}
+
+// Sizes the player would believe: with 0 it stayed in one record for ever.
+TEST_F(FormTemplateTest, RecordSizesThePlayerCannotStepByRefuseTheForm) {
+    // 0, not a multiple of 4, under 8, past the end, wrapping the offset
+    const std::pair<std::uint32_t, std::size_t> sizes[] = {{0, 8}, {10, 12}, {4, 8}, {0x1000, 12}, {0xFFFFFFFC, 12}};
+    HDC screen = GetDC(nullptr);
+    for (const auto& [declared, bytes] : sizes) {
+        EXPECT_FALSE(Load(EmfBuilder().Text(84, "before").Record(declared, bytes).Text(84, "after").Finish())) << declared;
+        EXPECT_EQ(form_.Play(screen, RECT{0, 0, 10, 10}), 0) << declared;
+    }
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(FormTemplateTest, WithoutAFormNothingIsDrawn) {

@@ -59,10 +59,10 @@ protected:
         SetPath(folder_);
 
         app_ = std::make_unique<RecorderApp>();
-        app_->settings() = DefaultSettings();
+        app_->programPath = folder_ + "horalo.exe";
+        app_->LoadSettings();  // none stored: a first start's defaults
         app_->settings().autostart = 0;
         app_->settings().wayMinutes = 10;
-        app_->programPath = folder_ + "horalo.exe";
         SetClock([this] { return now_; });
         win::SetMessageBoxHook([this](const std::string& text, UINT style) {
             shown_.push_back({text, style});

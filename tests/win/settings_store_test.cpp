@@ -1,9 +1,10 @@
 // The settings record, the program folder and the autostart entry in the
-// registry of the test prefix.
+// registry of the test prefix, and what a run of the program writes of them.
 #include "app/settings_store.h"
 
 #include <gtest/gtest.h>
 
+#include "app/recorder_app.h"
 #include "registry_fixture.h"
 
 namespace horalo {
@@ -34,23 +35,49 @@ TEST_F(SettingsStoreTest, StoredRecordLoadsBackWholeAndOtherSizesAreRejected) {
     EXPECT_EQ(raw->bytes.size(), kSettingsRecordSize);
 
     SettingsRecord loaded;
-    ASSERT_TRUE(LoadSettings(loaded));
+    ASSERT_EQ(LoadSettings(loaded), ValueRead::Read);
     EXPECT_EQ(loaded, settings);
 
     for (DWORD size : {179u, 181u, 0u}) {
         std::string bytes(size, '\x01');
         WriteRegistryValue(kSettingsValue, bytes.data(), size, false);
         SettingsRecord untouched = DefaultSettings();
-        EXPECT_FALSE(LoadSettings(untouched)) << size;
+        EXPECT_EQ(LoadSettings(untouched), ValueRead::Unreadable) << size;
         EXPECT_EQ(untouched, DefaultSettings()) << size;
     }
 }
 
-TEST_F(SettingsStoreTest, MissingKeyOrValueFailsToLoad) {
+TEST_F(SettingsStoreTest, MissingKeyOrValueIsMissing) {
     SettingsRecord settings;
-    EXPECT_FALSE(LoadSettings(settings));
+    EXPECT_EQ(LoadSettings(settings), ValueRead::Missing);
     WriteRegistryValue(kPathValue, "C:\\", 3, true);
-    EXPECT_FALSE(LoadSettings(settings));
+    EXPECT_EQ(LoadSettings(settings), ValueRead::Missing);
+}
+
+// A run as far as the settings go: the start reads them, the end of work
+// writes. One bad read must not cost the user the stored record.
+TEST_F(SettingsStoreTest, TheEndOfARunWritesTheRecordOnlyWhenNoneWasThereOrOptionsWereStored) {
+    const SettingsBytes defaults = EncodeSettings(DefaultSettings());
+    const std::string wrongSize(179, '\x05');
+    const struct {
+        std::optional<std::string> stored;  // none: no value at all
+        bool optionsStored;
+        std::string after;
+    } cases[] = {{std::nullopt, false, std::string(defaults.begin(), defaults.end())},
+                 {wrongSize, false, wrongSize},
+                 {wrongSize, true, std::string(defaults.begin(), defaults.end())}};
+    for (const auto& c : cases) {
+        test::DeleteProgramValues();
+        if (c.stored) WriteRegistryValue(kSettingsValue, c.stored->data(), static_cast<DWORD>(c.stored->size()), false);
+        RecorderApp app;
+        app.programPath = "C:\\Tools\\horalo.exe";
+        app.LoadSettings();
+        EXPECT_EQ(app.settings(), DefaultSettings());
+        if (c.optionsStored) app.OptionsStored();
+        app.StoreSettings();
+        EXPECT_EQ(test::ReadRawValue(kProgramKey, kSettingsValue)->bytes, c.after) << c.optionsStored;
+        EXPECT_EQ(ReadProgramFolder(), "C:\\Tools\\");
+    }
 }
 
 TEST_F(SettingsStoreTest, AutostartValueFollowsTheAutostartField) {

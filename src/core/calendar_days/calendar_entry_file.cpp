@@ -1,5 +1,6 @@
 #include "core/calendar_days/calendar_entry_file.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/io/byte_block.h"
@@ -37,10 +38,12 @@ int Damaged(SpecialEntryList& list) {
 }
 
 // The text ends at its first NUL or at the end of its item, so an item
-// without a terminator or of length 0 still gives a proper text.
+// without a terminator or of length 0 still gives a proper text. A full
+// item without one holds a character more than a save can give a length:
+// that one is cut, or no save of the list would ever succeed.
 std::string Text(ByteSpan item) {
     const std::string text(item.begin(), item.end());
-    return text.substr(0, text.find('\0'));
+    return text.substr(0, std::min(text.find('\0'), kMaxSpecialTextLength));
 }
 
 // The flags are 32-bit fields of the file. The holiday flag counts only as
@@ -62,17 +65,15 @@ SpecialEntry ReadRecord(ByteReader& in, std::size_t recordSize) {
 }
 
 // Reads the items behind a record up to the end word.
-bool ReadItems(ByteReader& in, long& remaining, SpecialEntry& entry) {
+bool ReadItems(ByteReader& in, SpecialEntry& entry) {
     for (;;) {
         if (!in.Has(2)) return false;
         const std::uint16_t word = in.U16();
-        remaining -= 2;
         const std::uint8_t tag = word & 0xFF;
         const std::size_t length = word >> 8;
         if (tag == kNameTag || tag == kSecondTextTag) {
             if (!in.Has(length)) return false;
             (tag == kNameTag ? entry.name : entry.secondText) = Text(in.Take(length));
-            remaining -= static_cast<long>(length);
         } else if (word == kEndWord) {
             return true;
         }
@@ -119,14 +120,13 @@ int ReadSpecialFile(const std::string& path, SpecialEntryList& list) {
         in.Seek(0);
         recordSize = kOldRecordSize;
     }
-    // The magic number is never counted off, so the current format ends
-    // with its 4 bytes still "remaining"; the old format with none.
-    long remaining = static_cast<long>(bytes->size());
-    while (remaining > static_cast<long>(kRecordSize)) {
+    // Bytes behind the last entry that could not hold even an old record
+    // are no entry of their own. The bound is the same for both formats:
+    // the smallest old entry, 28 bytes and an end word, is read whole.
+    while (in.Left() > kOldRecordSize) {
         if (!in.Has(recordSize)) return Damaged(list);
         SpecialEntry entry = ReadRecord(in, recordSize);
-        remaining -= static_cast<long>(recordSize);
-        if (!ReadItems(in, remaining, entry)) return Damaged(list);
+        if (!ReadItems(in, entry)) return Damaged(list);
         list.Append(std::move(entry));
     }
     return kSpecialFileOk;

@@ -31,6 +31,22 @@ void ForEachField(Record& r, Number number, Text text) {
     number(176, r.powerEvents);
 }
 
+template <typename Field>
+void Hold(Field& field, std::type_identity_t<Field> largest) {
+    field = std::clamp(field, Field{0}, largest);
+}
+
+// A record the dialog never wrote (damaged, or made by hand) may hold any
+// number; the evaluation and the recorder sum these in 32 bits and would
+// overflow, so they only ever see what the dialog could have stored.
+void HoldToOptionRanges(SettingsRecord& s) {
+    for (std::int32_t* hours : {&s.workHours, &s.breakHours, &s.maxHours}) Hold(*hours, kMaxSettingHours);
+    for (std::int32_t* minutes : {&s.workMinutes, &s.breakMinutes, &s.maxMinutes, &s.wayMinutes})
+        Hold(*minutes, kMaxSettingMinutes);
+    Hold(s.number1, kMaxNumber1);
+    Hold(s.number2, kMaxNumber2);
+}
+
 }  // namespace
 
 SettingsRecord DefaultSettings() {
@@ -70,6 +86,7 @@ std::optional<SettingsRecord> DecodeSettings(const std::uint8_t* data, std::size
             std::transform(data + offset, data + offset + kFormTextSize, field.begin(),
                            [](std::uint8_t b) { return static_cast<char>(b); });
         });
+    HoldToOptionRanges(settings);
     return settings;
 }
 

@@ -33,12 +33,21 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord&) const = default;
 };
 
+// The largest values the options dialog stores: its time pickers end at
+// 23:59, its way time at 59 minutes. A decoded record is held to them.
+inline constexpr std::int32_t kMaxSettingHours = 23;
+inline constexpr std::int32_t kMaxSettingMinutes = 59;
+inline constexpr std::uint32_t kMaxNumber1 = 999;
+inline constexpr std::uint32_t kMaxNumber2 = 999999;
+
 // The defaults of a first start: 7 h work, 45 min break, calendar on top,
 // autostart on, everything else zero.
 SettingsRecord DefaultSettings();
 
 SettingsBytes EncodeSettings(const SettingsRecord& settings);
 // Accepts exactly 180 bytes; any other size is a record of another version.
+// Numbers beyond the options dialog's ranges come back held to them; the
+// flags and the form texts come back as stored.
 std::optional<SettingsRecord> DecodeSettings(const std::uint8_t* data, std::size_t size);
 
 // The text of a form-text field up to its NUL, at most 63 characters: a field

@@ -14,6 +14,7 @@ namespace {
 // then the EMRTEXT; offsets from the record's start.
 constexpr std::size_t kTypeOffset = 0;
 constexpr std::size_t kSizeOffset = 4;
+constexpr std::size_t kRecordHead = 8;        // type and size, the least a record holds
 constexpr std::size_t kReferenceOffset = 36;  // x, then y
 constexpr std::size_t kCharCountOffset = 44;
 constexpr std::size_t kStringOffset = 48;
@@ -84,6 +85,17 @@ FormRecordDecision ClassifyFormRecord(std::span<const std::uint8_t> record) {
         if (day >= 1 && day <= 31) decision.placeholder.day = day;
     }
     return decision;
+}
+
+std::optional<std::size_t> FirstBadFormRecord(std::span<const std::uint8_t> form) {
+    for (std::size_t at = 0; at < form.size();) {
+        const std::size_t left = form.size() - at;
+        if (left < kRecordHead) return at;
+        const std::uint32_t size = LoadU32(form.data() + at + kSizeOffset);
+        if (size < kRecordHead || size % 4 != 0 || size > left) return at;
+        at += size;
+    }
+    return std::nullopt;
 }
 
 }  // namespace horalo

@@ -1,8 +1,11 @@
 #pragma once
 // Which records of a form carry a placeholder, decided from the record's
-// bytes alone. A damaged or hostile form never makes this read outside the
-// record it is given.
+// bytes alone, and whether the player can step through a form's records at
+// all. A damaged or hostile form never makes either read outside the bytes
+// it is given.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace horalo {
@@ -46,5 +49,12 @@ struct FormRecordDecision {
 // to its last byte; its own size field is believed only when it is no
 // larger than that.
 FormRecordDecision ClassifyFormRecord(std::span<const std::uint8_t> record);
+
+// The player goes from record to record by each one's size field, and
+// believes it. So a form's bytes, its header first, must be records from
+// the first byte to the last whose sizes are multiples of 4, at least 8 (type
+// and size) and within the bytes. Returns the offset of the first record
+// that breaks this, none when every record keeps it.
+std::optional<std::size_t> FirstBadFormRecord(std::span<const std::uint8_t> form);
 
 }  // namespace horalo

@@ -122,7 +122,9 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_HIDE, [this] { ShowWindow(Handle(), SW_HIDE); });
     OnCommand(IDC_UNUSED_1004, [] {});
     OnCommand(IDC_UNUSED_1005, [] {});
-    OnCommand(IDC_OPTIONS, [this] { RunOptionsDialog(app_.settings()); });
+    OnCommand(IDC_OPTIONS, [this] {
+        if (RunOptionsDialog(app_.settings())) app_.OptionsStored();
+    });
     OnCommand(IDC_LOG_BROWSER, [this] { LogBrowserDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_CALENDAR, [this] { app_.OpenCalendar(); });

@@ -77,14 +77,14 @@ void OptionsDialog::CopyTo(SettingsRecord& settings) const {
 void OptionsDialog::DoDataExchange(win::DataExchange& dx) {
     dx.Text(IDC_FORM_TEXT1, text1_, kFormTextSize - 1);
     dx.Text(IDC_FORM_TEXT2, text2_, kFormTextSize - 1);
-    dx.Number(IDC_NUMBER1, number1_, 0, 999);
-    dx.Number(IDC_NUMBER2, number2_, 0, 999999);
+    dx.Number(IDC_NUMBER1, number1_, 0, kMaxNumber1);
+    dx.Number(IDC_NUMBER2, number2_, 0, kMaxNumber2);
     dx.Time(IDC_WORK_TIME, workTime_);
     dx.Time(IDC_BREAK_TIME, breakTime_);
     dx.Time(IDC_MAX_TIME, maxTime_);
     dx.Check(IDC_START_HIDDEN, startHidden_);
     dx.Check(IDC_AUTOSTART, autostart_);
-    dx.Number(IDC_WAY_MINUTES, wayMinutes_, 0, 59);
+    dx.Number(IDC_WAY_MINUTES, wayMinutes_, 0, kMaxSettingMinutes);
     dx.Check(IDC_POWER_EVENTS, powerEvents_);
 }
 
