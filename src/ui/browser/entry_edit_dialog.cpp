@@ -207,7 +207,8 @@ void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
         win::ShowMessageId(browser.Handle(), IDS_NO_RECORD, MB_OK);
         return;
     }
-    // Owned by the browser, so the browser cannot change the log under it.
+    // Owned by the browser, so its buttons wait; other windows may still
+    // change the log meanwhile, and the write then finds the anchor gone.
     if (dialog.RunModal(browser.Handle()) != IDOK) return;
 
     const bool absence = dialog.type == LogRecordType::AbsenceDay;
