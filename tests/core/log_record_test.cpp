@@ -77,7 +77,7 @@ LogRecord Tagged(std::uint32_t tag) {
 TEST_F(LogRecordTest, WritesEveryTypeByTheLayout) {
     const std::pair<LogRecord, long> written[] = {
         {LogRecord::Of(LogRecordType::WorkEnd, 1700000000), 8},
-        {LogRecord::Of(LogRecordType::WorkStart, -5), 8},
+        {LogRecord::Of(LogRecordType::WorkStart, kLatestLogTime), 8},
         {LogRecord::Break(1700001000, 1700002800), 12},
         {LogRecord::Note(1700003000, ""), 13},
         {LogRecord::Note(1700003001, "caf\xE9 \r\n\x01\xFF"), 13 + 9},
@@ -98,6 +98,25 @@ TEST_F(LogRecordTest, WritesEveryTypeByTheLayout) {
     file.reset();
     EXPECT_EQ(DecodeLog(ReadAll(host.File(kLogFileName))), expected);
     EXPECT_TRUE(host.messages.empty());
+}
+
+// Where a time is made (the clock, a typed date), one outside the unsigned
+// field is refused rather than written as another time.
+TEST_F(LogRecordTest, TimesTheLogCannotHoldAreRefusedNotWrapped) {
+    const std::pair<long long, std::optional<TimeValue>> times[] = {
+        {-1, std::nullopt}, {0, 0}, {kLatestLogTime, kLatestLogTime}, {kLatestLogTime + 1, std::nullopt}};
+    for (const auto& [moment, time] : times) EXPECT_EQ(LogTime(moment), time) << moment;
+
+    LogFile file = OpenLogFile(host, "wb");
+    ASSERT_TRUE(file);
+    for (const LogRecord& record : {LogRecord::Of(LogRecordType::WorkStart, kLatestLogTime + 1),
+                                    LogRecord::Break(kLatestLogTime - 60, kLatestLogTime + 60),
+                                    LogRecord::Of(LogRecordType::WorkEnd, -60)})
+        EXPECT_FALSE(WriteRecord(host, record, file.get())) << record.time;
+    file.reset();
+    EXPECT_EQ(ReadAll(host.File(kLogFileName)), "");
+    const ShownMessage failed{IDS_LOG_WRITE_FAILED, kMessageStop};
+    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{failed, failed, failed}));
 }
 
 TEST_F(LogRecordTest, NoteTextEndsAtItsFirstNul) {

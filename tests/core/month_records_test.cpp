@@ -1,5 +1,7 @@
 // The month records at the head of the log: read sorted by their key,
 // stored in place or in front of all, removed.
+#include <chrono>
+
 #include "fault_file_layer.h"
 #include "time_log_test_files.h"
 
@@ -43,6 +45,30 @@ TEST_F(MonthRecordsTest, MonthKeyIsStandardTimeMidnight) {
     EXPECT_EQ(MonthKey(2024, 0), Berlin(2024, 1, 1));
     EXPECT_EQ(MonthKey(2024, 6), Berlin(2024, 7, 1, 1));  // 00:00 CET is 01:00 in summer time
     EXPECT_EQ(MonthKey(2024, 12), MonthKey(2025, 0));
+}
+
+// Keys past 2038 must neither wrap nor, past February 2106, be written as
+// some other month.
+TEST_F(MonthRecordsTest, MonthKeysUpTo2106RoundTripAndLaterOnesAreRefused) {
+    namespace chr = std::chrono;
+    const struct {
+        int year, month0;
+        chr::year_month_day first;
+    } kept[] = {{2038, 1, chr::year{2038} / 2 / 1}, {2106, 0, chr::year{2106} / 1 / 1}, {2106, 1, chr::year{2106} / 2 / 1}};
+    SetLog(Words({1, 1700000000}));
+    for (const auto& c : kept) {
+        SCOPED_TRACE(c.year);
+        const TimeValue key = (chr::sys_seconds{chr::sys_days{c.first}} - chr::hours{1}).time_since_epoch().count();  // CET
+        EXPECT_EQ(MonthKey(c.year, c.month0), key);
+        ASSERT_TRUE(StoreMonthRecord(host, c.year, c.month0, -130, 5));
+        EXPECT_EQ(Log().substr(0, 16), Words({6, key, 5, -130}));
+        EXPECT_EQ(MonthCarriedBalance(Months(), c.year, c.month0), -130);
+    }
+    const std::string before = Log();
+    EXPECT_FALSE(StoreMonthRecord(host, 2106, 2, 0, 0));
+    EXPECT_FALSE(StoreMonthRecord(host, 1969, 11, 0, 0));
+    EXPECT_EQ(Log(), before);
+    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{kWriteFailed, kWriteFailed}));
 }
 
 TEST_F(MonthRecordsTest, StoreMonthRecordReplacesInPlaceOrWritesInFront) {
