@@ -1,6 +1,7 @@
 // The entries of a month: every record whose local time falls in it, in the
 // order of their times.
 #include <random>
+#include <tuple>
 
 #include "time_log_test_files.h"
 
@@ -65,43 +66,31 @@ TEST_F(DayEntriesTest, EqualTimesKeepFileOrderAndTopBitTimesLieIn2105And2106) {
     const auto entry = [](RecordPosition position, DayEntryType type, const LogRecord& record) {
         return DayEntry{position, type, record, EncodeRecord(record)};
     };
-    EXPECT_EQ(Month(2023, 4), (std::vector<DayEntry>{
-                                  entry(8, DayEntryType::WorkStart, LogRecord::Of(LogRecordType::WorkStart, t)),
-                                  entry(28, DayEntryType::Note, LogRecord::Note(t, "b")),
-                                  entry(42, DayEntryType::CompensationDay, LogRecord::Of(LogRecordType::CompensationDay, t)),
-                                  entry(0, DayEntryType::WorkEnd, LogRecord::Of(LogRecordType::WorkEnd, t + 60)),
-                              }));
+    const std::vector<DayEntry> expected = {
+        entry(8, DayEntryType::WorkStart, LogRecord::Of(LogRecordType::WorkStart, t)),
+        entry(28, DayEntryType::Note, LogRecord::Note(t, "b")),
+        entry(42, DayEntryType::CompensationDay, LogRecord::Of(LogRecordType::CompensationDay, t)),
+        entry(0, DayEntryType::WorkEnd, LogRecord::Of(LogRecordType::WorkEnd, t + 60)),
+    };
+    EXPECT_EQ(Month(2023, 4), expected);
     const TimeValue early2105 = kLatestLogTime + 1 - 86400 * 400;
     EXPECT_EQ(Month(2106, 1), (std::vector<DayEntry>{entry(20, DayEntryType::AbsenceDay,
                                                            LogRecord::Of(LogRecordType::AbsenceDay, kLatestLogTime))}));
     EXPECT_EQ(Month(2105, 0), (std::vector<DayEntry>{entry(50, DayEntryType::Break, LogRecord::Break(early2105, 5))}));
 }
 
-// The edges of the field, written by the program's encoder, read back and
-// found in their local month (Berlin: UTC+1 in winter).
+// The edges of the field, written by the encoder, read back and found in
+// their local month (Berlin: UTC+1 in winter).
 TEST_F(DayEntriesTest, TimesAcross2038UpTo2106ReadBackInTheirMonth) {
-    const struct {
-        TimeValue time;
-        int year, month0;
-    } cases[] = {{0x7FFFFFFF, 2038, 0}, {0x80000000, 2038, 0}, {0xFFFFFFFF, 2106, 1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.time);
-        const std::vector<LogRecord> records = {LogRecord::Of(LogRecordType::WorkStart, c.time),
-                                                LogRecord::Break(c.time - 60, c.time)};
-        {
-            LogFile file = OpenLogFile(host, "wb");
-            for (const LogRecord& record : records) ASSERT_TRUE(WriteRecord(host, record, file.get()));
-        }
-        EXPECT_EQ(Log(), Words({1, c.time}) + Words({2, c.time - 60, c.time}));
-        LogFile file = OpenLogFile(host, "rb");
-        const auto start = ReadRecord(file.get()), pause = ReadRecord(file.get());
-        ASSERT_TRUE(start && pause);
-        EXPECT_EQ(start->record, records[0]);
-        EXPECT_EQ(pause->record, records[1]);
-        const std::vector<DayEntry> month = Month(c.year, c.month0);
-        ASSERT_EQ(month.size(), 2u);
-        EXPECT_EQ(month[0].record, records[1]);
-        EXPECT_EQ(month[1].record, records[0]);
+    const std::tuple<TimeValue, int, int> cases[] = {
+        {0x7FFFFFFF, 2038, 0}, {0x80000000, 2038, 0}, {0xFFFFFFFF, 2106, 1}};
+    for (const auto& [time, year, month0] : cases) {
+        const LogRecord pause = LogRecord::Break(time - 60, time);
+        ASSERT_TRUE(WriteRecord(host, pause, OpenLogFile(host, "wb").get()));
+        EXPECT_EQ(ReadRecord(OpenLogFile(host, "rb").get()).value().record, pause) << time;
+        const std::vector<DayEntry> month = Month(year, month0);
+        ASSERT_EQ(month.size(), 1u) << time;
+        EXPECT_EQ(month[0].record, pause);
     }
 }
 

@@ -47,28 +47,20 @@ TEST_F(MonthRecordsTest, MonthKeyIsStandardTimeMidnight) {
     EXPECT_EQ(MonthKey(2024, 12), MonthKey(2025, 0));
 }
 
-// Keys past 2038 must neither wrap nor, past February 2106, be written as
-// some other month.
+// Keys past 2038 must not wrap, nor one past February 2106 be written as another month.
 TEST_F(MonthRecordsTest, MonthKeysUpTo2106RoundTripAndLaterOnesAreRefused) {
     namespace chr = std::chrono;
-    const struct {
-        int year, month0;
-        chr::year_month_day first;
-    } kept[] = {{2038, 1, chr::year{2038} / 2 / 1}, {2106, 0, chr::year{2106} / 1 / 1}, {2106, 1, chr::year{2106} / 2 / 1}};
     SetLog(Words({1, 1700000000}));
-    for (const auto& c : kept) {
-        SCOPED_TRACE(c.year);
-        const TimeValue key = (chr::sys_seconds{chr::sys_days{c.first}} - chr::hours{1}).time_since_epoch().count();  // CET
-        EXPECT_EQ(MonthKey(c.year, c.month0), key);
-        ASSERT_TRUE(StoreMonthRecord(host, c.year, c.month0, -130, 5));
-        EXPECT_EQ(Log().substr(0, 16), Words({6, key, 5, -130}));
-        EXPECT_EQ(MonthCarriedBalance(Months(), c.year, c.month0), -130);
+    for (const auto& [year, month0] : {std::pair{2038, 1}, {2106, 0}}) {
+        const chr::sys_seconds midnightCet = chr::sys_days{chr::year{year} / (month0 + 1) / 1} - chr::hours{1};
+        EXPECT_EQ(MonthKey(year, month0), midnightCet.time_since_epoch().count());
+        ASSERT_TRUE(StoreMonthRecord(host, year, month0, -130, 5));
+        EXPECT_EQ(MonthCarriedBalance(Months(), year, month0), -130);
     }
     const std::string before = Log();
     EXPECT_FALSE(StoreMonthRecord(host, 2106, 2, 0, 0));
-    EXPECT_FALSE(StoreMonthRecord(host, 1969, 11, 0, 0));
     EXPECT_EQ(Log(), before);
-    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{kWriteFailed, kWriteFailed}));
+    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kWriteFailed});
 }
 
 TEST_F(MonthRecordsTest, StoreMonthRecordReplacesInPlaceOrWritesInFront) {
