@@ -52,7 +52,7 @@ inline bool ParseDuration(const std::string& text, bool& negative, long long& ho
     return (text[1] == ' ') == (hours < 100);
 }
 
-inline void CheckTimeField(std::int32_t value, const std::string& text) {
+inline void CheckTimeField(std::int64_t value, const std::string& text) {
     if (value == 0) return FormCheck(text.empty(), "0 draws nothing");
     if (value > 4'000'000) {
         FormCheck(text.size() == 7 && text[0] == ' ' && text[1] == ' ' && text[4] == ':', "a time of day's shape");

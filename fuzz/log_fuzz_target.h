@@ -59,11 +59,13 @@ inline std::vector<DayEntry> ExpectedMonth(const std::vector<StoredRecord>& reco
     for (std::size_t i = 0; i < records.size(); ++i) {
         const auto& [position, record] = records[i];
         if (record.tag > TagOf(LogRecordType::CompensationDay)) continue;
+        // The fields are unsigned: every bit pattern is a time from 1970 to
+        // 2106, and a 64-bit C library has a local time for each of them.
+        Check(record.time >= 0 && record.time <= kLatestLogTime, "a time reads as unsigned 32 bits");
         const std::time_t time = record.time;
-        const std::tm* local = record.time < 0 ? nullptr : std::localtime(&time);
-        if (!local)
-            expected.push_back({position, DayEntryType::UnreadableEntry, record, bytes[i]});
-        else if (local->tm_year + 1900 == year && local->tm_mon == month)
+        const std::tm* local = std::localtime(&time);
+        Check(local != nullptr, "every time a log holds has a local time");
+        if (local->tm_year + 1900 == year && local->tm_mon == month)
             expected.push_back({position, static_cast<DayEntryType>(record.tag), record, bytes[i]});
     }
     std::stable_sort(expected.begin(), expected.end(),
@@ -117,7 +119,7 @@ inline void FuzzTimeLog(const std::uint8_t* data, std::size_t size) {
     int year = 2024, month = 0;
     if (!records.empty()) {
         const std::time_t time = records[size % records.size()].record.time;
-        if (const std::tm* local = time < 0 ? nullptr : std::localtime(&time)) year = local->tm_year + 1900, month = local->tm_mon;
+        if (const std::tm* local = std::localtime(&time)) year = local->tm_year + 1900, month = local->tm_mon;
     }
     {
         LogFile file = OpenLogFile(host, "rb");

@@ -33,11 +33,11 @@ std::string LogPath() {
 // the disk, close.
 void AppendRecord() {
     const std::uint32_t tag = 0;
-    const auto now = static_cast<std::int32_t>(std::time(nullptr));
+    const auto now = static_cast<std::uint32_t>(std::time(nullptr));
     unsigned char bytes[8];
     for (int i = 0; i < 4; ++i) {
         bytes[i] = static_cast<unsigned char>(tag >> (8 * i));
-        bytes[4 + i] = static_cast<unsigned char>(static_cast<std::uint32_t>(now) >> (8 * i));
+        bytes[4 + i] = static_cast<unsigned char>(now >> (8 * i));
     }
     std::FILE* file = std::fopen(LogPath().c_str(), "ab");
     if (!file) return;

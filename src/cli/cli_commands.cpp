@@ -53,8 +53,8 @@ const Command kCommands[] = {
      "horalo-cli export [--from YYYY-MM] [--to YYYY-MM] [--format csv|json]\n"
      "Every record whose local time lies in the months from..to (default: all), with\n"
      "its byte position, type name and local times in ISO 8601. Default format: csv.\n"
-     "Records without a local time (before 1970, or of a type of a later version)\n"
-     "come only with the whole log, their time empty (CSV) or null (JSON).\n"},
+     "Records without a local time (of a type of a later version) come only with\n"
+     "the whole log, their time empty (CSV) or null (JSON).\n"},
     {"holidays", RunHolidays, true,
      "horalo-cli holidays YEAR [--format table|csv|json]\n"
      "The special days of horalo.spc with their dates in that year.\n"},
@@ -168,8 +168,8 @@ bool ParseYear(const std::string& text, int& year) {
         if (c < '0' || c > '9') return false;
         value = value * 10 + (c - '0');
     }
-    // The log's times are 32-bit seconds since 1970.
-    if (value < 1970 || value > 2038) return false;
+    // The log's times are unsigned 32-bit seconds since 1970: up to 2106.
+    if (value < 1970 || value > 2106) return false;
     year = value;
     return true;
 }

@@ -149,8 +149,8 @@ int RunExport(CommandContext& context) {
         const LogRecord& record = stored->record;
         std::tm local{};
         if (!record.HasPayload() || !ToLocalTime(record.time, local)) {
-            // A record without a month (a tag of a later version, a time
-            // before 1970) belongs to no range, but to the whole log.
+            // A record without a month (a tag of a later version, a time the
+            // C library cannot convert) belongs to no range, but to the whole log.
             if (context.from || context.to) continue;
         } else if (const int index = MonthIndex(local.tm_year + 1900, local.tm_mon); index < from || index > to) {
             continue;

@@ -5,7 +5,9 @@
 
 namespace horalo {
 
-using TimeValue = std::int32_t;  // seconds since 1970-01-01 00:00:00 UTC
+// Seconds since 1970-01-01 00:00:00 UTC. Wider than the log's 32-bit fields,
+// so that differences and sums of times never wrap.
+using TimeValue = std::int64_t;
 
 TimeValue Now();
 

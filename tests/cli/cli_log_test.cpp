@@ -111,25 +111,26 @@ TEST_F(CliLogTest, ExportedNotesAreUtf8) {
     EXPECT_EQ(Run({"export", "--codepage", "437"}).code, 2);
 }
 
-// Records without a month are part of the whole log but of no range.
+// Records without a month are part of the whole log but of no range. A
+// time with the top bit set is one up to 2106, in a month of its own.
 TEST_F(CliLogTest, RecordsWithoutALocalTimeComeOnlyWithTheWholeLog) {
     LogRecord unknown;
     unknown.tag = 9;
-    WriteLog({LogRecord::Of(LogRecordType::WorkStart, -60), unknown,
+    WriteLog({LogRecord::Of(LogRecordType::WorkStart, kLatestLogTime - 59), unknown,
               LogRecord::Of(LogRecordType::WorkStart, At(2026, 1, 5, 8))});
     const CliRun all = Run({"export", "--format", "json"});
     ASSERT_EQ(all.code, 0) << all.err;
     const JsonValue records = JsonReader::Parse(all.out);
     ASSERT_EQ(records.Array().size(), 3u);
-    EXPECT_TRUE(records[0]["time"].IsNull());
+    EXPECT_EQ(records[0]["time"].Str(), "2106-02-07T07:27:16+01:00");
     EXPECT_EQ(records[1]["type"].Str(), "Unknown");
     EXPECT_EQ(records[1]["position"].Int(), 8);
     EXPECT_TRUE(records[1]["time"].IsNull());
     EXPECT_EQ(records[2]["position"].Int(), 12);
-    const CliRun range = Run({"export", "--from", "1970-01", "--format", "csv"});
+    const CliRun range = Run({"export", "--from", "2106-02", "--format", "csv"});
     const auto rows = ParseCsv(range.out);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1][0], "12");
+    EXPECT_EQ(rows[1][0], "0");
 }
 
 // Local times around the changes of the clocks carry the offset of their
@@ -187,6 +188,7 @@ TEST_F(CliLogTest, UsageAndFileErrorsExitTwoNamingTheFile) {
         {{"month", "--work", "7h"}, "--work"},
         {{"export", "--from", "26-01"}, "YYYY-MM"},
         {{"year"}, "YYYY"},
+        {{"year", "2107"}, "YYYY"},  // past the last month the log holds
         {{"month", "--bogus"}, "unknown option --bogus"},
         {{"month", "--folder"}, "--folder wants a value"},
         {{"month", "--settings", "short.set"}, "179 bytes, not 180"},

@@ -13,9 +13,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$here/sample/horalo.log" "$here/sample/horalo.spc" "$here/sample/settings.bin" "$work/"
 cd "$work" || exit 2
-# Noon UTC on 15 January and on 15 July 2026: Berlin's 13:00 and 14:00.
+# Noon UTC on 15 January and on 15 July 2026: Berlin's 13:00 and 14:00; then
+# the first second past signed 32 bits and the last second of the field.
 mkdir berlin
 printf '\x01\x00\x00\x00\xc0\xd6\x68\x69\x00\x00\x00\x00\x40\x76\x57\x6a' >berlin/horalo.log
+printf '\x01\x00\x00\x00\x00\x00\x00\x80\x00\x00\x00\x00\xff\xff\xff\xff' >>berlin/horalo.log
 
 cases=(
   "month-table|JST-9|month 2026-01"

@@ -1,6 +1,7 @@
 // The entries of a month: every record whose local time falls in it, in the
-// order of their times, and the unreadable ones in every month.
+// order of their times.
 #include <random>
+#include <tuple>
 
 #include "time_log_test_files.h"
 
@@ -57,26 +58,40 @@ TEST_F(DayEntriesTest, DayEntriesMatchEveryRecordsOwnLocalTime) {
     }
 }
 
-TEST_F(DayEntriesTest, EqualTimesKeepFileOrderAndTimesBefore1970AreUnreadable) {
+TEST_F(DayEntriesTest, EqualTimesKeepFileOrderAndTopBitTimesLieIn2105And2106) {
     const TimeValue t = Berlin(2023, 5, 10, 8);
+    // -1 and -86400 * 400 as signed fields; unsigned, 7 February 2106 and 3 January 2105.
     SetLog(Words({0, t + 60}) + Words({1, t}) + Words({9}) + Words({4, -1}) + NoteBytes(t, "b") + Words({5, t}) +
            Words({2, -86400 * 400, 5}));
     const auto entry = [](RecordPosition position, DayEntryType type, const LogRecord& record) {
         return DayEntry{position, type, record, EncodeRecord(record)};
     };
     const std::vector<DayEntry> expected = {
-        entry(50, DayEntryType::UnreadableEntry, LogRecord::Break(-86400 * 400, 5)),
-        entry(20, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::AbsenceDay, -1)),
         entry(8, DayEntryType::WorkStart, LogRecord::Of(LogRecordType::WorkStart, t)),
         entry(28, DayEntryType::Note, LogRecord::Note(t, "b")),
         entry(42, DayEntryType::CompensationDay, LogRecord::Of(LogRecordType::CompensationDay, t)),
         entry(0, DayEntryType::WorkEnd, LogRecord::Of(LogRecordType::WorkEnd, t + 60)),
     };
     EXPECT_EQ(Month(2023, 4), expected);
-    const auto otherMonth = Month(1999, 0);  // the unreadable ones are in every month
-    ASSERT_EQ(otherMonth.size(), 2u);
-    EXPECT_EQ(otherMonth[0].position, 50);
-    EXPECT_EQ(otherMonth[1].position, 20);
+    const TimeValue early2105 = kLatestLogTime + 1 - 86400 * 400;
+    EXPECT_EQ(Month(2106, 1), (std::vector<DayEntry>{entry(20, DayEntryType::AbsenceDay,
+                                                           LogRecord::Of(LogRecordType::AbsenceDay, kLatestLogTime))}));
+    EXPECT_EQ(Month(2105, 0), (std::vector<DayEntry>{entry(50, DayEntryType::Break, LogRecord::Break(early2105, 5))}));
+}
+
+// The edges of the field, written by the encoder, read back and found in
+// their local month (Berlin: UTC+1 in winter).
+TEST_F(DayEntriesTest, TimesAcross2038UpTo2106ReadBackInTheirMonth) {
+    const std::tuple<TimeValue, int, int> cases[] = {
+        {0x7FFFFFFF, 2038, 0}, {0x80000000, 2038, 0}, {0xFFFFFFFF, 2106, 1}};
+    for (const auto& [time, year, month0] : cases) {
+        const LogRecord pause = LogRecord::Break(time - 60, time);
+        ASSERT_TRUE(WriteRecord(host, pause, OpenLogFile(host, "wb").get()));
+        EXPECT_EQ(ReadRecord(OpenLogFile(host, "rb").get()).value().record, pause) << time;
+        const std::vector<DayEntry> month = Month(year, month0);
+        ASSERT_EQ(month.size(), 1u) << time;
+        EXPECT_EQ(month[0].record, pause);
+    }
 }
 
 TEST_F(DayEntriesTest, DayEntriesStartAtTheFilesPosition) {

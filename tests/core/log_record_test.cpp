@@ -77,7 +77,7 @@ LogRecord Tagged(std::uint32_t tag) {
 TEST_F(LogRecordTest, WritesEveryTypeByTheLayout) {
     const std::pair<LogRecord, long> written[] = {
         {LogRecord::Of(LogRecordType::WorkEnd, 1700000000), 8},
-        {LogRecord::Of(LogRecordType::WorkStart, -5), 8},
+        {LogRecord::Of(LogRecordType::WorkStart, kLatestLogTime), 8},
         {LogRecord::Break(1700001000, 1700002800), 12},
         {LogRecord::Note(1700003000, ""), 13},
         {LogRecord::Note(1700003001, "caf\xE9 \r\n\x01\xFF"), 13 + 9},
@@ -98,6 +98,18 @@ TEST_F(LogRecordTest, WritesEveryTypeByTheLayout) {
     file.reset();
     EXPECT_EQ(DecodeLog(ReadAll(host.File(kLogFileName))), expected);
     EXPECT_TRUE(host.messages.empty());
+}
+
+// Where a time is made (the clock, a typed date), one outside the unsigned
+// field is refused rather than written as another time.
+TEST_F(LogRecordTest, TimesTheLogCannotHoldAreRefusedNotWrapped) {
+    for (const TimeValue moment : {TimeValue{-1}, kLatestLogTime + 1}) EXPECT_FALSE(LogTime(moment)) << moment;
+    EXPECT_EQ(LogTime(kLatestLogTime), kLatestLogTime);
+    LogFile file = OpenLogFile(host, "wb");
+    EXPECT_FALSE(WriteRecord(host, LogRecord::Break(kLatestLogTime - 60, kLatestLogTime + 60), file.get()));
+    file.reset();
+    EXPECT_EQ(ReadAll(host.File(kLogFileName)), "");
+    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_WRITE_FAILED, kMessageStop}}));
 }
 
 TEST_F(LogRecordTest, NoteTextEndsAtItsFirstNul) {

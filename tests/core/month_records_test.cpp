@@ -1,5 +1,7 @@
 // The month records at the head of the log: read sorted by their key,
 // stored in place or in front of all, removed.
+#include <chrono>
+
 #include "fault_file_layer.h"
 #include "time_log_test_files.h"
 
@@ -43,6 +45,22 @@ TEST_F(MonthRecordsTest, MonthKeyIsStandardTimeMidnight) {
     EXPECT_EQ(MonthKey(2024, 0), Berlin(2024, 1, 1));
     EXPECT_EQ(MonthKey(2024, 6), Berlin(2024, 7, 1, 1));  // 00:00 CET is 01:00 in summer time
     EXPECT_EQ(MonthKey(2024, 12), MonthKey(2025, 0));
+}
+
+// Keys past 2038 must not wrap, nor one past February 2106 be written as another month.
+TEST_F(MonthRecordsTest, MonthKeysUpTo2106RoundTripAndLaterOnesAreRefused) {
+    namespace chr = std::chrono;
+    SetLog(Words({1, 1700000000}));
+    for (const auto& [year, month0] : {std::pair{2038, 1}, {2106, 0}}) {
+        const chr::sys_seconds midnightCet = chr::sys_days{chr::year{year} / (month0 + 1) / 1} - chr::hours{1};
+        EXPECT_EQ(MonthKey(year, month0), midnightCet.time_since_epoch().count());
+        ASSERT_TRUE(StoreMonthRecord(host, year, month0, -130, 5));
+        EXPECT_EQ(MonthCarriedBalance(Months(), year, month0), -130);
+    }
+    const std::string before = Log();
+    EXPECT_FALSE(StoreMonthRecord(host, 2106, 2, 0, 0));
+    EXPECT_EQ(Log(), before);
+    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kWriteFailed});
 }
 
 TEST_F(MonthRecordsTest, StoreMonthRecordReplacesInPlaceOrWritesInFront) {

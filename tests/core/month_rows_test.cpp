@@ -36,8 +36,11 @@ DayEntry Absence(TimeValue time) { return Entry(DayEntryType::AbsenceDay, time);
 DayEntry Compensation(TimeValue time) { return Entry(DayEntryType::CompensationDay, time); }
 DayEntry Note(TimeValue time) { return {0, DayEntryType::Note, LogRecord::Note(time, ""), {}}; }
 DayEntry Pause(TimeValue from, TimeValue to) { return {0, DayEntryType::Break, LogRecord::Break(from, to), {}}; }
-// As the log reader hands them on: the record keeps its own type.
-DayEntry Unreadable(TimeValue time) { return {0, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::Break, time), {}}; }
+// As the log reader hands on a record whose time the C library cannot
+// convert: the record keeps its own type and time.
+DayEntry Unreadable() {
+    return {0, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::Break, kLatestLogTime), {}};
+}
 
 TimeValue March(int day, int hour, int minute = 0, int second = 0) { return Berlin(2026, 3, day, hour, minute, second); }
 
@@ -131,6 +134,8 @@ TEST_F(MonthRowsTest, EveryDayUpToTheLastRecordShowsOnceAndFillersFollowTheCalen
         {"spring change between records", 2026, 3, {{27, 23, 30}, {31, 0, 30}}},
         {"autumn change before an early record", 2026, 10, {{31, 0, 30}}},
         {"autumn change between records", 2026, 10, {{23, 0, 30}, {28, 12, 0}}},
+        {"past the signed 32-bit end", 2038, 2, {{1, 8, 0}, {3, 8, 0}}},
+        {"the last day the log holds", 2106, 2, {{7, 7, 28}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -165,7 +170,7 @@ TEST_F(MonthRowsTest, OnlyRecordsMakeRowsAndEveryRecordRowCountsForThePlaceOfFil
           Note(March(4, 8))},
          {-1, 100, -1, 103}},
         // Unreadable records have no day: no fillers for them, but their rows stand first.
-        {{Unreadable(-100), Start(-1), Note(March(4, 8))}, {100, 101, -1, -1, -1, 102}},
+        {{Unreadable(), Unreadable(), Note(March(4, 8))}, {100, 101, -1, -1, -1, 102}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         std::vector<RecordPosition> positions;
@@ -175,7 +180,7 @@ TEST_F(MonthRowsTest, OnlyRecordsMakeRowsAndEveryRecordRowCountsForThePlaceOfFil
 }
 
 TEST_F(MonthRowsTest, UnreadableRecordShowsThePresentMomentWithoutAFlag) {
-    const std::vector<MonthRow> rows = Build({Unreadable(-100), End(March(2, 16))});
+    const std::vector<MonthRow> rows = Build({Unreadable(), End(March(2, 16))});
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], (MonthRow{{"Tue", "10.03.2026", "09:15:00", "", "", "P6"}, RowKind::Problem, false, 100, 6}));
     EXPECT_EQ(rows[2].texts[5], "") << "an end after an unreadable record breaks no order";
@@ -189,7 +194,7 @@ TEST_F(MonthRowsTest, WeekdayAndDateOnlyOnTheFirstRowOfADayNotesPassedOver) {
         {{Start(March(5, 8)), Note(March(6, 7)), Start(March(6, 8))}, {true, true, true}},
         {{Note(March(5, 7)), Start(March(5, 8)), End(March(5, 16))}, {true, true, false}},
         {{Start(Berlin(2026, 1, 1, 0))}, {true}},
-        {{Unreadable(-5), Start(Berlin(2026, 1, 1, 8))}, {true, true}},
+        {{Unreadable(), Start(Berlin(2026, 1, 1, 8))}, {true, true}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         std::vector<bool> shown;
@@ -219,7 +224,7 @@ TEST_F(MonthRowsTest, ProblemCodesOfTheDaysOrder) {
         {{Start(March(3, 8)), Note(March(3, 9)), Start(March(3, 10))}, {0, 0, 2}},
         {{Start(March(3, 8)), End(March(3, 12)), Note(March(3, 13)), Start(March(3, 14))}, {0, 0, 0, 4}},
         {{Start(March(3, 8)), Note(March(4, 7)), End(March(4, 16))}, {0, 0, 3}},
-        {{Unreadable(-5), End(March(3, 16)), End(March(3, 17))}, {6, 0, 1}},
+        {{Unreadable(), End(March(3, 16)), End(March(3, 17))}, {6, 0, 1}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const std::vector<MonthRow> rows = RecordRows(Build(cases[i].first));

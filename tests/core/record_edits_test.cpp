@@ -109,6 +109,9 @@ TEST_F(RecordEditsTest, InsertAndReplaceKeepEverythingAround) {
     EXPECT_EQ(ReplaceRecord(host, Ref(8), LogRecord::Of(LogRecordType::AbsenceDay, 1700000600)), kDone);
     EXPECT_EQ(Log(), kStart + Words({4, 1700000600}) + kBreak + kNote + Words({0, 1700009000}));
     EXPECT_TRUE(host.messages.empty());
+    const auto late = LogRecord::Of(LogRecordType::WorkEnd, kLatestLogTime + 1);  // would be written as 1970
+    EXPECT_EQ(ReplaceRecord(host, Ref(8), late), EditResult::Failed);
+    EXPECT_EQ(Log(), kStart + Words({4, 1700000600}) + kBreak + kNote + Words({0, 1700009000}));
 }
 
 TEST_F(RecordEditsTest, InsertBehindARecordCutShortCompletesItFirst) {

@@ -25,13 +25,14 @@ inline LogRecord DecodeRecord(const std::string& bytes, std::size_t& p) {
         std::uint32_t value = 0;
         for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes.at(p + i));
         p += 4;
-        return static_cast<std::int32_t>(value);
+        return value;
     };
+    const auto signedNext = [&] { return static_cast<std::int32_t>(next()); };
     LogRecord r;
-    r.tag = static_cast<std::uint32_t>(next());
-    if (r.tag <= 6) r.time = next();
+    r.tag = next();
+    if (r.tag <= 6) r.time = next();  // times are unsigned
     if (r.tag == 2) r.breakEnd = next();
-    if (r.tag == 6) r.hoursDeducted = next(), r.carriedBalance = next();
+    if (r.tag == 6) r.hoursDeducted = signedNext(), r.carriedBalance = signedNext();
     if (r.tag == 3) {
         const auto length = static_cast<std::size_t>(next());
         r.text = bytes.substr(p, length);

@@ -124,11 +124,12 @@ TEST_F(SheetTextTest, RequiredPresenceCarriesMinutesIntoHours) {
 TEST(SheetText, TimeFieldDurationsAndTimesOfDay) {
     ASSERT_TRUE(test::InBerlinTime()) << test::kBerlinTimeHint;
     const struct {
-        std::int32_t value;
+        std::int64_t value;
         const char* text;
     } cases[] = {
         {0, ""},
         {kWinter0805, "  08:05"},
+        {0x80000000, "  04:14"},  // 19 January 2038 03:14:08 UTC: a time, not a negative duration
         {kWinter0805 + 59, "  08:05"},
         {4'000'001, "  08:06"},  // 16 February 1970 07:06:41 UTC: the first time of day
         {4'000'000, " 1111:06"},

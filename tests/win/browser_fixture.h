@@ -75,7 +75,7 @@ protected:
     }
 
     // Where each record of the log starts (of those before a moment).
-    std::vector<RecordPosition> Positions(TimeValue before = INT32_MAX) const {
+    std::vector<RecordPosition> Positions(TimeValue before = kLatestLogTime + 1) const {
         const std::string bytes = ReadBytes(folder_ + "horalo.log");
         const LogBytes log(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         std::vector<RecordPosition> positions;

@@ -1,7 +1,6 @@
 #include "core/browser/month_rows.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -55,13 +54,9 @@ long DayNumber(TimeValue time) {
     return ToLocalTime(time, local) ? DayNumber(local) : -1;
 }
 
-// Only a damaged log brings sums of breaks near the ends of a long (32 bits
-// on Windows); they must not wrap around to the other sign.
-long ClampToLong(long long value) { return static_cast<long>(std::clamp<long long>(value, LONG_MIN, LONG_MAX)); }
-
 // Rows are formatted by hand: a month has a few hundred of them, and the
 // general formatter took nearly half of the time to build them.
-char* PutTwoDigits(char* out, long value) {
+char* PutTwoDigits(char* out, long long value) {
     if (value >= 100) {
         const std::string digits = std::to_string(value);  // hours above 99 keep every digit
         return std::copy(digits.begin(), digits.end(), out);
@@ -72,7 +67,7 @@ char* PutTwoDigits(char* out, long value) {
 }
 
 // "aa<sep>bb<sep>cc", each field at least two digits; c < 0 leaves it out.
-std::string Fields(long a, long b, long c, char separator) {
+std::string Fields(long long a, long long b, long long c, char separator) {
     char buffer[48];
     char* end = PutTwoDigits(buffer, a);
     *end++ = separator;
@@ -85,8 +80,7 @@ std::string Fields(long a, long b, long c, char separator) {
 }
 
 std::string DurationText(long long seconds) {
-    return Fields(static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60),
-                  static_cast<long>(seconds % 60), ':');
+    return Fields(seconds / 3600, seconds / 60 % 60, seconds % 60, ':');
 }
 
 RowTexts MakeRowTexts(const RowStrings& strings, const std::tm& local) {
@@ -170,12 +164,12 @@ public:
             if (hasStart_) {
                 const MinutesDiff presence = FormatMinutesDiff(lastStart_, record.time);
                 texts[kDuration] = presence.text;
-                texts[kBalance] = FormatMinutesDiff(ClampToLong(breakSeconds_ + targetSeconds_), presence.seconds).text;
+                texts[kBalance] = FormatMinutesDiff(breakSeconds_ + targetSeconds_, presence.seconds).text;
             }
             break;
         case RowKind::Break: {
             // An edited break may end before it starts; it still lasted that long.
-            const long long length = std::llabs(static_cast<long long>(record.breakEnd) - record.time);
+            const long long length = std::llabs(record.breakEnd - record.time);
             texts[kDuration] = DurationText(length);
             breakSeconds_ += length;
             break;
@@ -231,7 +225,7 @@ private:
         const long long moment =
             MakeLocalTime(sameMonth.tm_year + 1900, sameMonth.tm_mon, day, 12, 0, 0, DaylightSaving::FromCalendar);
         std::tm local{};
-        if (moment < 0 || moment > INT32_MAX || !ToLocalTime(static_cast<TimeValue>(moment), local)) return row;
+        if (!ToLocalTime(moment, local)) return row;
         row.texts = MakeRowTexts(strings_, local);
         row.texts[kTimeOfDay].clear();
 
@@ -285,13 +279,11 @@ std::vector<MonthRow> BuildMonthRows(const std::vector<DayEntry>& entries, const
     return builder.TakeRows();
 }
 
-MinutesDiff FormatMinutesDiff(long from, long to) {
+MinutesDiff FormatMinutesDiff(TimeValue from, TimeValue to) {
     // Both moments are cut to whole minutes before they are subtracted.
-    const long long difference = (static_cast<long long>(to / 60) - from / 60) * 60;
-    const long long seconds = std::llabs(difference);
-    return {Fields(static_cast<long>(seconds / 3600), static_cast<long>(seconds / 60 % 60), -1, ':') +
-                (difference < 0 ? " (-)" : ""),
-            ClampToLong(seconds)};
+    const TimeValue difference = (to / 60 - from / 60) * 60;
+    const TimeValue seconds = std::llabs(difference);
+    return {Fields(seconds / 3600, seconds / 60 % 60, -1, ':') + (difference < 0 ? " (-)" : ""), seconds};
 }
 
 }  // namespace horalo

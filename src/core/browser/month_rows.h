@@ -64,8 +64,8 @@ std::vector<MonthRow> BuildMonthRows(const std::vector<DayEntry>& entries, const
 // whole minutes first. Returns the text and the absolute difference in seconds.
 struct MinutesDiff {
     std::string text;
-    long seconds = 0;
+    TimeValue seconds = 0;
 };
-MinutesDiff FormatMinutesDiff(long from, long to);
+MinutesDiff FormatMinutesDiff(TimeValue from, TimeValue to);
 
 }  // namespace horalo

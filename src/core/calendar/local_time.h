@@ -14,8 +14,10 @@ namespace horalo {
 // of ours calls it first.
 void UseSystemTimeZone();
 
-// Local time of a log time. Times before 1970 have no local time, as in the
-// Windows C runtime, whatever the host's C library could do.
+// Local time of a time. Times before 1970 (a clock set wrong, never a time
+// of the log) have no local time, as in the Windows C runtime, whatever the
+// host's C library could do; the 64-bit time_t of both runtimes converts
+// every time up to 2106 and beyond.
 bool ToLocalTime(TimeValue time, std::tm& out);
 
 enum class DaylightSaving {

@@ -20,7 +20,7 @@ constexpr int kSunday = 6;
 
 TimeValue ToMinute(TimeValue time) { return time - time % kMinute; }
 
-// Only a damaged log (a break reaching back to 1901) gets near the ends of
+// Only a damaged log (a break from 1970 to 2106) gets beyond the ends of
 // 32 bits; it must not wrap a balance around to the other sign.
 std::int32_t Clamp(long long seconds) {
     return static_cast<std::int32_t>(std::clamp<long long>(seconds, INT32_MIN, INT32_MAX));
@@ -75,7 +75,7 @@ public:
 private:
     // Whole minutes, truncated.
     static void AddBreak(DayEvaluation& day, TimeValue start, TimeValue end) {
-        const long long length = std::llabs(static_cast<long long>(end) - start) / kMinute * kMinute;
+        const long long length = std::llabs(end - start) / kMinute * kMinute;
         day.breaks = Clamp(day.breaks + length);
     }
 
@@ -84,7 +84,7 @@ private:
         const SettingsRecord& s = context_.settings;
         day.end = end;
         day.hasEnd = true;
-        day.presence = end - day.start;
+        day.presence = Clamp(end - day.start);
         long long net = static_cast<long long>(day.presence) - day.breaks;
         const long long maximum = ((s.maxHours + s.breakHours) * 60LL + s.maxMinutes + s.breakMinutes) * kMinute;
         if (context_.warn && s.maxHours != 0 && net > maximum) aboveMaximum_ = true;

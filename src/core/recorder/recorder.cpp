@@ -10,7 +10,7 @@ Recorder::Recorder(Host& host, const SettingsRecord& settings)
 Recorder::Recorder(RecordAppender append, const SettingsRecord& settings)
     : append_(std::move(append)), settings_(settings) {}
 
-TimeValue Recorder::WayTime() const { return settings_.wayMinutes * 60; }
+TimeValue Recorder::WayTime() const { return TimeValue{settings_.wayMinutes} * 60; }
 
 bool Recorder::StartWork() {
     if (present_) return true;

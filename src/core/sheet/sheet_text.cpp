@@ -16,7 +16,7 @@ constexpr std::int32_t kLatestDuration = 4'000'000;
 // Large enough for any int32 or int64 the formats below print, with sign.
 using Buffer = char[48];
 
-std::string TimeOfDay(std::int32_t time) {
+std::string TimeOfDay(TimeValue time) {
     std::tm local{};
     if (!ToLocalTime(time, local)) return {};
     Buffer text;
@@ -24,15 +24,15 @@ std::string TimeOfDay(std::int32_t time) {
     return text;
 }
 
-std::string Duration(std::int32_t seconds) {
+std::string Duration(std::int64_t seconds) {
     // Seconds are dropped before the sign is chosen, so less than a minute
     // below zero shows no minus sign.
-    const std::int32_t minutes = seconds / 60;
+    const long long minutes = seconds / 60;
     const char sign = minutes < 0 ? '-' : ' ';
-    const int hours = std::abs(seconds / 3600);
-    const int minute = std::abs(minutes % 60);
+    const long long hours = std::llabs(seconds / 3600);
+    const long long minute = std::llabs(minutes % 60);
     Buffer text;
-    std::snprintf(text, sizeof text, hours >= 100 ? "%c%03d:%02d" : "%c %02d:%02d", sign, hours, minute);
+    std::snprintf(text, sizeof text, hours >= 100 ? "%c%03lld:%02lld" : "%c %02lld:%02lld", sign, hours, minute);
     return text;
 }
 
@@ -98,7 +98,7 @@ std::string MonthText(char selector, const TimeSheet& sheet) {
 
 }  // namespace
 
-std::string TimeField(std::int32_t value) {
+std::string TimeField(std::int64_t value) {
     if (value == 0) return {};
     return value > kLatestDuration ? TimeOfDay(value) : Duration(value);
 }

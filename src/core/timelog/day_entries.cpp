@@ -50,7 +50,7 @@ std::vector<DayEntry> DayEntriesOf(LogBytes log, int year, int month) {
         const std::uint32_t tag = RecordTag(log, offset);
         if (tag > TagOf(LogRecordType::CompensationDay)) continue;
         const TimeValue time = *RecordTime(log, offset);
-        if (time >= 0 && (time < bounds.low || time >= bounds.high)) continue;
+        if (time < bounds.low || time >= bounds.high) continue;
 
         DayEntryType type = static_cast<DayEntryType>(tag);
         int localYear = 0, localMonth = 0;

@@ -17,7 +17,7 @@ enum class DayEntryType : std::uint32_t {
     Note = 3,
     AbsenceDay = 4,
     CompensationDay = 5,
-    UnreadableEntry = 7,  // its time has no local time (before 1970)
+    UnreadableEntry = 7,  // its time has no local time: the C library cannot convert it
 };
 
 struct DayEntry {
@@ -31,8 +31,10 @@ struct DayEntry {
 };
 
 // The records of the log whose local time lies in the month (full year,
-// month 0 to 11), and those whose time has no local time whatever their
-// month, sorted by time; records of equal time keep the order of the log.
+// month 0 to 11), sorted by time; records of equal time keep the order of
+// the log. A record whose time has no local time comes as unreadable in the
+// months its time lies in or next to, and in every month that itself has no
+// time; a C library with 64-bit times converts every time a log holds.
 // Month records and records without payload are left out. Positions are
 // offsets in `log`.
 std::vector<DayEntry> DayEntriesOf(LogBytes log, int year, int month);

@@ -102,6 +102,19 @@ std::optional<StoredRecord> Decode(Source& source) {
 
 }  // namespace
 
+std::optional<TimeValue> LogTime(long long moment) {
+    if (moment < 0 || moment > kLatestLogTime) return std::nullopt;
+    return moment;
+}
+
+bool LogCanHold(const LogRecord& record) { return LogTime(record.time) && LogTime(record.breakEnd); }
+
+bool CheckLogCanHold(Host& host, std::span<const LogRecord> records) {
+    if (std::all_of(records.begin(), records.end(), LogCanHold)) return true;
+    host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
+    return false;
+}
+
 LogRecord LogRecord::Of(LogRecordType type, TimeValue time) {
     LogRecord record;
     record.tag = static_cast<std::uint32_t>(type);
@@ -140,10 +153,10 @@ Bytes EncodeRecord(const LogRecord& record) {
     ByteWriter out(bytes);
     out.U32(record.tag);
     if (!record.HasPayload()) return bytes;
-    out.I32(record.time);
+    out.U32(static_cast<std::uint32_t>(record.time));
     switch (record.type()) {
     case LogRecordType::Break:
-        out.I32(record.breakEnd);
+        out.U32(static_cast<std::uint32_t>(record.breakEnd));
         break;
     case LogRecordType::MonthRecord:
         out.I32(record.hoursDeducted);
@@ -168,6 +181,7 @@ Bytes EncodeRecord(const LogRecord& record) {
 // record unreadable, so the record is written in one piece and only counts
 // as written when all of it is.
 bool WriteRecord(Host& host, const LogRecord& record, std::FILE* file) {
+    if (!CheckLogCanHold(host, std::span(&record, 1))) return false;
     const Bytes bytes = EncodeRecord(record);
     if (Files().Write(file, bytes.data(), bytes.size()) != bytes.size()) {
         host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);

@@ -1,6 +1,7 @@
 #pragma once
 // The records of the time log horalo.log: a 32-bit type tag and a payload
-// that always begins with a 32-bit time, little-endian, no header or padding.
+// that always begins with a time, unsigned 32-bit seconds since 1970,
+// little-endian, no header or padding.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -29,6 +30,16 @@ enum class LogRecordType : std::uint32_t {
 constexpr std::uint32_t TagOf(LogRecordType type) { return static_cast<std::uint32_t>(type); }
 // Tags above this one are unknown and carry no payload.
 inline constexpr std::uint32_t kLastKnownTag = TagOf(LogRecordType::MonthRecord);
+
+// The last time the log's fields hold: 7 February 2106, 06:28:15 UTC. The
+// program never wrote a time before 1970, so every log written so far reads
+// the same with its fields unsigned.
+inline constexpr TimeValue kLatestLogTime = 0xFFFFFFFF;
+
+// A moment (seconds since 1970, as mktime gives it) as a time the log can
+// hold; none before 1970 or after kLatestLogTime, where the field would
+// read back as another time.
+std::optional<TimeValue> LogTime(long long moment);
 
 // The longest note text the program writes; the longest record it writes
 // is such a note.
@@ -66,6 +77,14 @@ struct LogRecord {
     static LogRecord Month(TimeValue monthKey, std::int32_t hoursDeducted, std::int32_t carriedBalance);
 };
 
+// Whether every time of the record is one the log can hold (LogTime).
+bool LogCanHold(const LogRecord& record);
+
+// Whether the log can hold every record; when not, says so as a failed
+// write does (string 6022, stop icon). Every change that writes records it
+// was handed asks this first.
+bool CheckLogCanHold(Host& host, std::span<const LogRecord> records);
+
 struct StoredRecord {
     RecordPosition position = 0;  // offset of the tag
     LogRecord record;
@@ -79,11 +98,12 @@ using LogFile = FileHandle;
 LogFile OpenLogFile(Host& host, const char* mode, bool rewrite = false);
 
 // Writes one record at the file's position in one piece. If any of its bytes
-// is not written, shows string 6022 with the stop icon and fails; what was
-// written stays in the file.
+// is not written, or the log cannot hold its times, shows string 6022 with
+// the stop icon and fails; what was written stays in the file.
 bool WriteRecord(Host& host, const LogRecord& record, std::FILE* file);
 
-// The bytes of one record as they stand in the log.
+// The bytes of one record as they stand in the log; its times must be ones
+// the log can hold (LogCanHold).
 std::vector<std::uint8_t> EncodeRecord(const LogRecord& record);
 
 // Reads the record at the file's position; none at the end of the file or in

@@ -98,9 +98,7 @@ EditResult Rewritten(Host& host, std::span<const LogBytes> parts) {
 
 }  // namespace
 
-TimeValue MonthKey(int year, int month) {
-    return static_cast<TimeValue>(MakeLocalTime(year, month, 1, 0, 0, 0, DaylightSaving::NotInEffect));
-}
+TimeValue MonthKey(int year, int month) { return MakeLocalTime(year, month, 1, 0, 0, 0, DaylightSaving::NotInEffect); }
 
 // Record by record: only the month records at the head are read, not the
 // years of working days behind them.
@@ -116,6 +114,7 @@ MonthRecordList MonthRecordsOf(LogBytes log) {
 std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,
                                                 std::int32_t hoursDeducted) {
     const LogRecord record = LogRecord::Month(MonthKey(year, month), hoursDeducted, carriedBalance);
+    if (!CheckLogCanHold(host, std::span(&record, 1))) return std::nullopt;
     return RewriteMonth(host, record.time, &record);
 }
 
@@ -137,6 +136,7 @@ EditResult RemoveMonthRecord(Host& host, const RecordRef& month) {
 EditResult ChangeMonthRecord(Host& host, const RecordRef& old, int year, int month, std::int32_t carriedBalance,
                              std::int32_t hoursDeducted) {
     const LogRecord record = LogRecord::Month(MonthKey(year, month), hoursDeducted, carriedBalance);
+    if (!CheckLogCanHold(host, std::span(&record, 1))) return EditResult::Failed;
     LocatedMonth located = LocateMonth(host, old);
     if (located.result != EditResult::Done) return located.result;
     const LogBytes log(*located.image);

@@ -24,7 +24,8 @@ using MonthRecordList = std::vector<MonthRecordEntry>;
 
 // The first day of the month (0 to 11) at 00:00:00 local standard time, with
 // daylight saving time taken as not in effect, so every key of a month is
-// the same time.
+// the same time; -1 when the C library has none. Months after February 2106
+// have keys the log cannot hold.
 TimeValue MonthKey(int year, int month);
 
 // The month records at the head of the file, from its position up to the
@@ -39,7 +40,8 @@ MonthRecordList MonthRecordsOf(LogBytes log);
 
 // Replaces the month's record where it stands, or writes a new one in front
 // of all records (which moves every position). Returns the list read anew
-// from the log, or none when the log was not changed or cannot be read again.
+// from the log, or none when the log was not changed or cannot be read again
+// (a month whose key the log cannot hold is refused with string 6022).
 std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,
                                                 std::int32_t hoursDeducted);
 

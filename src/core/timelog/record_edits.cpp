@@ -88,6 +88,7 @@ EditResult DeleteRecords(Host& host, std::span<const RecordRef> records) {
 
 EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<const LogRecord> records) {
     if (records.empty()) return EditResult::Changed;
+    if (!CheckLogCanHold(host, records)) return EditResult::Failed;
     const Located located = Locate(host, std::span(&anchor, 1));
     if (located.result != EditResult::Done) return located.result;
     const LogBytes log(*located.image);
@@ -105,6 +106,7 @@ EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<con
 }
 
 EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& replacement) {
+    if (!CheckLogCanHold(host, std::span(&replacement, 1))) return EditResult::Failed;
     const Located located = Locate(host, std::span(&record, 1));
     if (located.result != EditResult::Done) return located.result;
     const LogBytes log(*located.image);

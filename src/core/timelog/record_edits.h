@@ -14,13 +14,15 @@ namespace horalo {
 // Appends one record and flushes it to the disk before closing, so a record
 // reported as written survives a power cut; a write or flush that fails
 // cuts the log back to its old length. Messages: 6019 (open), 6022 (write,
-// flush or close).
+// flush or close, or a time the log cannot hold).
 bool AppendRecord(Host& host, const LogRecord& record);
 
 // The rewrites below name their records by reference and change the log
 // only when every referenced record still stands at its place with its
 // bytes (see RecordRef); records before a changed place keep theirs, and
-// appends move none, so a reference stays good across them.
+// appends move none, so a reference stays good across them. A new record
+// with a time the log cannot hold is refused (Failed, string 6022) before
+// the log is read.
 
 // Deletes the records in one rewrite: either every one of them is gone or
 // none is. A record referenced twice counts once. No references: the log is

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <climits>
 #include <ctime>
 #include <optional>
 #include <vector>
@@ -63,18 +62,10 @@ SYSTEMTIME LocalSystemTime(TimeValue moment) {
 // Durations and the fixed times of day are moments on a day without a
 // daylight-saving change, taken from local midnight, so the pickers show
 // the same hours and minutes in every time zone.
-TimeValue DurationBase() {
-    return static_cast<TimeValue>(MakeLocalTime(2000, 0, 1, 0, 0, 0, DaylightSaving::FromCalendar));
-}
+TimeValue DurationBase() { return MakeLocalTime(2000, 0, 1, 0, 0, 0, DaylightSaving::FromCalendar); }
 
 // An absence day has no time of day of its own: it is written at 08:00.
 SYSTEMTIME AbsenceTime() { return LocalSystemTime(DurationBase() + kAbsenceHour * 3600); }
-
-// A local moment as the log keeps it; none when the log cannot hold it.
-std::optional<TimeValue> LogTime(long long moment) {
-    if (moment < 0 || moment > INT_MAX) return std::nullopt;
-    return static_cast<TimeValue>(moment);
-}
 
 // Monday to Friday from the first to the last day, each at 08:00 of its own
 // day, in the order of the days. Days are counted on the calendar, not in
@@ -108,7 +99,7 @@ EntryEditDialog::EntryEditDialog(EntryEditMode mode) : win::Dialog(IDD_ENTRY_EDI
 
 void EntryEditDialog::SetMoment(TimeValue moment) { time = date = fromDate = toDate = LocalSystemTime(moment); }
 
-void EntryEditDialog::SetDuration(long seconds) { duration = LocalSystemTime(DurationBase() + seconds); }
+void EntryEditDialog::SetDuration(TimeValue seconds) { duration = LocalSystemTime(DurationBase() + seconds); }
 
 void EntryEditDialog::DoDataExchange(win::DataExchange& dx) {
     dx.Time(IDC_ENTRY_TIME, time);
@@ -184,7 +175,7 @@ bool Prepare(EntryEditDialog& dialog, const RecordRef& anchor) {
     }
     if (!ControlsOf(record.type())) return false;
     dialog.type = record.type();
-    if (dialog.type == LogRecordType::Break) dialog.SetDuration(static_cast<long>(record.breakEnd) - record.time);
+    if (dialog.type == LogRecordType::Break) dialog.SetDuration(record.breakEnd - record.time);
     if (dialog.type == LogRecordType::Note) dialog.text = record.text;
     if (dialog.type == LogRecordType::AbsenceDay) dialog.time = AbsenceTime();
     return true;

@@ -35,7 +35,7 @@ public:
     // Date, time and both ends of a range at this moment.
     void SetMoment(TimeValue moment);
     // A break's length as the duration picker shows it.
-    void SetDuration(long seconds);
+    void SetDuration(TimeValue seconds);
     EntryEditMode mode() const { return mode_; }
 
 protected:

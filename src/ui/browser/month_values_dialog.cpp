@@ -66,10 +66,10 @@ bool MonthValuesDialog::OnInitDialog() {
     // The full month name: Wine's picker draws the abbreviated one ("MMM")
     // as garbage, and Linux users run the program under Wine.
     SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("MMMM yyyy"));
-    // Month keys are signed 32-bit seconds since 1970: February 1970 is the
-    // first month whose key has a local time here, January 2038 the last
-    // that fits.
-    const SYSTEMTIME range[2] = {FirstOf(1970, 2), FirstOf(2038, 1)};
+    // Month keys are unsigned 32-bit seconds since 1970: in every zone,
+    // February 1970 is the first month whose key has a local time, February
+    // 2106 the last whose key fits.
+    const SYSTEMTIME range[2] = {FirstOf(1970, 2), FirstOf(2106, 2)};
     SendMessageA(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
     return Dialog::OnInitDialog();
 }
