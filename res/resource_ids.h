@@ -77,6 +77,11 @@
    list was shown (outside the ranges above). */
 #define IDS_LOG_CHANGED_ELSEWHERE 7201
 
+/* A start of work that continued a day ended earlier today (outside the
+   ranges above); 7202 takes the break's hours and minutes, from and to. */
+#define IDS_DAY_CONTINUED         7202
+#define IDS_DAY_CONTINUED_AT_ONCE 7203
+
 /* Main dialog (2001) */
 #define IDC_LOG_BROWSER      5000
 #define IDC_NOTE_EDIT        5001

@@ -33,11 +33,46 @@ TEST_F(MainDialogTest, ButtonsFollowTheStatesAndEveryTransitionWritesItsRecord) 
     EXPECT_EQ(Buttons(), "1000");  // absent
     EXPECT_FALSE(dialog.present());
 
+    // Back the same day: the day goes on, the time away is a break; the
+    // way time is taken off both of its ends, as off the start and the end.
     now_ = At(16, 30);
     Command(IDC_START_WORK);
     EXPECT_EQ(Buttons(), "0110");
-    EXPECT_EQ(Records(),
-              (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(12, 0), At(12, 30)), WorkEnd(At(16, 10)), WorkStart(At(16, 20))}));
+    EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(12, 0), At(12, 30)),
+                                      LogRecord::Break(At(16, 0), At(16, 20))}));
+    EXPECT_EQ(dialog.trayIcon().told(), win::FormatText(IDS_DAY_CONTINUED, 16, 0, 16, 20));
+}
+
+// The program ended at 12:05 and started again at 12:47, or ended the day
+// before: the first goes on with the day and says so beside the tray icon.
+TEST_F(MainDialogTest, AStartOnADayEndedTodayContinuesIt) {
+    const struct {
+        const char* name;
+        TimeValue end;  // as written, the way time added
+        std::vector<LogRecord> after;
+        std::string told;
+    } cases[] = {
+        {"today", At(12, 15), {WorkStart(At(7, 50)), LogRecord::Break(At(12, 5), At(12, 37))},
+         win::FormatText(IDS_DAY_CONTINUED, 12, 5, 12, 37)},
+        {"yesterday", At(12, 15) - 86400, {WorkStart(At(7, 50)), WorkEnd(At(12, 15) - 86400), WorkStart(At(12, 37))},
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes;
+        for (const LogRecord& record : {WorkStart(At(7, 50)), WorkEnd(c.end)}) {
+            const Bytes encoded = EncodeRecord(record);
+            bytes.append(encoded.begin(), encoded.end());
+        }
+        std::ofstream(folder_ + "horalo.log", std::ios::binary | std::ios::trunc) << bytes;
+        now_ = At(12, 47);
+        MainDialog& dialog = Start();
+        EXPECT_EQ(Records(), c.after);
+        EXPECT_EQ(dialog.trayIcon().told(), c.told);
+        EXPECT_EQ(Buttons(), "0110");
+        DestroyWindow(window_);
+        TakeQuitMessage();
+    }
 }
 
 TEST_F(MainDialogTest, CommandsOutsideTheirStateWriteNothing) {

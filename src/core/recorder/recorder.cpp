@@ -5,15 +5,24 @@
 namespace horalo {
 
 Recorder::Recorder(Host& host, const SettingsRecord& settings)
-    : Recorder([&host](const LogRecord& record) { return AppendRecord(host, record); }, settings) {}
+    : Recorder([&host](const LogRecord& record) { return AppendRecord(host, record); }, settings,
+               [&host](TimeValue now, TimeValue wayTime) { return ContinueDay(host, now, wayTime); }) {}
 
-Recorder::Recorder(RecordAppender append, const SettingsRecord& settings)
-    : append_(std::move(append)), settings_(settings) {}
+Recorder::Recorder(RecordAppender append, const SettingsRecord& settings, DayContinuer continueDay)
+    : append_(std::move(append)), settings_(settings), continueDay_(std::move(continueDay)) {}
 
 TimeValue Recorder::WayTime() const { return TimeValue{settings_.wayMinutes} * 60; }
 
+// A continuation that failed leaves the day to be started as ever: the
+// start is what the user cannot do without.
 bool Recorder::StartWork() {
     if (present_) return true;
+    lastStart_ = {};
+    if (continueDay_) lastStart_ = continueDay_(Now(), WayTime());
+    if (lastStart_.result == DayContinuation::Result::Continued) {
+        present_ = true;
+        return true;
+    }
     if (!append_(LogRecord::Of(LogRecordType::WorkStart, Now() - WayTime()))) return false;
     present_ = true;
     return true;

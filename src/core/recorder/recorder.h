@@ -8,6 +8,7 @@
 #include "core/clock.h"
 #include "core/host.h"
 #include "core/settings/settings_record.h"
+#include "core/timelog/day_continuation.h"
 #include "core/timelog/log_record.h"
 
 namespace horalo {
@@ -15,6 +16,9 @@ namespace horalo {
 // Appends one record to the time log; false when it was not written (the
 // appender has told the user why).
 using RecordAppender = std::function<bool(const LogRecord&)>;
+// Goes on with a day that ended earlier today instead of starting another
+// (see ContinueDay).
+using DayContinuer = std::function<DayContinuation(TimeValue now, TimeValue wayTime)>;
 
 // Which of the four recording commands make sense in the current state.
 struct RecorderCommands {
@@ -28,12 +32,16 @@ struct RecorderCommands {
 class Recorder {
 public:
     // The way time is read from `settings` at every command, so a change in
-    // the options applies to the next record. Records go to the host's log.
+    // the options applies to the next record. Records go to the host's log,
+    // and a start on a day that ended today continues it.
     Recorder(Host& host, const SettingsRecord& settings);
-    Recorder(RecordAppender append, const SettingsRecord& settings);
+    Recorder(RecordAppender append, const SettingsRecord& settings, DayContinuer continueDay = {});
 
-    // WorkStart at now minus the way time, unless present already.
+    // Unless present already: continues a day that ended today, or else
+    // writes a WorkStart at now minus the way time.
     bool StartWork();
+    // What the last start did of a day that had ended today.
+    const DayContinuation& lastStart() const { return lastStart_; }
     // WorkEnd at now plus the way time, when present.
     bool EndWork();
     // Only while present and not on break; nothing is written yet. False
@@ -58,6 +66,8 @@ private:
 
     RecordAppender append_;
     const SettingsRecord& settings_;
+    DayContinuer continueDay_;
+    DayContinuation lastStart_;
     TimeValue breakStart_ = 0;
     bool present_ = false;
     bool onBreak_ = false;

@@ -37,7 +37,20 @@ MainDialog::MainDialog(AppServices& app)
 
 bool MainDialog::StartWork(bool loadSpecialEntries) {
     if (loadSpecialEntries && !app_.specialDays().Load()) return false;
-    return recorder_.StartWork();
+    if (!recorder_.StartWork()) return false;
+    // At the program's start the icon comes later, and says it then.
+    if (Handle()) TellDayContinued();
+    return true;
+}
+
+void MainDialog::TellDayContinued() {
+    const DayContinuation& start = recorder_.lastStart();
+    if (start.result != DayContinuation::Result::Continued) return;
+    CalendarDate from, to;
+    if (start.breakEnd > start.breakStart && ToCalendarDate(start.breakStart, from) && ToCalendarDate(start.breakEnd, to))
+        tray_.Tell(win::FormatText(IDS_DAY_CONTINUED, from.hour, from.minute, to.hour, to.minute));
+    else
+        tray_.Tell(win::LoadText(IDS_DAY_CONTINUED_AT_ONCE));
 }
 
 bool MainDialog::EndWork(bool saveSpecialEntries) {
@@ -94,6 +107,7 @@ bool MainDialog::OnInitDialog() {
     SendMessageA(Item(IDC_NOTE_EDIT), EM_LIMITTEXT, kNoteLimit, 0);
     tray_.Attach(Handle());
     tray_.Add(IDI_TRAY, onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
+    TellDayContinued();
     SetTimer(Handle(), HORALO_TIMER_BLINK, kBlinkPeriod, nullptr);
     BindCommands();
     UpdateButtons();

@@ -21,9 +21,10 @@ class MainDialog : public win::Dialog {
 public:
     explicit MainDialog(AppServices& app);
 
-    // Appends a WorkStart (now minus the way time) unless present already.
-    // With loadSpecialEntries the special days are loaded first, and nothing
-    // is written when they cannot be.
+    // Appends a WorkStart (now minus the way time) unless present already,
+    // or continues a day that ended earlier today and says so beside the
+    // tray icon. With loadSpecialEntries the special days are loaded first,
+    // and nothing is written when they cannot be.
     bool StartWork(bool loadSpecialEntries);
     // Appends a WorkEnd (now plus the way time) when present. With
     // saveSpecialEntries the special days are saved and released.
@@ -54,6 +55,7 @@ private:
     void OnPowerEvent(WPARAM event);
     bool PaintMinimised();
     void RunEndOfWorkSequence();
+    void TellDayContinued();
     void QuitProgram();
 
     AppServices& app_;

@@ -64,4 +64,19 @@ void TrayIcon::Restore() {
     if (added_) Send(NIM_ADD);
 }
 
+void TrayIcon::Tell(const std::string& text) {
+    if (!added_) return;
+    told_ = text;
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner_;
+    data.uID = HORALO_TRAY_ICON_ID;
+    data.uFlags = NIF_INFO;
+    data.dwInfoFlags = NIIF_INFO;
+    const std::string info = text.substr(0, sizeof data.szInfo - 1);
+    std::memcpy(data.szInfo, info.c_str(), info.size() + 1);
+    std::memcpy(data.szInfoTitle, "Horalo", sizeof "Horalo");
+    Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
 }  // namespace horalo

@@ -28,6 +28,10 @@ public:
     void Remove();
     // Adds the icon again as last shown, after the shell has restarted.
     void Restore();
+    // A note beside the icon that goes by itself: for what the user should
+    // know of but need not answer. Nothing while the icon is removed.
+    void Tell(const std::string& text);
+    const std::string& told() const { return told_; }
 
     bool Added() const { return added_; }
     int IconId() const { return iconId_; }
@@ -40,6 +44,7 @@ private:
     bool added_ = false;
     int iconId_ = 0;
     UINT tooltipId_ = 0;
+    std::string told_;
 };
 
 }  // namespace horalo

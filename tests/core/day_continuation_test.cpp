@@ -1,0 +1,59 @@
+// A start on a day that ended earlier today goes on with the day: the end
+// is taken back and the time away becomes a break, the log otherwise kept.
+#include "core/timelog/day_continuation.h"
+#include "time_log_test_files.h"
+
+namespace horalo {
+namespace {
+
+using namespace test;
+
+using Result = DayContinuation::Result;
+
+class DayContinuationTest : public TimeLogTest {};
+
+TEST_F(DayContinuationTest, OnlyTodaysEndWithNothingButNotesBehindIsTakenBack) {
+    const auto at = [](int hour, int minute) { return Berlin(2026, 3, 12, hour, minute); };
+    const std::string month = Words({6, MonthKey(2026, 2), 0, 0});
+    const std::string start = Words({1, at(8, 0)});
+    const std::string note = NoteBytes(at(12, 10), "back soon");
+    const std::string noon = Words({0, at(12, 5)});
+    const std::string noonWithWay = Words({0, at(12, 15)});  // 12:05 and a way of ten minutes
+    const TimeValue way = 600;
+    const struct {
+        const char* name;
+        std::string log;
+        TimeValue now, way;
+        Result result;
+        std::string after;  // the log afterwards
+    } cases[] = {
+        {"today's end", month + start + noon, at(12, 47), 0, Result::Continued,
+         month + start + Words({2, at(12, 5), at(12, 47)})},
+        {"notes behind it", start + noon + note, at(12, 47), 0, Result::Continued,
+         start + note + Words({2, at(12, 5), at(12, 47)})},
+        {"with a way time", start + noonWithWay, at(12, 47), way, Result::Continued,
+         start + Words({2, at(12, 5), at(12, 37)})},
+        {"back within the way time", start + noonWithWay, at(12, 8), way, Result::Continued, start},
+        {"yesterday's end", start + noon, at(12, 47) + 86400, 0, Result::NotContinued, start + noon},
+        {"a break behind the end", start + noon + Words({2, at(12, 20), at(12, 30)}), at(12, 47), 0,
+         Result::NotContinued, start + noon + Words({2, at(12, 20), at(12, 30)})},
+        {"an open day", start, at(12, 47), 0, Result::NotContinued, start},
+        {"only notes", note, at(12, 47), 0, Result::NotContinued, note},
+        {"a record cut short behind it", start + noon + "\x01\x00", at(12, 47), 0, Result::NotContinued,
+         start + noon + "\x01\x00"},
+        {"empty", "", at(12, 47), 0, Result::NotContinued, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLog(c.log);
+        const DayContinuation continued = ContinueDay(host, c.now, c.way);
+        EXPECT_EQ(continued.result, c.result);
+        EXPECT_EQ(Log(), c.after);
+    }
+    std::filesystem::remove(host.File(kLogFileName));
+    EXPECT_EQ(ContinueDay(host, at(12, 47), 0).result, Result::NotContinued);
+    EXPECT_TRUE(host.messages.empty()) << "a missing log is the start's to report";
+}
+
+}  // namespace
+}  // namespace horalo
