@@ -1,5 +1,6 @@
 // The main dialog's life in the notification area and the system's
-// messages: tray clicks, the blinking break icon, log-off, suspend and resume.
+// messages: tray clicks, the blinking break icon, log-off, suspend and resume,
+// lock and unlock.
 #include <pbt.h>
 
 #include "app/single_instance.h"
@@ -119,6 +120,53 @@ TEST_F(MainDialogTest, SuspendAndResumeRecordOnlyWithPowerEvents) {
     // Woken the same day: the day goes on, the sleep counted as a break.
     EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(12, 0), At(12, 30)),
                                       LogRecord::Break(At(12, 30), At(12, 50))}));
+}
+
+constexpr TimeValue kDay = 24 * 60 * 60;
+
+TEST_F(MainDialogTest, ANightInSuspendBecomesTwoDaysWhenTheUserSaysYes) {
+    Start();
+    now_ = At(17, 30);
+    Command(IDC_BEGIN_BREAK);
+    now_ = At(18, 0);
+    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+    now_ = At(18, 5);
+    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    now_ = At(8, 0) + kDay;
+    answer_ = IDYES;
+    EXPECT_EQ(SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0), 1);
+    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+
+    ASSERT_EQ(shown_.size(), 1u) << "asked once, at the first sign of the return";
+    EXPECT_NE(shown_[0].text.find("05.03.2024"), std::string::npos) << shown_[0].text;
+    EXPECT_NE(shown_[0].text.find("18:00"), std::string::npos) << "the lock came first: " << shown_[0].text;
+    EXPECT_EQ(shown_[0].style, UINT{MB_YESNO | MB_ICONQUESTION});
+    EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(17, 30), At(18, 0)), WorkEnd(At(18, 10)),
+                                      WorkStart(At(7, 50) + kDay)}));
+    EXPECT_EQ(Buttons(), "0110");
+}
+
+TEST_F(MainDialogTest, ANightInSuspendStaysOneDayWhenTheUserSaysNo) {
+    Start();
+    now_ = At(12, 0);
+    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    now_ = At(15, 0);
+    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    EXPECT_TRUE(shown_.empty()) << "woken the same day";
+
+    now_ = At(18, 0);
+    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    now_ = At(8, 0) + kDay;
+    answer_ = IDNO;
+    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    EXPECT_EQ(shown_.size(), 1u);
+    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+    now_ = At(9, 0) + kDay;
+    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+    EXPECT_EQ(shown_.size(), 1u) << "not asked again for the same night";
+    EXPECT_EQ(Records(), std::vector{WorkStart(At(7, 50))});
+    EXPECT_EQ(Buttons(), "0110");
 }
 
 TEST(TrayTooltip, IsCutToWhatTheNotificationAreaHolds) {
