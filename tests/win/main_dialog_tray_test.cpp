@@ -169,6 +169,41 @@ TEST_F(MainDialogTest, ANightInSuspendStaysOneDayWhenTheUserSaysNo) {
     EXPECT_EQ(Buttons(), "0110");
 }
 
+// Moves the mouse by a point, with a tick of its own: an input seen before
+// is not taken for a new one.
+void MoveTheMouse() {
+    LASTINPUTINFO last{sizeof last, 0};
+    GetLastInputInfo(&last);
+    while (GetTickCount() == last.dwTime) Sleep(1);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    move.mi.dx = 1;
+    ASSERT_EQ(SendInput(1, &move, sizeof move), 1u);
+}
+
+TEST_F(MainDialogTest, TheFirstInputAfterANightWithoutAnyOffersTheSplitAtTheLastInput) {
+    Start();
+    auto check = [this] { SendMessageA(window_, WM_TIMER, HORALO_TIMER_INPUT, 0); };
+    now_ = At(18, 0);
+    MoveTheMouse();
+    check();
+    now_ = At(8, 0) + kDay;
+    check();
+    EXPECT_TRUE(shown_.empty()) << "no input yet";
+    MoveTheMouse();
+    answer_ = IDYES;
+    check();
+    ASSERT_EQ(shown_.size(), 1u);
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 3u);
+    // The last input came a moment before the check at 18:00.
+    EXPECT_EQ(records[1].type(), LogRecordType::WorkEnd);
+    EXPECT_LE(records[1].time, At(18, 10));
+    EXPECT_GT(records[1].time, At(18, 0));
+    EXPECT_EQ(records[2], WorkStart(At(7, 50) + kDay));
+}
+
 TEST(TrayTooltip, IsCutToWhatTheNotificationAreaHolds) {
     EXPECT_EQ(TrayTooltip(std::string(63, 't')), std::string(63, 't'));
     EXPECT_EQ(TrayTooltip(std::string(64, 't') + "more"), std::string(63, 't'));
