@@ -8,34 +8,28 @@
 namespace horalo {
 namespace {
 
-using test::Berlin;
-
 TEST(DaySplit, OfferedOnlyForAWholeNightAwayAfterTheDayBegan) {
-    const TimeValue start = Berlin(2024, 3, 5, 8, 0), way = 600;
-    const LogRecord end = LogRecord::Of(LogRecordType::WorkEnd, Berlin(2024, 3, 5, 18, 10));
-    auto next = [](int day, int hour, int minute) { return LogRecord::Of(LogRecordType::WorkStart, Berlin(2024, 3, day, hour, minute)); };
+    auto at = [](int day, int hour, int minute) { return test::Berlin(2024, 3, day, hour, minute); };
+    auto end = [&](int day, int hour, int minute) { return LogRecord::Of(LogRecordType::WorkEnd, at(day, hour, minute)); };
+    auto start = [&](int day, int hour, int minute) { return LogRecord::Of(LogRecordType::WorkStart, at(day, hour, minute)); };
     struct Case {
         const char* what;
         std::optional<TimeValue> breakStart;
         TimeValue left, now, way;
         std::vector<LogRecord> written;  // empty: not offered
-    };
-    const Case cases[] = {
-        {"woken the same day", {}, Berlin(2024, 3, 5, 12, 0), Berlin(2024, 3, 5, 23, 59), way, {}},
-        {"the next morning", {}, Berlin(2024, 3, 5, 18, 0), Berlin(2024, 3, 6, 8, 0), way, {end, next(6, 7, 50)}},
-        {"after a weekend", {}, Berlin(2024, 3, 5, 18, 0), Berlin(2024, 3, 11, 9, 0), way, {end, next(11, 8, 50)}},
-        {"no way time", {}, Berlin(2024, 3, 5, 18, 0), Berlin(2024, 3, 6, 8, 0), 0,
-         {LogRecord::Of(LogRecordType::WorkEnd, Berlin(2024, 3, 5, 18, 0)), next(6, 8, 0)}},
-        {"on a break", Berlin(2024, 3, 5, 17, 30), Berlin(2024, 3, 5, 18, 0), Berlin(2024, 3, 6, 8, 0), way,
-         {LogRecord::Break(Berlin(2024, 3, 5, 17, 30), Berlin(2024, 3, 5, 18, 0)), end, next(6, 7, 50)}},
-        {"late work, left after midnight", {}, Berlin(2024, 3, 6, 1, 0), Berlin(2024, 3, 6, 9, 0), way,
-         {LogRecord::Of(LogRecordType::WorkEnd, Berlin(2024, 3, 6, 1, 10)), next(6, 8, 50)}},
-        {"away less than an hour over midnight", {}, Berlin(2024, 3, 5, 23, 30), Berlin(2024, 3, 6, 0, 29), way, {}},
-        {"left before the day began", {}, Berlin(2024, 3, 5, 7, 0), Berlin(2024, 3, 6, 8, 0), way, {}},
+    } const cases[] = {
+        {"woken the same day", {}, at(5, 12, 0), at(5, 23, 59), 600, {}},
+        {"the next morning", {}, at(5, 18, 0), at(6, 8, 0), 600, {end(5, 18, 10), start(6, 7, 50)}},
+        {"days later, no way time", {}, at(5, 18, 0), at(11, 9, 0), 0, {end(5, 18, 0), start(11, 9, 0)}},
+        {"on a break", at(5, 17, 30), at(5, 18, 0), at(6, 8, 0), 600,
+         {LogRecord::Break(at(5, 17, 30), at(5, 18, 0)), end(5, 18, 10), start(6, 7, 50)}},
+        {"left after midnight", {}, at(6, 1, 0), at(6, 9, 0), 600, {end(6, 1, 10), start(6, 8, 50)}},
+        {"away 59 minutes over midnight", {}, at(5, 23, 30), at(6, 0, 29), 600, {}},
+        {"left before the day began", {}, at(5, 7, 0), at(6, 8, 0), 600, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const DaySplit split = PlanDaySplit(start, c.breakStart, c.left, c.now, c.way);
+        const DaySplit split = PlanDaySplit(at(5, 8, 0), c.breakStart, c.left, c.now, c.way);
         EXPECT_EQ(split.offered, !c.written.empty());
         EXPECT_EQ(split.records, c.written);
     }

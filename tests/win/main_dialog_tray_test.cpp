@@ -124,84 +124,40 @@ TEST_F(MainDialogTest, SuspendAndResumeRecordOnlyWithPowerEvents) {
 
 constexpr TimeValue kDay = 24 * 60 * 60;
 
-TEST_F(MainDialogTest, ANightInSuspendBecomesTwoDaysWhenTheUserSaysYes) {
+TEST_F(MainDialogTest, ANightInSuspendBecomesTwoDaysOnlyWhenTheUserSaysYes) {
     Start();
-    now_ = At(17, 30);
-    Command(IDC_BEGIN_BREAK);
+    auto power = [this](WPARAM event) { SendMessageA(window_, WM_POWERBROADCAST, event, 0); };
+    auto session = [this](WPARAM change) { SendMessageA(window_, WM_WTSSESSION_CHANGE, change, 0); };
+    // The first night: no, and not asked again that day, not even after a
+    // lock of an hour.
     now_ = At(18, 0);
-    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
-    now_ = At(18, 5);
-    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
-    now_ = At(8, 0) + kDay;
-    answer_ = IDYES;
-    EXPECT_EQ(SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0), 1);
-    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
-    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
-
-    ASSERT_EQ(shown_.size(), 1u) << "asked once, at the first sign of the return";
-    EXPECT_NE(shown_[0].text.find("05.03.2024"), std::string::npos) << shown_[0].text;
-    EXPECT_NE(shown_[0].text.find("18:00"), std::string::npos) << "the lock came first: " << shown_[0].text;
-    EXPECT_EQ(shown_[0].style, UINT{MB_YESNO | MB_ICONQUESTION});
-    EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(17, 30), At(18, 0)), WorkEnd(At(18, 10)),
-                                      WorkStart(At(7, 50) + kDay)}));
-    EXPECT_EQ(Buttons(), "0110");
-}
-
-TEST_F(MainDialogTest, ANightInSuspendStaysOneDayWhenTheUserSaysNo) {
-    Start();
-    now_ = At(12, 0);
-    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
-    now_ = At(15, 0);
-    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
-    EXPECT_TRUE(shown_.empty()) << "woken the same day";
-
-    now_ = At(18, 0);
-    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    power(PBT_APMSUSPEND);
     now_ = At(8, 0) + kDay;
     answer_ = IDNO;
-    SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
-    EXPECT_EQ(shown_.size(), 1u);
-    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+    power(PBT_APMRESUMESUSPEND);
+    session(WTS_SESSION_LOCK);
     now_ = At(9, 0) + kDay;
-    SendMessageA(window_, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
-    EXPECT_EQ(shown_.size(), 1u) << "not asked again for the same night";
+    session(WTS_SESSION_UNLOCK);
+    EXPECT_EQ(shown_.size(), 1u);
     EXPECT_EQ(Records(), std::vector{WorkStart(At(7, 50))});
-    EXPECT_EQ(Buttons(), "0110");
-}
 
-// Moves the mouse by a point, with a tick of its own: an input seen before
-// is not taken for a new one.
-void MoveTheMouse() {
-    LASTINPUTINFO last{sizeof last, 0};
-    GetLastInputInfo(&last);
-    while (GetTickCount() == last.dwTime) Sleep(1);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE;
-    move.mi.dx = 1;
-    ASSERT_EQ(SendInput(1, &move, sizeof move), 1u);
-}
-
-TEST_F(MainDialogTest, TheFirstInputAfterANightWithoutAnyOffersTheSplitAtTheLastInput) {
-    Start();
-    auto check = [this] { SendMessageA(window_, WM_TIMER, HORALO_TIMER_INPUT, 0); };
-    now_ = At(18, 0);
-    MoveTheMouse();
-    check();
-    now_ = At(8, 0) + kDay;
-    check();
-    EXPECT_TRUE(shown_.empty()) << "no input yet";
-    MoveTheMouse();
+    // The second night, on a break and locked before the suspend: yes.
+    now_ = At(17, 30) + kDay;
+    Command(IDC_BEGIN_BREAK);
+    now_ = At(18, 0) + kDay;
+    session(WTS_SESSION_LOCK);
+    now_ = At(18, 5) + kDay;
+    power(PBT_APMSUSPEND);
+    now_ = At(8, 0) + 2 * kDay;
     answer_ = IDYES;
-    check();
-    ASSERT_EQ(shown_.size(), 1u);
-    const auto records = Records();
-    ASSERT_EQ(records.size(), 3u);
-    // The last input came a moment before the check at 18:00.
-    EXPECT_EQ(records[1].type(), LogRecordType::WorkEnd);
-    EXPECT_LE(records[1].time, At(18, 10));
-    EXPECT_GT(records[1].time, At(18, 0));
-    EXPECT_EQ(records[2], WorkStart(At(7, 50) + kDay));
+    power(PBT_APMRESUMEAUTOMATIC);
+    power(PBT_APMRESUMESUSPEND);
+    session(WTS_SESSION_UNLOCK);
+    ASSERT_EQ(shown_.size(), 2u) << "asked once, at the first sign of the return";
+    EXPECT_NE(shown_[1].text.find("06.03.2024 at 18:00"), std::string::npos) << shown_[1].text;
+    EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(17, 30) + kDay, At(18, 0) + kDay),
+                                      WorkEnd(At(18, 10) + kDay), WorkStart(At(7, 50) + 2 * kDay)}));
+    EXPECT_EQ(Buttons(), "0110");
 }
 
 TEST(TrayTooltip, IsCutToWhatTheNotificationAreaHolds) {
