@@ -45,7 +45,7 @@ horalo_check_layer(horalo_win win ALLOWED core/ win/ resource_ids.h)
 
 file(GLOB_RECURSE HORALO_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 add_library(horalo_ui STATIC ${HORALO_UI_SOURCES})
-target_link_libraries(horalo_ui PUBLIC horalo_win version)
+target_link_libraries(horalo_ui PUBLIC horalo_win version wtsapi32)
 horalo_check_layer(horalo_ui ui ALLOWED core/ win/ ui/ resource_ids.h)
 
 # The time sheet: form playback, preview and printing. Beside the windows

@@ -82,6 +82,11 @@
 #define IDS_DAY_CONTINUED         7202
 #define IDS_DAY_CONTINUED_AT_ONCE 7203
 
+/* The offer to end a day left open overnight when the user left and to
+   start today (outside the ranges above); takes the day, month, year, hour
+   and minute of the leaving. */
+#define IDS_DAY_SPLIT_QUESTION    7500
+
 /* Main dialog (2001) */
 #define IDC_LOG_BROWSER      5000
 #define IDC_NOTE_EDIT        5001
@@ -216,6 +221,7 @@
 #define WM_HORALO_TRAY_CALLBACK  0x8064
 #define IDM_ABOUT_BOX            0x0010
 #define HORALO_TIMER_BLINK       1
+#define HORALO_TIMER_INPUT       2
 #define HORALO_TRAY_ICON_ID      1
 /* The window property by which other programs find the main dialog */
 #define HORALO_MAIN_DIALOG_PROPERTY "Horalo.MainDialog"

@@ -28,8 +28,15 @@ protected:
     // which are then forgotten.
     Recorder& In(State state) {
         refuse = false;
+        room = -1;
         recorder = std::make_unique<Recorder>(
-            [this](const LogRecord& record) { return !refuse && (records.push_back(record), true); }, settings);
+            [this](const LogRecord& record) {
+                if (refuse || room == 0) return false;
+                if (room > 0) --room;
+                records.push_back(record);
+                return true;
+            },
+            settings);
         if (state != State::Absent) recorder->StartWork();
         if (state == State::OnBreak) recorder->BeginBreak();
         records.clear();
@@ -56,6 +63,7 @@ protected:
     TimeValue now = Berlin(2024, 3, 5, 8, 0);
     std::vector<LogRecord> records;
     bool refuse = false;  // the log takes no record
+    int room = -1;        // how many more records the log takes; -1 any number
     std::unique_ptr<Recorder> recorder;
 };
 
@@ -143,6 +151,21 @@ TEST_F(RecorderTest, NotesAreTakenAsTheyComeUpToTheLongestText) {
     EXPECT_TRUE(recorder.AddNote(longest + "cut"));
     EXPECT_EQ(records, (std::vector{LogRecord::Note(now, longest), LogRecord::Note(now, longest)}));
     EXPECT_FALSE(recorder.present()) << "a note is no start of work";
+}
+
+TEST_F(RecorderTest, ASplitWritesWhatWasPlannedAndStopsAtARefusal) {
+    const TimeValue left = Berlin(2024, 3, 5, 18, 0);
+    now = Berlin(2024, 3, 5, 17, 0);
+    In(State::OnBreak);
+    now = Berlin(2024, 3, 6, 8, 0);
+    const DaySplit split = recorder->PlanSplit(left);  // the break, the end, today's start
+    room = 1;
+    EXPECT_FALSE(recorder->Split(split));
+    EXPECT_EQ(StateNow(), State::Present) << "the break is over, the day still open";
+    room = -1;
+    EXPECT_TRUE(recorder->Split(recorder->PlanSplit(left)));
+    EXPECT_EQ(records, split.records);
+    EXPECT_FALSE(recorder->PlanSplit(left).offered) << "today is the open day now";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The main dialog's life in the notification area and the system's
-// messages: tray clicks, the blinking break icon, log-off, suspend and resume.
+// messages: tray clicks, the blinking break icon, log-off, suspend and resume,
+// lock and unlock.
 #include <pbt.h>
 
 #include "app/single_instance.h"
@@ -119,6 +120,44 @@ TEST_F(MainDialogTest, SuspendAndResumeRecordOnlyWithPowerEvents) {
     // Woken the same day: the day goes on, the sleep counted as a break.
     EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(12, 0), At(12, 30)),
                                       LogRecord::Break(At(12, 30), At(12, 50))}));
+}
+
+constexpr TimeValue kDay = 24 * 60 * 60;
+
+TEST_F(MainDialogTest, ANightInSuspendBecomesTwoDaysOnlyWhenTheUserSaysYes) {
+    Start();
+    auto power = [this](WPARAM event) { SendMessageA(window_, WM_POWERBROADCAST, event, 0); };
+    auto session = [this](WPARAM change) { SendMessageA(window_, WM_WTSSESSION_CHANGE, change, 0); };
+    // The first night: no, and not asked again that day, not even after a
+    // lock of an hour.
+    now_ = At(18, 0);
+    power(PBT_APMSUSPEND);
+    now_ = At(8, 0) + kDay;
+    answer_ = IDNO;
+    power(PBT_APMRESUMESUSPEND);
+    session(WTS_SESSION_LOCK);
+    now_ = At(9, 0) + kDay;
+    session(WTS_SESSION_UNLOCK);
+    EXPECT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(Records(), std::vector{WorkStart(At(7, 50))});
+
+    // The second night, on a break and locked before the suspend: yes.
+    now_ = At(17, 30) + kDay;
+    Command(IDC_BEGIN_BREAK);
+    now_ = At(18, 0) + kDay;
+    session(WTS_SESSION_LOCK);
+    now_ = At(18, 5) + kDay;
+    power(PBT_APMSUSPEND);
+    now_ = At(8, 0) + 2 * kDay;
+    answer_ = IDYES;
+    power(PBT_APMRESUMEAUTOMATIC);
+    power(PBT_APMRESUMESUSPEND);
+    session(WTS_SESSION_UNLOCK);
+    ASSERT_EQ(shown_.size(), 2u) << "asked once, at the first sign of the return";
+    EXPECT_NE(shown_[1].text.find("06.03.2024 at 18:00"), std::string::npos) << shown_[1].text;
+    EXPECT_EQ(Records(), (std::vector{WorkStart(At(7, 50)), LogRecord::Break(At(17, 30) + kDay, At(18, 0) + kDay),
+                                      WorkEnd(At(18, 10) + kDay), WorkStart(At(7, 50) + 2 * kDay)}));
+    EXPECT_EQ(Buttons(), "0110");
 }
 
 TEST(TrayTooltip, IsCutToWhatTheNotificationAreaHolds) {

@@ -19,11 +19,12 @@ bool Recorder::StartWork() {
     if (present_) return true;
     lastStart_ = {};
     if (continueDay_) lastStart_ = continueDay_(Now(), WayTime());
+    dayStart_ = Now() - WayTime();
     if (lastStart_.result == DayContinuation::Result::Continued) {
         present_ = true;
         return true;
     }
-    if (!append_(LogRecord::Of(LogRecordType::WorkStart, Now() - WayTime()))) return false;
+    if (!append_(LogRecord::Of(LogRecordType::WorkStart, dayStart_))) return false;
     present_ = true;
     return true;
 }
@@ -59,6 +60,23 @@ bool Recorder::AddNote(const std::string& text) {
 bool Recorder::EndOfWork() {
     const bool breakWritten = !onBreak_ || EndBreak();
     return EndWork() && breakWritten;
+}
+
+DaySplit Recorder::PlanSplit(TimeValue left) const {
+    if (!present_) return {};
+    return PlanDaySplit(dayStart_, onBreak_ ? std::optional(breakStart_) : std::nullopt, left, Now(), WayTime());
+}
+
+bool Recorder::Split(const DaySplit& split) {
+    for (const LogRecord& record : split.records) {
+        if (!append_(record)) return false;
+        // Every record of a split ends a running break: the Break itself, or
+        // the WorkEnd when the break began after the user left.
+        onBreak_ = false;
+        present_ = record.type() != LogRecordType::WorkEnd;
+        if (record.type() == LogRecordType::WorkStart) dayStart_ = record.time;
+    }
+    return true;
 }
 
 RecorderCommands Recorder::Commands() const {

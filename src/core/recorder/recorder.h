@@ -7,6 +7,7 @@
 
 #include "core/clock.h"
 #include "core/host.h"
+#include "core/recorder/day_split.h"
 #include "core/settings/settings_record.h"
 #include "core/timelog/day_continuation.h"
 #include "core/timelog/log_record.h"
@@ -56,6 +57,12 @@ public:
     // The end of the day as at exit, suspend or log-off: a running break,
     // then WorkEnd. True when everything due was written.
     bool EndOfWork();
+    // What ending the open day when the user left and starting today would
+    // write (see PlanDaySplit); nothing offered while absent.
+    DaySplit PlanSplit(TimeValue left) const;
+    // Writes the split's records in order. A failed append stops there and
+    // leaves the state of what was written: the break ended, or the day.
+    bool Split(const DaySplit& split);
 
     bool present() const { return present_; }
     bool onBreak() const { return onBreak_; }
@@ -69,6 +76,8 @@ private:
     DayContinuer continueDay_;
     DayContinuation lastStart_;
     TimeValue breakStart_ = 0;
+    // When the open day began; for a continued day, when it went on.
+    TimeValue dayStart_ = 0;
     bool present_ = false;
     bool onBreak_ = false;
 };

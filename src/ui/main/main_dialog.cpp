@@ -1,5 +1,7 @@
 #include "ui/main/main_dialog.h"
 
+#include <wtsapi32.h>
+
 #include "core/calendar/calendar_date.h"
 #include "ui/browser/log_browser_dialog.h"
 #include "ui/browser/monthly_list_dialog.h"
@@ -14,6 +16,7 @@
 namespace horalo {
 namespace {
 constexpr UINT kBlinkPeriod = 1000;  // ms
+constexpr UINT kInputCheckPeriod = 60 * 1000;  // ms
 constexpr int kNoteLimit = 64;
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
@@ -109,6 +112,8 @@ bool MainDialog::OnInitDialog() {
     tray_.Add(IDI_TRAY, onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
     TellDayContinued();
     SetTimer(Handle(), HORALO_TIMER_BLINK, kBlinkPeriod, nullptr);
+    SetTimer(Handle(), HORALO_TIMER_INPUT, kInputCheckPeriod, nullptr);
+    WTSRegisterSessionNotification(Handle(), NOTIFY_FOR_THIS_SESSION);
     BindCommands();
     UpdateButtons();
     // Not the first button: Enter or Space on End work would end the day.
@@ -184,6 +189,7 @@ void MainDialog::RunEndOfWorkSequence() {
     workEnded_ = true;
     recorder_.EndOfWork();
     KillTimer(Handle(), HORALO_TIMER_BLINK);
+    KillTimer(Handle(), HORALO_TIMER_INPUT);
     app_.StoreSettings();
     tray_.Remove();
     app_.specialDays().Save();
@@ -212,6 +218,45 @@ void MainDialog::OnPowerEvent(WPARAM event) {
     }
 }
 
+void MainDialog::NoteLeaving() {
+    if (!left_) left_ = Now();
+}
+
+// Resume and unlock follow each other after a night: the first of them asks.
+void MainDialog::OfferDaySplitOnReturn() {
+    const std::optional<TimeValue> left = left_;
+    left_.reset();
+    if (left) OfferDaySplit(*left);
+}
+
+// A machine left running overnight sends nothing: the first input after a
+// long idle stretch is the return, and the input before it the leaving.
+void MainDialog::CheckInput() {
+    LASTINPUTINFO input{sizeof input, 0};
+    if (!GetLastInputInfo(&input) || input.dwTime == lastInputTick_) return;
+    const TimeValue before = lastInput_;
+    lastInputTick_ = input.dwTime;
+    lastInput_ = Now() - static_cast<TimeValue>((GetTickCount() - input.dwTime) / 1000);
+    if (before != 0) OfferDaySplit(before);
+}
+
+// The question is marked as asked before it shows: a resume, an unlock or
+// the input check may come while it waits for the answer. Today's start is
+// when the answer came, so the split is planned again then.
+void MainDialog::OfferDaySplit(TimeValue left) {
+    CalendarDate from, today;
+    if (!recorder_.PlanSplit(left).offered || !ToCalendarDate(left, from) || !CurrentDate(today)) return;
+    if (askedOn_ && askedOn_->year == today.year && askedOn_->dayOfYear == today.dayOfYear) return;
+    askedOn_ = today;
+    const std::string question = win::FormatText(IDS_DAY_SPLIT_QUESTION, from.day, from.month + 1, from.year,
+                                                 from.hour, from.minute);
+    if (win::ShowMessageBox(Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    recorder_.Split(recorder_.PlanSplit(left));
+    UpdateButtons();
+    SwapTrayIcon(1);
+    blinkPhase_ = 0;
+}
+
 bool MainDialog::PaintMinimised() {
     if (!IsIconic(Handle())) return false;
     PAINTSTRUCT paint;
@@ -236,8 +281,17 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) RunEndOfWorkSequence();
         return Result(Handle(), 0);
     case WM_POWERBROADCAST:
-        if (app_.settings().powerEvents != 0) OnPowerEvent(wParam);
+        if (app_.settings().powerEvents != 0)
+            OnPowerEvent(wParam);
+        else if (wParam == PBT_APMSUSPEND)
+            NoteLeaving();
+        else if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC)
+            OfferDaySplitOnReturn();
         return Result(Handle(), TRUE);
+    case WM_WTSSESSION_CHANGE:
+        if (wParam == WTS_SESSION_LOCK) NoteLeaving();
+        if (wParam == WTS_SESSION_UNLOCK) OfferDaySplitOnReturn();
+        break;
     case WM_HORALO_QUIT_REQUEST:
         Result(Handle(), TRUE);
         QuitProgram();
@@ -246,7 +300,10 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayCallback(lParam);
         break;
     case WM_TIMER:
-        if (onBreak()) blinkPhase_ = SwapTrayIcon(blinkPhase_);
+        if (wParam == HORALO_TIMER_INPUT)
+            CheckInput();
+        else if (onBreak())
+            blinkPhase_ = SwapTrayIcon(blinkPhase_);
         break;
     case WM_SYSCOMMAND:
         if ((wParam & kSystemCommandMask) != IDM_ABOUT_BOX) break;
@@ -259,6 +316,7 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<INT_PTR>(icon_);
     case WM_DESTROY:
         RemovePropA(Handle(), kMainDialogProperty);
+        WTSUnRegisterSessionNotification(Handle());
         RunEndOfWorkSequence();
         break;
     default:

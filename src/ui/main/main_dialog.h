@@ -2,8 +2,10 @@
 // The main window: records the start and end of work, breaks and notes, lives
 // in the notification area and is where the program ends. Modeless; the
 // object deletes itself when its window is gone.
+#include <optional>
 #include <string>
 
+#include "core/calendar/calendar_date.h"
 #include "core/recorder/recorder.h"
 #include "resource_ids.h"
 #include "ui/app_services.h"
@@ -53,6 +55,10 @@ private:
     int SwapTrayIcon(int phase);
     void OnTrayCallback(LPARAM mouseMessage);
     void OnPowerEvent(WPARAM event);
+    void NoteLeaving();
+    void OfferDaySplitOnReturn();
+    void CheckInput();
+    void OfferDaySplit(TimeValue left);
     bool PaintMinimised();
     void RunEndOfWorkSequence();
     void TellDayContinued();
@@ -68,6 +74,14 @@ private:
     // Log-off runs the end of work without destroying the window; it must
     // not run a second time, when the saved special days are gone.
     bool workEnded_ = false;
+    // The first suspend or lock since the user was last back: when they left.
+    std::optional<TimeValue> left_;
+    // When the offer to split the day was last made: once a day is enough,
+    // whatever the answer.
+    std::optional<CalendarDate> askedOn_;
+    // The last input seen by the input check, and when it came.
+    DWORD lastInputTick_ = 0;
+    TimeValue lastInput_ = 0;
 };
 
 }  // namespace horalo
