@@ -1,0 +1,146 @@
+// Backups of the log and the special days: the keeping rules as a table, a
+// rewrite that leaves the old log in backups/, and failures of the backup
+// steps that never fail the rewrite.
+#include <filesystem>
+
+#include "core/calendar_days/calendar_entry_file.h"
+#include "core/io/backups.h"
+#include "fault_file_layer.h"
+#include "time_log_test_files.h"
+
+namespace horalo {
+namespace {
+
+using namespace test;
+
+constexpr TimeValue kDay = 24 * 60 * 60;
+constexpr TimeValue kNow = 1765200000;
+
+struct KeepingCase {
+    const char* name;
+    std::vector<TimeValue> ages;  // newest first, seconds before now
+    std::uint64_t eachSize;
+    std::uint64_t currentSize;
+    std::vector<std::size_t> removed;
+};
+
+TEST(BackupsToRemove, KeepingRules) {
+    std::vector<TimeValue> thirtyTwo;
+    for (int i = 0; i < 32; ++i) thirtyTwo.push_back(i * 60);
+    const KeepingCase cases[] = {
+        {"none", {}, 10, 10, {}},
+        {"all young and small", {0, kDay, 13 * kDay}, 10, 10, {}},
+        {"exactly 14 days stays, a second more goes", {0, 14 * kDay, 14 * kDay + 1, 20 * kDay}, 10, 10, {2, 3}},
+        {"the 31st and beyond go", thirtyTwo, 1, 100, {30, 31}},
+        {"20 times the size in all, not a byte more", {0, 60, 120, 180}, 50, 10, {}},
+        {"beyond 20 times the oldest go", {0, 60, 120, 180, 240}, 50, 10, {4}},
+        {"the newest stays when the log is empty", {0, 60}, 50, 0, {1}},
+        {"the newest stays however old", {30 * kDay}, 10, 10, {}},
+    };
+    for (const KeepingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<BackupFile> backups;
+        for (const TimeValue age : c.ages) backups.push_back({"b", "b", kNow - age, c.eachSize});
+        const std::vector<bool> remove = BackupsToRemove(backups, kNow, c.currentSize);
+        std::vector<std::size_t> removed;
+        for (std::size_t i = 0; i < remove.size(); ++i)
+            if (remove[i]) removed.push_back(i);
+        EXPECT_EQ(remove.size(), backups.size());
+        EXPECT_EQ(removed, c.removed);
+    }
+}
+
+class BackupsTest : public TimeLogTest {
+protected:
+    void SetUp() override {
+        TimeLogTest::SetUp();
+        SetClock([this] { return now; });
+    }
+    void TearDown() override { SetClock({}); }
+    std::string LogPath() const { return host.File(kLogFileName).string(); }
+    bool Rewrite(const std::string& bytes) {
+        const LogBytes part(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        return RewriteLog(host, std::span(&part, 1));
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const BackupFile& b : ListBackups(LogPath())) names.push_back(b.name);
+        return names;
+    }
+
+    TimeValue now = Berlin(2026, 12, 8, 14, 30, 15);
+    FaultFileLayer layer;
+    ScopedFileLayer scope{layer};
+};
+
+TEST_F(BackupsTest, ARewriteKeepsTheOldLogNamedByLocalTime) {
+    const std::string first = Words({0, 1}), second = Words({0, 2}), third = Words({0, 3});
+    SetLog(first);
+    ASSERT_TRUE(Rewrite(second));
+    ASSERT_TRUE(Rewrite(third));
+    EXPECT_EQ(Log(), third);
+    // Newest first; the second in the same second gets a number.
+    const std::vector<std::string> names = {"horalo.log.20261208-143015-2.bak", "horalo.log.20261208-143015.bak"};
+    ASSERT_EQ(Names(), names);
+    EXPECT_EQ(ReadAll(host.Folder() / "backups" / names[1]), first);
+    EXPECT_EQ(ReadAll(host.Folder() / "backups" / names[0]), second);
+    const std::vector<BackupFile> backups = ListBackups(LogPath());
+    EXPECT_EQ(backups[0].time, now);
+    EXPECT_EQ(backups[0].size, second.size());
+    EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
+    // Files of other names in the folder are neither listed nor removed.
+    WriteAll(host.Folder() / "backups" / "horalo.log.2026.bak", "x");
+    WriteAll(host.Folder() / "backups" / "horalo.spc.20261208-143015.bak", "x");
+    EXPECT_EQ(Names().size(), 2u);
+}
+
+TEST_F(BackupsTest, AFailedBackupStepNeverFailsTheRewrite) {
+    const std::string old = Words({0, 1}), fresh = Words({0, 2});
+    struct Fault {
+        FileStep step;
+        bool kept;
+    };
+    // Every Remove of a successful rewrite is a prune.
+    for (const Fault fault : {Fault{FileStep::Link, false}, Fault{FileStep::Remove, true}}) {
+        SCOPED_TRACE(static_cast<int>(fault.step));
+        std::filesystem::remove_all(host.Folder() / "backups");
+        std::filesystem::create_directory(host.Folder() / "backups");
+        WriteAll(host.Folder() / "backups" / "horalo.log.20260101-000000.bak", "too old");
+        SetLog(old);
+        layer.FailAt(fault.step, 1);
+        EXPECT_TRUE(Rewrite(fresh));
+        EXPECT_TRUE(layer.Fired());
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_EQ(Log(), fresh);
+        const std::vector<std::string> names = Names();
+        EXPECT_EQ(names.size(), fault.kept ? 2u : 1u) << "a prune that fails leaves the file";
+        EXPECT_EQ(ReadAll(host.Folder() / "backups" / names[0]), fault.kept ? old : "too old");
+    }
+    // A failed replace takes its backup back: the log was not replaced.
+    std::filesystem::remove_all(host.Folder() / "backups");
+    SetLog(old);
+    layer.FailAt(FileStep::Replace, 1);
+    EXPECT_FALSE(Rewrite(fresh));
+    EXPECT_EQ(Log(), old);
+    EXPECT_TRUE(Names().empty());
+    // A file in the folder's place: no backup, the rewrite is done.
+    WriteAll(host.Folder() / "backups", "a file");
+    host.messages.clear();
+    layer.Reset();
+    EXPECT_TRUE(Rewrite(fresh));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(BackupsTest, SavingTheSpecialDaysKeepsTheOldFile) {
+    const std::string path = host.File(kSpecialFileName).string();
+    WriteAll(path, "old days");
+    ASSERT_EQ(WriteSpecialFile(path, {}, KeepOld::AsBackup), kSpecialFileOk);
+    const std::vector<BackupFile> backups = ListBackups(path);
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].name, "horalo.spc.20261208-143015.bak");
+    EXPECT_EQ(ReadAll(backups[0].path), "old days");
+    EXPECT_TRUE(ListBackups(LogPath()).empty());
+}
+
+}  // namespace
+}  // namespace horalo
