@@ -7,7 +7,7 @@
 #include "core/calendar/local_time.h"
 #include "core/calendar_days/calendar_entry_file.h"
 #include "core/io/backups.h"
-#include "core/timelog/log_summary.h"
+#include "core/timelog/log_backups.h"
 
 namespace horalo::cli {
 namespace {

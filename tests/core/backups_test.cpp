@@ -5,6 +5,7 @@
 
 #include "core/calendar_days/calendar_entry_file.h"
 #include "core/io/backups.h"
+#include "core/timelog/log_backups.h"
 #include "fault_file_layer.h"
 #include "time_log_test_files.h"
 
@@ -129,6 +130,22 @@ TEST_F(BackupsTest, AFailedBackupStepNeverFailsTheRewrite) {
     layer.Reset();
     EXPECT_TRUE(Rewrite(fresh));
     EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(BackupsTest, ARestoreIsARewriteThatKeepsTheLogItReplaces) {
+    const std::string kept = Words({1, 100}) + Words({0, 200}), current = Words({1, 300});
+    SetLog(kept);
+    ASSERT_TRUE(Rewrite(current));
+    const std::string backup = ListBackups(LogPath()).at(0).path;
+    now += 60;
+    EXPECT_EQ(RestoreLog(host, backup), RestoreResult::Done);
+    EXPECT_EQ(Log(), kept);
+    EXPECT_EQ(ReadAll(ListBackups(LogPath()).at(0).path), current);
+    EXPECT_EQ(RestoreLog(host, backup + ".gone"), RestoreResult::Unreadable);
+    EXPECT_EQ(Log(), kept);
+    const LogSummary summary = SummariseLog(LogBytes(reinterpret_cast<const std::uint8_t*>(kept.data()), kept.size()));
+    EXPECT_EQ(summary.records, 2u);
+    EXPECT_EQ(summary.lastTime, 200);
 }
 
 TEST_F(BackupsTest, SavingTheSpecialDaysKeepsTheOldFile) {

@@ -1,8 +1,9 @@
-#include "core/timelog/log_summary.h"
+#include "core/timelog/log_backups.h"
 
 #include "core/io/byte_block.h"
 #include "core/io/file_layer.h"
 #include "core/timelog/log_image.h"
+#include "core/timelog/log_rewrite.h"
 
 namespace horalo {
 
@@ -19,12 +20,27 @@ LogSummary SummariseLog(LogBytes log) {
     return summary;
 }
 
-std::optional<LogSummary> SummariseLogFile(const std::string& path) {
+namespace {
+
+std::optional<ByteBlock> ReadKeptLog(const std::string& path) {
     const FileHandle file(Files().Open(path, "rb"));
     if (!file) return std::nullopt;
-    const std::optional<ByteBlock> bytes = ReadToEnd(file.get(), kLargestLogSize);
+    return ReadToEnd(file.get(), kLargestLogSize);
+}
+
+}  // namespace
+
+std::optional<LogSummary> SummariseLogFile(const std::string& path) {
+    const std::optional<ByteBlock> bytes = ReadKeptLog(path);
     if (!bytes) return std::nullopt;
     return SummariseLog(*bytes);
+}
+
+RestoreResult RestoreLog(Host& host, const std::string& backupPath) {
+    const std::optional<ByteBlock> bytes = ReadKeptLog(backupPath);
+    if (!bytes) return RestoreResult::Unreadable;
+    const LogBytes parts[] = {*bytes};
+    return RewriteLog(host, parts) ? RestoreResult::Done : RestoreResult::NotWritten;
 }
 
 }  // namespace horalo
