@@ -26,17 +26,18 @@ struct KeepingCase {
 };
 
 TEST(BackupsToRemove, KeepingRules) {
-    std::vector<TimeValue> thirtyTwo;
-    for (int i = 0; i < 32; ++i) thirtyTwo.push_back(i * 60);
+    std::vector<TimeValue> young32, old32 = {0};
+    for (int i = 0; i < 32; ++i) young32.push_back(i * 60);
+    for (int i = 1; i < 32; ++i) old32.push_back(i < 30 ? i * 60 : 15 * kDay + i);
     const KeepingCase cases[] = {
         {"none", {}, 10, 10, {}},
-        {"all young and small", {0, kDay, 13 * kDay}, 10, 10, {}},
-        {"exactly 14 days stays, a second more goes", {0, 14 * kDay, 14 * kDay + 1, 20 * kDay}, 10, 10, {2, 3}},
-        {"the 31st and beyond go", thirtyTwo, 1, 100, {30, 31}},
-        {"20 times the size in all, not a byte more", {0, 60, 120, 180}, 50, 10, {}},
-        {"beyond 20 times the oldest go", {0, 60, 120, 180, 240}, 50, 10, {4}},
-        {"the newest stays when the log is empty", {0, 60}, 50, 0, {1}},
-        {"the newest stays however old", {30 * kDay}, 10, 10, {}},
+        {"young ones stay beyond 30 files and 20 times the size", young32, 50, 10, {}},
+        {"old ones stay within 30 files and 20 times the size", {0, 20 * kDay, 400 * kDay}, 10, 10, {}},
+        {"old ones beyond the 30th go", old32, 1, 100, {30, 31}},
+        {"old ones beyond 20 times the size go; 14 days is still young",
+         {0, 60, 14 * kDay, 14 * kDay + 1, 15 * kDay}, 100, 10, {3, 4}},
+        {"the newest stays however old and large", {30 * kDay}, 50, 0, {}},
+        {"after the log was emptied the old ones go", {0, 15 * kDay}, 50, 0, {1}},
     };
     for (const KeepingCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,6 +98,7 @@ TEST_F(BackupsTest, ARewriteKeepsTheOldLogNamedByLocalTime) {
 
 TEST_F(BackupsTest, AFailedBackupStepNeverFailsTheRewrite) {
     const std::string old = Words({0, 1}), fresh = Words({0, 2});
+    const std::string tooOld(200, 'x');  // older than 14 days and beyond 20 times the log
     struct Fault {
         FileStep step;
         bool kept;
@@ -106,7 +108,7 @@ TEST_F(BackupsTest, AFailedBackupStepNeverFailsTheRewrite) {
         SCOPED_TRACE(static_cast<int>(fault.step));
         std::filesystem::remove_all(host.Folder() / "backups");
         std::filesystem::create_directory(host.Folder() / "backups");
-        WriteAll(host.Folder() / "backups" / "horalo.log.20260101-000000.bak", "too old");
+        WriteAll(host.Folder() / "backups" / "horalo.log.20260101-000000.bak", tooOld);
         SetLog(old);
         layer.FailAt(fault.step, 1);
         EXPECT_TRUE(Rewrite(fresh));
@@ -115,7 +117,7 @@ TEST_F(BackupsTest, AFailedBackupStepNeverFailsTheRewrite) {
         EXPECT_EQ(Log(), fresh);
         const std::vector<std::string> names = Names();
         EXPECT_EQ(names.size(), fault.kept ? 2u : 1u) << "a prune that fails leaves the file";
-        EXPECT_EQ(ReadAll(host.Folder() / "backups" / names[0]), fault.kept ? old : "too old");
+        EXPECT_EQ(ReadAll(host.Folder() / "backups" / names[0]), fault.kept ? old : tooOld);
     }
     // A failed replace takes its backup back: the log was not replaced.
     std::filesystem::remove_all(host.Folder() / "backups");
@@ -156,6 +158,10 @@ TEST_F(BackupsTest, SavingTheSpecialDaysKeepsTheOldFile) {
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_EQ(backups[0].name, "horalo.spc.20261208-143015.bak");
     EXPECT_EQ(ReadAll(backups[0].path), "old days");
+    // A save that leaves the file as it was keeps nothing.
+    now += 60;
+    ASSERT_EQ(WriteSpecialFile(path, {}, KeepOld::AsBackup), kSpecialFileOk);
+    EXPECT_EQ(ListBackups(path).size(), 1u);
     EXPECT_TRUE(ListBackups(LogPath()).empty());
 }
 

@@ -145,6 +145,13 @@ int WriteSpecialFile(const std::string& path, const SpecialEntryList& list, Keep
     // Beside the file first: a save cut short must not cost the user the
     // file, since the program does not start without it.
     const ByteSpan parts[] = {bytes};
+    // The program saves the days at every exit: a backup of a file the save
+    // leaves as it was would only push real ones out.
+    if (keep == KeepOld::AsBackup) {
+        std::optional<ByteBlock> old;
+        if (ReadWholeFile(path, old) == kSpecialFileOk && std::ranges::equal(ByteSpan(*old), ByteSpan(bytes)))
+            keep = KeepOld::No;
+    }
     switch (ReplaceBeside(path, path + ".new", parts, keep)) {
     case ReplaceResult::Done: return kSpecialFileOk;
     case ReplaceResult::CannotCreate: return kSpecialFileCannotOpen;

@@ -103,9 +103,8 @@ std::vector<bool> BackupsToRemove(std::span<const BackupFile> backups, TimeValue
     std::uint64_t total = 0;
     for (std::size_t i = 0; i < backups.size(); ++i) {
         total += backups[i].size;
-        if (i == 0) continue;
-        remove[i] = now - backups[i].time > kBackupKeepSeconds || i >= kMostBackups ||
-                    total > kBackupSizeFactor * currentSize;
+        if (i == 0 || now - backups[i].time <= kBackupKeepSeconds) continue;
+        remove[i] = i >= kMostBackups || total > kBackupSizeFactor * currentSize;
     }
     return remove;
 }
