@@ -91,7 +91,8 @@ TEST_F(BackupsTest, ARewriteKeepsTheOldLogNamedByLocalTime) {
     EXPECT_EQ(backups[0].size, second.size());
     EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
     // Files of other names in the folder are neither listed nor removed.
-    WriteAll(host.Folder() / "backups" / "horalo.log.2026.bak", "x");
+    for (const char* other : {"horalo.log.2026.bak", "horalo.log.20261208-143015-.bak", "horalo.log.20261208-143015-x.bak"})
+        WriteAll(host.Folder() / "backups" / other, "x");
     WriteAll(host.Folder() / "backups" / "horalo.spc.20261208-143015.bak", "x");
     EXPECT_EQ(Names().size(), 2u);
 }
@@ -126,6 +127,12 @@ TEST_F(BackupsTest, AFailedBackupStepNeverFailsTheRewrite) {
     EXPECT_FALSE(Rewrite(fresh));
     EXPECT_EQ(Log(), old);
     EXPECT_TRUE(Names().empty());
+    // No log yet: nothing to keep, and no folder for it.
+    std::filesystem::remove_all(host.Folder() / "backups");
+    std::filesystem::remove(host.File(kLogFileName));
+    layer.Reset();
+    EXPECT_TRUE(Rewrite(fresh));
+    EXPECT_FALSE(std::filesystem::exists(host.Folder() / "backups"));
     // A file in the folder's place: no backup, the rewrite is done.
     WriteAll(host.Folder() / "backups", "a file");
     host.messages.clear();

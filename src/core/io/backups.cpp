@@ -52,8 +52,9 @@ bool ParseName(const std::string& name, const std::string& fileName, TimeValue& 
     number = 1;
     const std::size_t rest = stampAt + kStampLength;
     if (rest != end) {
-        if (name[rest] != '-' || !Digits(name, rest + 1, end - rest - 1) || end - rest - 1 > 6) return false;
-        number = Number(name, rest + 1, end - rest - 1);
+        const std::size_t digits = end - rest - 1;
+        if (name[rest] != '-' || digits == 0 || digits > 6 || !Digits(name, rest + 1, digits)) return false;
+        number = Number(name, rest + 1, digits);
     }
     const long long made =
         MakeLocalTime(Number(name, stampAt, 4), Number(name, stampAt + 4, 2) - 1, Number(name, stampAt + 6, 2),
@@ -112,6 +113,8 @@ std::vector<bool> BackupsToRemove(std::span<const BackupFile> backups, TimeValue
 std::string NewBackupPath(const std::string& path, TimeValue now) {
     const std::string folder = BackupFolderOf(path);
     std::error_code error;
+    // Nothing to keep: no folder made for it either.
+    if (!fs::exists(path, error)) return {};
     fs::create_directory(folder, error);
     if (!fs::is_directory(folder, error)) return {};
     const std::string base = folder + FileNameOf(path) + '.' + Stamp(now);

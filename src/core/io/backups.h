@@ -43,7 +43,7 @@ inline constexpr std::uint64_t kBackupSizeFactor = 20;
 std::vector<bool> BackupsToRemove(std::span<const BackupFile> backups, TimeValue now, std::uint64_t currentSize);
 
 // A free path for a backup of `path` made at `now`, its folder made; empty
-// when the folder cannot be made.
+// when there is no file at `path` or the folder cannot be made.
 std::string NewBackupPath(const std::string& path, TimeValue now);
 
 // Removes what the rules remove; a backup that cannot be removed stays.
