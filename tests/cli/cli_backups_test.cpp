@@ -14,7 +14,8 @@ using CliBackupsTest = CliFolderTest;
 TEST_F(CliBackupsTest, ListsEveryKindNewestFirstWithRecordsAndLastDay) {
     EXPECT_EQ(Run({"backups"}).code, 0) << "no folder is no backup, not an error";
     std::filesystem::create_directory(File("backups"));
-    const std::string older = "backups/horalo.log.20261207-090000.bak", newer = "backups/horalo.log.20261208-143015.bak";
+    const std::string older = "backups/horalo.log.20261207-090000.bak",
+                      newer = "backups/horalo.log.20261208-143015.bak";
     std::vector<LogRecord> records = Day(2026, 12, 4, 8, 16, 30);
     WriteLog(records);
     WriteBytes(older, ReadBytes(kLogFileName));

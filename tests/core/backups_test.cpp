@@ -26,7 +26,8 @@ TEST(BackupsToRemove, KeepingRules) {
     } cases[] = {
         {"young ones stay beyond 30 files and 20 times the size", young32, 50, 10, std::vector<bool>(32)},
         {"old ones stay within 30 files and 20 times the size", {0, 20 * kDay, 400 * kDay}, 10, 10, {0, 0, 0}},
-        {"old ones beyond the 30th go", old32, 1, 100, [] { std::vector<bool> r(32); r[30] = r[31] = true; return r; }()},
+        {"old ones beyond the 30th go", old32, 1, 100,
+         [] { std::vector<bool> r(32); r[30] = r[31] = true; return r; }()},
         {"old ones beyond 20 times the size go; 14 days is still young",
          {0, 60, 14 * kDay, 14 * kDay + 1, 15 * kDay}, 100, 10, {0, 0, 0, 1, 1}},
         {"the newest stays however old and large", {30 * kDay}, 50, 0, {0}},
@@ -74,7 +75,8 @@ TEST_F(BackupsTest, ARewriteKeepsTheOldLogNamedByLocalTime) {
     ASSERT_TRUE(Rewrite(second));
     ASSERT_TRUE(Rewrite(Words({0, 3})));
     // Files of other names in the folder are no backups of the log.
-    for (const char* other : {"horalo.log.2026.bak", "horalo.log.20261208-143015-.bak", "horalo.spc.20261208-143015.bak"})
+    for (const char* other :
+         {"horalo.log.2026.bak", "horalo.log.20261208-143015-.bak", "horalo.spc.20261208-143015.bak"})
         WriteAll(host.Folder() / "backups" / other, "x");
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"horalo.log.20261208-143015-2.bak", second}, {"horalo.log.20261208-143015.bak", first}};

@@ -25,20 +25,16 @@ TEST_F(RestoreBackupTest, ARestoreAfterADeletedRangeBringsTheDaysBack) {
     now_ = LocalAt(2024, 2, 20, 12, 0);
     ASSERT_TRUE(DeleteDateRange(app_->host(), CalendarDate::Of(2024, 2, 5), CalendarDate::Of(2024, 2, 5)));
     const std::string afterDelete = ReadBytes(folder_ + "horalo.log");
-    ASSERT_NE(afterDelete, before);
     now_ += 90;
     OpenBrowser();
     ASSERT_EQ(RecordRows().size(), 3u);
 
-    struct Case {
-        const char* name;
+    const struct {
         int answer;
         const std::string& log;  // afterwards
-        std::size_t backups;     // afterwards
-    };
-    const Case cases[] = {{"no", IDNO, afterDelete, 1}, {"yes", IDYES, before, 2}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        std::size_t backups;
+    } cases[] = {{IDNO, afterDelete, 1}, {IDYES, before, 2}};
+    for (const auto& c : cases) {
         shown_.clear();
         answer_ = c.answer;
         std::vector<std::string> firstRow;
@@ -54,7 +50,6 @@ TEST_F(RestoreBackupTest, ARestoreAfterADeletedRangeBringsTheDaysBack) {
         Click(IDC_BROWSER_RESTORE);
         EXPECT_TRUE(driver.Ran());
         EXPECT_FALSE(driver.Rescued());
-        // The newest backup is the log before the delete, kept on 20.03.2024.
         const std::vector<std::string> expected = {"20.03.2024 12:00:00", std::to_string(before.size()), "6",
                                                    "05.03.2024"};
         EXPECT_EQ(firstRow, expected);

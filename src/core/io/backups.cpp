@@ -45,8 +45,9 @@ int Number(const std::string& text, std::size_t from, std::size_t count) {
 bool ParseName(const std::string& name, const std::string& fileName, TimeValue& time, int& number) {
     const std::size_t stampAt = fileName.size() + 1;
     const std::size_t end = name.size() - (sizeof kBackupEnd - 1);
-    if (name.size() < stampAt + kStampLength + sizeof kBackupEnd - 1 || name.compare(0, fileName.size(), fileName) != 0 ||
-        name[fileName.size()] != '.' || name.compare(end, std::string::npos, kBackupEnd) != 0)
+    if (name.size() < stampAt + kStampLength + sizeof kBackupEnd - 1 ||
+        name.compare(0, fileName.size(), fileName) != 0 || name[fileName.size()] != '.' ||
+        name.compare(end, std::string::npos, kBackupEnd) != 0)
         return false;
     if (!Digits(name, stampAt, 8) || name[stampAt + 8] != '-' || !Digits(name, stampAt + 9, 6)) return false;
     number = 1;
