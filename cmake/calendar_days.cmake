@@ -5,6 +5,8 @@ set(HORALO_SPECIAL_DAYS_LIST ${CMAKE_SOURCE_DIR}/res/calendar_days.txt)
 set(HORALO_SPECIAL_DAYS_FILE ${CMAKE_BINARY_DIR}/horalo.spc)
 file(GLOB HORALO_SPECIAL_DAYS_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/core/io/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/clock.cpp
+  ${CMAKE_SOURCE_DIR}/src/core/calendar/local_time.cpp
   ${CMAKE_SOURCE_DIR}/src/core/calendar_days/calendar_entry.cpp
   ${CMAKE_SOURCE_DIR}/src/core/calendar_days/calendar_entry_file.cpp)
 list(PREPEND HORALO_SPECIAL_DAYS_SOURCES ${CMAKE_SOURCE_DIR}/tools/make_calendar_days.cpp)

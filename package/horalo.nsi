@@ -251,6 +251,10 @@ Section /o "un.$(DataSection)" SecUnData
   Delete "$INSTDIR\horalo.log.cut-*"
   Delete "$INSTDIR\horalo.spc"
   Delete "$INSTDIR\horalo.frm"
+  ; Only the files Horalo kept there: anything else the user put in stays.
+  Delete "$INSTDIR\backups\horalo.log.*.bak"
+  Delete "$INSTDIR\backups\horalo.spc.*.bak"
+  RMDir "$INSTDIR\backups"
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\Pellwick"
   RMDir "$INSTDIR"

@@ -87,6 +87,17 @@
    and minute of the leaving. */
 #define IDS_DAY_SPLIT_QUESTION    7500
 
+/* Backups of the time log and their restore: 7300-7399 hold everything of
+   theirs, strings from 7301, the dialog at 7350, its controls and the time
+   log window's button from 7360. */
+#define IDS_BACKUP_COLUMNS        7301
+#define IDS_RESTORE_QUESTION      7302 /* %s: when the log was kept */
+#define IDS_BACKUP_UNREADABLE     7303
+#define IDD_RESTORE_BACKUP        7350
+#define IDC_BROWSER_RESTORE       7360
+#define IDC_BACKUP_LIST           7361
+#define IDC_RESTORE_BACKUP        7362
+
 /* Main dialog (2001) */
 #define IDC_LOG_BROWSER      5000
 #define IDC_NOTE_EDIT        5001

@@ -64,6 +64,11 @@ const Command kCommands[] = {
      "carried balance, hours deducted, final balance, and whether the next month's\n"
      "carried balance is this month's final balance. Exit 1 when a month's records\n"
      "are out of order, or a damaged record hides the records behind it.\n"},
+    {"backups", RunBackups, false,
+     "horalo-cli backups [--format table|csv|json]\n"
+     "The logs and special days that changes kept in the folder backups, newest first:\n"
+     "file name, when it was kept, size in bytes, number of records (special days:\n"
+     "entries) and the day of the log's last record. Exit 1 when one cannot be read.\n"},
 };
 
 void PrintUsage(std::ostream& out) {

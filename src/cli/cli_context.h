@@ -57,5 +57,6 @@ int RunYear(CommandContext& context);
 int RunCheck(CommandContext& context);
 int RunExport(CommandContext& context);
 int RunHolidays(CommandContext& context);
+int RunBackups(CommandContext& context);
 
 }  // namespace horalo::cli

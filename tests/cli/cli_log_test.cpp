@@ -244,7 +244,7 @@ TEST_F(CliLogTest, WhatCannotBeTheFileIsAFileErrorNamingIt) {
 }
 
 TEST_F(CliLogTest, HelpForEveryCommandExitsZero) {
-    for (const char* command : {"month", "rows", "check", "export", "holidays", "year"}) {
+    for (const char* command : {"month", "rows", "check", "export", "holidays", "year", "backups"}) {
         const CliRun run = Run({command, "--help"});
         EXPECT_EQ(run.code, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("horalo-cli ") + command, 0), 0u) << run.out;
@@ -263,7 +263,7 @@ TEST_F(CliLogTest, NoCommandWritesAnything) {
     };
     const auto before = snapshot();
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"check"}, {"month", "2026-01"}, {"rows", "2026-01"}, {"year", "2026"}, {"export"}, {"holidays", "2026"}})
+             {"check"}, {"month", "2026-01"}, {"rows", "2026-01"}, {"year", "2026"}, {"export"}, {"holidays", "2026"}, {"backups"}})
         Run(args);
     EXPECT_EQ(snapshot(), before);
 }

@@ -65,4 +65,8 @@ ReplaceOutcome FaultFileLayer::Replace(const std::string& from, const std::strin
     return Fails(FileStep::Replace) ? failOutcome_ : StdioFileLayer::Replace(from, to);
 }
 
+bool FaultFileLayer::Link(const std::string& path, const std::string& alias) {
+    return !Fails(FileStep::Link) && StdioFileLayer::Link(path, alias);
+}
+
 }  // namespace horalo

@@ -7,8 +7,8 @@
 
 namespace horalo {
 
-enum class FileStep { Open, Read, Write, Seek, Tell, Flush, Close, Replace, Truncate, Remove };
-inline constexpr std::size_t kFileStepCount = 10;
+enum class FileStep { Open, Read, Write, Seek, Tell, Flush, Close, Replace, Truncate, Remove, Link };
+inline constexpr std::size_t kFileStepCount = 11;
 
 class FaultFileLayer : public StdioFileLayer {
 public:
@@ -31,6 +31,7 @@ public:
     bool Truncate(std::FILE* file, long length) override;
     bool Remove(const std::string& path) override;
     ReplaceOutcome Replace(const std::string& from, const std::string& to) override;
+    bool Link(const std::string& path, const std::string& alias) override;
 
 private:
     bool Fails(FileStep step);

@@ -88,6 +88,7 @@ check "settings kept" registry_has "$settings_key" SETTINGS
 echo "== reinstall goes on with the kept log; uninstall /REMOVEDATA removes it"
 quiet "$setup" /S
 check "the kept log survives a new installation" cmp "$folder/horalo.log" "$dir/horalo.log.before"
+mkdir -p "$folder/backups" && printf x >"$folder/backups/horalo.log.20260101-000000.bak"
 quiet "$folder/uninstall.exe" /S /REMOVEDATA
 check "program folder removed entirely" wait_for 30 test ! -e "$folder"
 check "settings removed" not registry_key "$settings_key"

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -77,6 +78,9 @@ protected:
         SetClock({});
         win::SetMessageBoxHook({});
         for (const char* name : {"horalo.log", "horalo.spc", "horalo_b.log"}) DeleteFileA((folder_ + name).c_str());
+        // Every rewrite keeps the log it replaced there.
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_ + "backups", ignored);
         RemoveDirectoryA(folder_.c_str());
         DeleteProgramValues();
     }

@@ -132,7 +132,7 @@ int ReadSpecialFile(const std::string& path, SpecialEntryList& list) {
     return kSpecialFileOk;
 }
 
-int WriteSpecialFile(const std::string& path, const SpecialEntryList& list) {
+int WriteSpecialFile(const std::string& path, const SpecialEntryList& list, KeepOld keep) {
     Bytes bytes;
     ByteWriter out(bytes);
     out.U32(kSpecialFileMagic);
@@ -145,7 +145,14 @@ int WriteSpecialFile(const std::string& path, const SpecialEntryList& list) {
     // Beside the file first: a save cut short must not cost the user the
     // file, since the program does not start without it.
     const ByteSpan parts[] = {bytes};
-    switch (ReplaceBeside(path, path + ".new", parts)) {
+    // The program saves the days at every exit: a backup of a file the save
+    // leaves as it was would only push real ones out.
+    if (keep == KeepOld::AsBackup) {
+        std::optional<ByteBlock> old;
+        if (ReadWholeFile(path, old) == kSpecialFileOk && std::ranges::equal(ByteSpan(*old), ByteSpan(bytes)))
+            keep = KeepOld::No;
+    }
+    switch (ReplaceBeside(path, path + ".new", parts, keep)) {
     case ReplaceResult::Done: return kSpecialFileOk;
     case ReplaceResult::CannotCreate: return kSpecialFileCannotOpen;
     default: return kSpecialFileWriteFailed;
@@ -159,7 +166,7 @@ bool LoadSpecialEntries(Host& host, SpecialEntryList& list) {
 }
 
 bool SaveSpecialEntries(Host& host, const SpecialEntryList& list) {
-    const bool saved = WriteSpecialFile(SpecialFilePath(host), list) == kSpecialFileOk;
+    const bool saved = WriteSpecialFile(SpecialFilePath(host), list, KeepOld::AsBackup) == kSpecialFileOk;
     if (!saved) host.ShowMessage(IDS_SPECIAL_WRITE_FAILED, kMessageStop);
     return saved;
 }

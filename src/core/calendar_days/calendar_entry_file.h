@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/host.h"
+#include "core/io/replace_beside.h"
 #include "core/calendar_days/calendar_entry.h"
 
 namespace horalo {
@@ -27,8 +28,9 @@ enum SpecialFileResult : int {
 int ReadSpecialFile(const std::string& path, SpecialEntryList& list);
 
 // Writes beside the file and replaces it only when everything reached the
-// disk, so a failure leaves the old file whole.
-int WriteSpecialFile(const std::string& path, const SpecialEntryList& list);
+// disk, so a failure leaves the old file whole; the program's own saves keep
+// the old file as a backup.
+int WriteSpecialFile(const std::string& path, const SpecialEntryList& list, KeepOld keep = KeepOld::No);
 
 // horalo.spc in the program folder; any failure shows string 6023 with the
 // stop icon. The program does not start without the file.

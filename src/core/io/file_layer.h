@@ -32,6 +32,10 @@ public:
     // Puts `from` in the place of `to` in one step: afterwards `to` is
     // either the old file or the new one, whole.
     virtual ReplaceOutcome Replace(const std::string& from, const std::string& to) = 0;
+    // Gives `path` the second name `alias` without copying a byte (a hard
+    // link), so a replace of `path` afterwards leaves the old file there;
+    // false where the file system has no such links or `alias` exists.
+    virtual bool Link(const std::string& path, const std::string& alias) = 0;
 };
 
 // The C library's buffered files and the platform's atomic replace.
@@ -47,6 +51,7 @@ public:
     bool Truncate(std::FILE* file, long length) override;
     bool Remove(const std::string& path) override;
     ReplaceOutcome Replace(const std::string& from, const std::string& to) override;
+    bool Link(const std::string& path, const std::string& alias) override;
 };
 
 // The layer the store uses now; the stdio layer unless a test set another.

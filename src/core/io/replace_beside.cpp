@@ -1,5 +1,7 @@
 #include "core/io/replace_beside.h"
 
+#include "core/clock.h"
+#include "core/io/backups.h"
 #include "core/io/file_layer.h"
 
 namespace horalo {
@@ -25,13 +27,28 @@ ReplaceResult Outcome(ReplaceOutcome outcome) {
 
 }  // namespace
 
-ReplaceResult ReplaceBeside(const std::string& path, const std::string& beside, std::span<const ByteSpan> parts) {
+ReplaceResult ReplaceBeside(const std::string& path, const std::string& beside, std::span<const ByteSpan> parts,
+                            KeepOld keep) {
     std::FILE* file = Files().Open(beside, "wb");
     if (!file) return ReplaceResult::CannotCreate;
     ReplaceResult result = WriteAll(file, parts);
     if (!Files().Close(file) && result == ReplaceResult::Done) result = ReplaceResult::WriteFailed;
+    // The old file gets its backup name as a second name just before the
+    // replace takes its first, so keeping it copies nothing and the old
+    // file is never missing: no step between can leave the log without it.
+    const TimeValue now = Now();
+    std::string backup;
+    if (result == ReplaceResult::Done && keep == KeepOld::AsBackup) {
+        backup = NewBackupPath(path, now);
+        if (!backup.empty() && !Files().Link(path, backup)) backup.clear();
+    }
     if (result == ReplaceResult::Done) result = Outcome(Files().Replace(beside, path));
-    if (result != ReplaceResult::Done) Files().Remove(beside);
+    if (result != ReplaceResult::Done) {
+        Files().Remove(beside);
+        if (!backup.empty()) Files().Remove(backup);
+    } else if (keep == KeepOld::AsBackup) {
+        PruneBackups(path, now);
+    }
     return result;
 }
 

@@ -18,8 +18,13 @@ enum class ReplaceResult {
     ReplaceFailed,  // any other reason the replacement failed
 };
 
+enum class KeepOld { No, AsBackup };
+
 // Writes `parts` one after the other into `beside` and replaces `path` by
-// it. A failed attempt removes `beside` again.
-ReplaceResult ReplaceBeside(const std::string& path, const std::string& beside, std::span<const ByteSpan> parts);
+// it. A failed attempt removes `beside` again. With KeepOld::AsBackup the
+// replaced file stays in the backup folder (core/io/backups.h) and old
+// backups are pruned; neither can fail the replace.
+ReplaceResult ReplaceBeside(const std::string& path, const std::string& beside, std::span<const ByteSpan> parts,
+                            KeepOld keep = KeepOld::No);
 
 }  // namespace horalo

@@ -10,6 +10,7 @@
 // Declared here: the core takes nothing from the platform SDK headers.
 extern "C" __declspec(dllimport) int __stdcall MoveFileExA(const char* from, const char* to, unsigned long flags);
 extern "C" __declspec(dllimport) unsigned long __stdcall GetLastError();
+extern "C" __declspec(dllimport) int __stdcall CreateHardLinkA(const char* alias, const char* path, void* security);
 #else
 #include <unistd.h>
 #endif
@@ -97,6 +98,14 @@ ReplaceOutcome StdioFileLayer::Replace(const std::string& from, const std::strin
     const bool inUse = errno == EACCES || errno == EPERM || errno == EBUSY || errno == EROFS;
 #endif
     return inUse ? ReplaceOutcome::InUse : ReplaceOutcome::Failed;
+}
+
+bool StdioFileLayer::Link(const std::string& path, const std::string& alias) {
+#ifdef _WIN32
+    return CreateHardLinkA(alias.c_str(), path.c_str(), nullptr) != 0;
+#else
+    return link(path.c_str(), alias.c_str()) == 0;
+#endif
 }
 
 }  // namespace horalo

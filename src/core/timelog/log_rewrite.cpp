@@ -27,7 +27,7 @@ std::optional<LogImage> LoadLog(Host& host) {
 
 bool RewriteLog(Host& host, std::span<const LogBytes> parts) {
     const std::string folder = host.ProgramFolder();
-    const ReplaceResult result = ReplaceBeside(folder + kLogFileName, folder + kRewriteFileName, parts);
+    const ReplaceResult result = ReplaceBeside(folder + kLogFileName, folder + kRewriteFileName, parts, KeepOld::AsBackup);
     if (result == ReplaceResult::Done) {
         host.LogChanged();
         return true;

@@ -9,6 +9,7 @@
 #include "core/timelog/day_entries.h"
 #include "core/timelog/record_edits.h"
 #include "resource_ids.h"
+#include "ui/browser/restore_dialog.h"
 #include "win/message_box.h"
 #include "win/resources.h"
 
@@ -73,6 +74,8 @@ void LogBrowserDialog::BindCommands() {
     OnCommand(IDC_BROWSER_INSERT, [this] { Edit(EntryEditMode::Insert); });
     OnCommand(IDC_BROWSER_EDIT, [this] { Edit(EntryEditMode::Edit); });
     OnCommand(IDC_BROWSER_PREVIEW, [this] { app_.OpenPreview(month_, year_, Handle()); });
+    // A restore that is done shows here as every change of the log does.
+    OnCommand(IDC_BROWSER_RESTORE, [this] { RestoreDialog(host()).RunModal(Handle()); });
 
     OnNotify(IDC_BROWSER_LIST, LVN_ITEMCHANGED,
              [this](NMHDR* header) { return OnItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });

@@ -1,0 +1,46 @@
+#include "core/timelog/log_backups.h"
+
+#include "core/io/byte_block.h"
+#include "core/io/file_layer.h"
+#include "core/timelog/log_image.h"
+#include "core/timelog/log_rewrite.h"
+
+namespace horalo {
+
+LogSummary SummariseLog(LogBytes log) {
+    LogSummary summary;
+    for (std::size_t offset = 0; offset < log.size();) {
+        const std::size_t end = RecordEnd(log, offset);
+        if (end == offset) break;
+        ++summary.records;
+        if (RecordTag(log, offset) != TagOf(LogRecordType::MonthRecord))
+            if (const std::optional<TimeValue> time = RecordTime(log, offset)) summary.lastTime = time;
+        offset = end;
+    }
+    return summary;
+}
+
+namespace {
+
+std::optional<ByteBlock> ReadKeptLog(const std::string& path) {
+    const FileHandle file(Files().Open(path, "rb"));
+    if (!file) return std::nullopt;
+    return ReadToEnd(file.get(), kLargestLogSize);
+}
+
+}  // namespace
+
+std::optional<LogSummary> SummariseLogFile(const std::string& path) {
+    const std::optional<ByteBlock> bytes = ReadKeptLog(path);
+    if (!bytes) return std::nullopt;
+    return SummariseLog(*bytes);
+}
+
+RestoreResult RestoreLog(Host& host, const std::string& backupPath) {
+    const std::optional<ByteBlock> bytes = ReadKeptLog(backupPath);
+    if (!bytes) return RestoreResult::Unreadable;
+    const LogBytes parts[] = {*bytes};
+    return RewriteLog(host, parts) ? RestoreResult::Done : RestoreResult::NotWritten;
+}
+
+}  // namespace horalo
