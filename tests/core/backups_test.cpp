@@ -15,27 +15,32 @@ using namespace test;
 constexpr TimeValue kDay = 24 * 60 * 60, kNow = 1765200000;
 
 TEST(BackupsToRemove, KeepingRules) {
-    std::vector<TimeValue> young32, old32 = {0};
+    std::vector<TimeValue> young32, young25;
     for (int i = 0; i < 32; ++i) young32.push_back(i * 60);
-    for (int i = 1; i < 32; ++i) old32.push_back(i < 30 ? i * 60 : 15 * kDay + i);
+    for (int i = 0; i < 25; ++i) young25.push_back(i * 60);
+    const auto from = [](std::size_t size, std::size_t first) {
+        std::vector<bool> removed(size);
+        for (std::size_t i = first; i < size; ++i) removed[i] = true;
+        return removed;
+    };
     const struct {
         const char* name;
         std::vector<TimeValue> ages;  // newest first, seconds before now
-        std::uint64_t eachSize, currentSize;
+        std::vector<std::uint64_t> sizes;  // the last one for all the rest
+        std::uint64_t currentSize;
         std::vector<bool> removed;
     } cases[] = {
-        {"young ones stay beyond 30 files and 20 times the size", young32, 50, 10, std::vector<bool>(32)},
-        {"old ones stay within 30 files and 20 times the size", {0, 20 * kDay, 400 * kDay}, 10, 10, {0, 0, 0}},
-        {"old ones beyond the 30th go", old32, 1, 100,
-         [] { std::vector<bool> r(32); r[30] = r[31] = true; return r; }()},
-        {"old ones beyond 20 times the size go; 14 days is still young",
-         {0, 60, 14 * kDay, 14 * kDay + 1, 15 * kDay}, 100, 10, {0, 0, 0, 1, 1}},
-        {"the newest stays however old and large", {30 * kDay}, 50, 0, {0}},
-        {"after the log was emptied the old ones go", {0, 15 * kDay}, 50, 0, {0, 1}},
+        {"beyond the 30 newest the oldest go", young32, {1}, 100, from(32, 30)},
+        {"beyond 14 days they go; 14 days is still young", {0, 60, 14 * kDay, 14 * kDay + 1, 40 * kDay}, {1}, 100,
+         {0, 0, 0, 1, 1}},
+        {"beyond 20 times the size the oldest go", young25, {100}, 10, from(25, 20)},
+        {"a large deletion and small changes keep the log from before it", {0, 60, 120}, {10, 10, 1000}, 10, {0, 0, 0}},
+        {"the newest stays however old and large", {30 * kDay, 31 * kDay}, {50}, 0, {0, 1}},
     };
     for (const auto& c : cases) {
         std::vector<BackupFile> backups;
-        for (const TimeValue age : c.ages) backups.push_back({"b", "b", kNow - age, c.eachSize});
+        for (std::size_t i = 0; i < c.ages.size(); ++i)
+            backups.push_back({"b", "b", kNow - c.ages[i], c.sizes[std::min(i, c.sizes.size() - 1)]});
         EXPECT_EQ(BackupsToRemove(backups, kNow, c.currentSize), c.removed) << c.name;
     }
 }

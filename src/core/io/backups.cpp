@@ -101,12 +101,17 @@ std::vector<BackupFile> ListBackups(const std::string& path) {
 }
 
 std::vector<bool> BackupsToRemove(std::span<const BackupFile> backups, TimeValue now, std::uint64_t currentSize) {
+    const auto young = [&](std::size_t i) {
+        return i == 0 || (i < kMostBackups && now - backups[i].time <= kBackupKeepSeconds);
+    };
+    std::uint64_t largest = currentSize;
+    for (std::size_t i = 0; i < backups.size(); ++i)
+        if (young(i)) largest = std::max(largest, backups[i].size);
     std::vector<bool> remove(backups.size(), false);
     std::uint64_t total = 0;
     for (std::size_t i = 0; i < backups.size(); ++i) {
         total += backups[i].size;
-        if (i == 0 || now - backups[i].time <= kBackupKeepSeconds) continue;
-        remove[i] = i >= kMostBackups || total > kBackupSizeFactor * currentSize;
+        remove[i] = i > 0 && (!young(i) || total > kBackupSizeFactor * largest);
     }
     return remove;
 }

@@ -29,12 +29,12 @@ std::string BackupFolderOf(const std::string& path);
 // The backups of `path`, newest first; none when the folder is missing.
 std::vector<BackupFile> ListBackups(const std::string& path);
 
-// Everything of the last 14 days is kept: a large deletion followed by a few
-// small changes must not push out the log from before it. Older backups stay
-// while they are among the 30 newest files and all of them together, young
-// ones counted, hold no more than 20 times the current file's size; beyond
-// that the oldest go first. The newest backup stays however old: it holds
-// what the last change replaced.
+// Kept: the backups of the last 14 days, at most the 30 newest, and never
+// more than 20 times the file's size all together; beyond that the oldest go
+// first. The size is the largest of the file and its backups within those
+// days and that count: a large deletion followed by small changes must not
+// push out the log from before it, while the backups stay bounded. The
+// newest backup stays however old: it holds what the last change replaced.
 inline constexpr TimeValue kBackupKeepSeconds = 14 * 24 * 60 * 60;
 inline constexpr std::size_t kMostBackups = 30;
 inline constexpr std::uint64_t kBackupSizeFactor = 20;
