@@ -4,6 +4,8 @@
 #include <tuple>
 
 #include "core/calendar/calendar_date.h"
+#include "core/io/byte_block.h"
+#include "core/io/file_layer.h"
 #include "core/timelog/log_image.h"
 
 namespace horalo {
@@ -64,6 +66,14 @@ std::optional<OpenDay> FindOpenDay(LogBytes log, TimeValue now, const LastSeen& 
         if (seen.breakStart >= open->start && seen.breakStart < seen.time) open->breakStart = seen.breakStart;
     }
     return open;
+}
+
+std::optional<OpenDay> FindOpenDay(Host& host, TimeValue now, const LastSeen& seen) {
+    FileHandle file(Files().Open(host.ProgramFolder() + kLogFileName, "rb"));
+    if (!file) return std::nullopt;
+    const std::optional<ByteBlock> image = ReadToEnd(file.get(), kLargestLogSize);
+    if (!image || CutRecordStart(LogBytes(*image))) return std::nullopt;
+    return FindOpenDay(LogBytes(*image), now, seen);
 }
 
 std::vector<LogRecord> RecordsClosingDay(const OpenDay& day, TimeValue end, TimeValue wayTime) {

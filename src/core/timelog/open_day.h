@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/clock.h"
+#include "core/host.h"
 #include "core/timelog/log_record.h"
 
 namespace horalo {
@@ -42,6 +43,10 @@ struct OpenDay {
 // latest record lies on an earlier local day than `now`. A last-seen time
 // counts when it lies on that day, not before the latest record.
 std::optional<OpenDay> FindOpenDay(LogBytes log, TimeValue now, const LastSeen& seen);
+// The same of the log in the host's program folder, silently: a log that is
+// missing, unreadable or cut short at its end has no open day to offer,
+// and the start's own append says what is wrong with it.
+std::optional<OpenDay> FindOpenDay(Host& host, TimeValue now, const LastSeen& seen);
 
 // The records that close the day at `end` (never before its latest record,
 // which would put the end out of order): the running break up to the end or

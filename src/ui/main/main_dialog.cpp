@@ -14,6 +14,7 @@
 namespace horalo {
 namespace {
 constexpr UINT kBlinkPeriod = 1000;  // ms
+constexpr UINT kAlivePeriod = 60000;  // ms
 constexpr int kNoteLimit = 64;
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
@@ -38,6 +39,7 @@ MainDialog::MainDialog(AppServices& app)
 bool MainDialog::StartWork(bool loadSpecialEntries) {
     if (loadSpecialEntries && !app_.specialDays().Load()) return false;
     if (!recorder_.StartWork()) return false;
+    KeepLastSeen();
     // At the program's start the icon comes later, and says it then.
     if (Handle()) TellDayContinued();
     return true;
@@ -55,16 +57,25 @@ void MainDialog::TellDayContinued() {
 
 bool MainDialog::EndWork(bool saveSpecialEntries) {
     bool done = recorder_.EndWork();
+    KeepLastSeen();
     if (saveSpecialEntries && !app_.specialDays().Save()) done = false;
     return done;
 }
 
+void MainDialog::KeepLastSeen() {
+    if (!present()) return app_.KeepLastSeen({});
+    app_.KeepLastSeen({Now(), onBreak() ? recorder_.breakStart() : 0});
+}
+
 void MainDialog::BeginBreak() {
-    if (recorder_.BeginBreak()) UpdateButtons();
+    if (!recorder_.BeginBreak()) return;
+    KeepLastSeen();
+    UpdateButtons();
 }
 
 void MainDialog::EndBreak() {
     if (!recorder_.EndBreak()) return;
+    KeepLastSeen();
     UpdateButtons();
     SwapTrayIcon(1);
 }
@@ -109,6 +120,7 @@ bool MainDialog::OnInitDialog() {
     tray_.Add(IDI_TRAY, onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
     TellDayContinued();
     SetTimer(Handle(), HORALO_TIMER_BLINK, kBlinkPeriod, nullptr);
+    SetTimer(Handle(), HORALO_TIMER_ALIVE, kAlivePeriod, nullptr);
     BindCommands();
     UpdateButtons();
     // Not the first button: Enter or Space on End work would end the day.
@@ -183,7 +195,9 @@ void MainDialog::RunEndOfWorkSequence() {
     if (workEnded_) return;
     workEnded_ = true;
     recorder_.EndOfWork();
+    KeepLastSeen();
     KillTimer(Handle(), HORALO_TIMER_BLINK);
+    KillTimer(Handle(), HORALO_TIMER_ALIVE);
     app_.StoreSettings();
     tray_.Remove();
     app_.specialDays().Save();
@@ -246,7 +260,8 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayCallback(lParam);
         break;
     case WM_TIMER:
-        if (onBreak()) blinkPhase_ = SwapTrayIcon(blinkPhase_);
+        if (wParam == HORALO_TIMER_ALIVE) KeepLastSeen();
+        else if (onBreak()) blinkPhase_ = SwapTrayIcon(blinkPhase_);
         break;
     case WM_SYSCOMMAND:
         if ((wParam & kSystemCommandMask) != IDM_ABOUT_BOX) break;
