@@ -1,5 +1,7 @@
 #include "ui/main/open_day_dialog.h"
 
+#include <commctrl.h>
+
 #include "core/calendar/calendar_date.h"
 #include "resource_ids.h"
 #include "win/data_exchange.h"
@@ -21,6 +23,8 @@ bool OpenDayDialog::OnInitDialog() {
     CalendarDate pause;
     if (day_.breakStart != 0 && ToCalendarDate(day_.breakStart, pause))
         breakText_ = win::FormatText(IDS_OPEN_DAY_BREAK, pause.hour, pause.minute);
+    // Hours and minutes as the text above gives them, whatever the locale.
+    SendDlgItemMessageA(Handle(), IDC_OPEN_DAY_END, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("HH':'mm"));
     return win::Dialog::OnInitDialog();
 }
 
