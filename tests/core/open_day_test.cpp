@@ -38,22 +38,13 @@ TEST_F(OpenDayTest, IsTheLastDayStartedAndNotEndedBeforeToday) {
          OpenDay{At(5, 9, 0), At(5, 9, 5), At(5, 18, 0), 0, true}},
         {"ends in notes after an ended day", monday + lateNote, {}, std::nullopt},
         {"only an absence", monday + Words({4, At(10, 8, 0)}), {}, std::nullopt},
-        {"an absence of a later day behind the start", yesterday.substr(0, 8) + Words({4, At(12, 8, 0)}),
-         {},
-         std::nullopt},
+        {"a later absence behind the start", yesterday.substr(0, 8) + Words({4, At(12, 8, 0)}), {}, std::nullopt},
         {"today's open day", Words({1, At(12, 7, 0)}), {At(12, 8, 0), 0}, std::nullopt},
         {"empty", "", seenYesterday, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto open = FindOpenDay(Span(c.log), now, c.seen);
-        ASSERT_EQ(open.has_value(), c.open.has_value());
-        if (!open) continue;
-        EXPECT_EQ(open->start, c.open->start);
-        EXPECT_EQ(open->lastRecord, c.open->lastRecord);
-        EXPECT_EQ(open->end, c.open->end);
-        EXPECT_EQ(open->breakStart, c.open->breakStart);
-        EXPECT_EQ(open->seen, c.open->seen);
+        EXPECT_EQ(FindOpenDay(Span(c.log), now, c.seen), c.open);
     }
 }
 

@@ -9,19 +9,15 @@
 #include "app/last_seen_store.h"
 #include "core/calendar/calendar_date.h"
 #include "program_run_fixture.h"
-#include "resource_ids.h"
 #include "ui/main/main_dialog.h"
 
 namespace horalo {
 namespace {
 
-using test::Int32At;
-using test::WaitForWindow;
-
-std::string Words(std::initializer_list<TimeValue> values) {
+std::string Bytes(std::initializer_list<LogRecord> records) {
     std::string bytes;
-    for (TimeValue value : values)
-        for (int i = 0; i < 4; ++i) bytes += static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF);
+    for (const LogRecord& record : records)
+        for (std::uint8_t byte : EncodeRecord(record)) bytes += static_cast<char>(byte);
     return bytes;
 }
 
@@ -30,17 +26,18 @@ class OpenDayRun : public test::ProgramRun {};
 TEST_F(OpenDayRun, RecordEndsTheDayBeforeTodaysStartLeaveOpenWritesOnlyTheStart) {
     CalendarDate today;
     ASSERT_TRUE(CurrentDate(today));
-    const auto yesterday = [&](int hour, int minute) {
-        return static_cast<TimeValue>(
-            MakeLocalTime(today.year, today.month, today.day - 1, hour, minute, 0, DaylightSaving::FromCalendar));
+    const auto yesterday = [&](int hour, int minute) -> TimeValue {
+        return MakeLocalTime(today.year, today.month, today.day - 1, hour, minute, 0, DaylightSaving::FromCalendar);
     };
-    const std::string open = Words({1, yesterday(8, 0)});
+    const std::string open = Bytes({LogRecord::Of(LogRecordType::WorkStart, yesterday(8, 0))});
     const struct {
         const char* name;
         int button;
         std::string closed;  // written between the open day and today's start
     } cases[] = {
-        {"Record", IDOK, Words({2, yesterday(16, 50), yesterday(17, 20), 0, yesterday(17, 30)})},
+        {"Record", IDOK,
+         Bytes({LogRecord::Break(yesterday(16, 50), yesterday(17, 20)),
+                LogRecord::Of(LogRecordType::WorkEnd, yesterday(17, 30))})},
         {"Leave open", IDCANCEL, ""},
     };
     for (const auto& c : cases) {
@@ -50,14 +47,13 @@ TEST_F(OpenDayRun, RecordEndsTheDayBeforeTodaysStartLeaveOpenWritesOnlyTheStart)
         CopyProgram();
         SettingsRecord settings = DefaultSettings();
         settings.wayMinutes = 10;
-        settings.startHidden = 1;
         StoreSettings(settings);
         StoreLastSeen({yesterday(17, 20), yesterday(16, 50)});
         std::ofstream(folder_ + "horalo.log", std::ios::binary) << open;
 
         const auto before = static_cast<std::int32_t>(time(nullptr));
         Start();
-        HWND asked = WaitForWindow(process_.dwProcessId, nullptr, process_.hProcess, IDC_OPEN_DAY_END);
+        HWND asked = test::WaitForWindow(process_.dwProcessId, nullptr, process_.hProcess, IDC_OPEN_DAY_END);
         ASSERT_NE(asked, nullptr);
         // Shown once its texts are filled in.
         for (int i = 0; i < 100 && !IsWindowVisible(asked); ++i) Sleep(50);
@@ -67,21 +63,17 @@ TEST_F(OpenDayRun, RecordEndsTheDayBeforeTodaysStartLeaveOpenWritesOnlyTheStart)
         EXPECT_NE(said.find("16:50"), std::string::npos) << said;
         PostMessageA(asked, WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED), 0);
 
-        HWND main = WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
+        HWND main = test::WaitForWindow(process_.dwProcessId, kMainDialogProperty, process_.hProcess);
         ASSERT_NE(main, nullptr);
-        const auto alive = test::ReadRawValue(kProgramKey, kLastSeenValue);
-        ASSERT_TRUE(alive);
-        EXPECT_GE(Int32At(alive->bytes, 0), before) << "kept from the start of work";
+        EXPECT_GE(LoadLastSeen().time, before) << "kept from the start of work";
         PostMessageA(main, WM_HORALO_QUIT_REQUEST, 0, 0);
         EXPECT_EQ(WaitForExit(), 0u);
 
+        // Then today's WorkStart and WorkEnd, 8 bytes each.
         const std::string log = Log();
         ASSERT_EQ(log.size(), open.size() + c.closed.size() + 16);
         EXPECT_EQ(log.substr(0, open.size() + c.closed.size()), open + c.closed);
-        const size_t start = open.size() + c.closed.size();
-        EXPECT_EQ(Int32At(log, start), 1);
-        EXPECT_GE(Int32At(log, start + 4), before - 600);
-        EXPECT_EQ(Int32At(log, start + 8), 0);
+        EXPECT_EQ(test::Int32At(log, open.size() + c.closed.size()), 1);
         EXPECT_EQ(LoadLastSeen(), LastSeen{}) << "a clean end leaves nothing to offer";
     }
 }

@@ -35,6 +35,7 @@ struct OpenDay {
     TimeValue end = 0;         // the end offered: last seen that day, else lastRecord
     TimeValue breakStart = 0;  // the break running at `end`; zero when none
     bool seen = false;         // `end` is a last-seen time, not a record's
+    bool operator==(const OpenDay&) const = default;
 };
 
 // The log's last day when it is open: a WorkStart with no WorkEnd behind it
