@@ -58,7 +58,6 @@ TEST_F(OpenDayTest, IsClosedByTheRunningBreakAndTheEndWithTheWay) {
         TimeValue end, way;
         std::vector<LogRecord> records;
     } cases[] = {
-        {"working", working, At(11, 17, 20), 0, {LogRecord::Of(LogRecordType::WorkEnd, At(11, 17, 20))}},
         {"with a way time", working, At(11, 17, 20), way, {LogRecord::Of(LogRecordType::WorkEnd, At(11, 17, 35))}},
         {"on a break", onBreak, At(11, 17, 20), way,
          {LogRecord::Break(At(11, 16, 50), At(11, 17, 20)), LogRecord::Of(LogRecordType::WorkEnd, At(11, 17, 35))}},
