@@ -98,6 +98,18 @@
 #define IDC_BACKUP_LIST           7361
 #define IDC_RESTORE_BACKUP        7362
 
+/* A day that was never ended, offered to be closed at the next start:
+   strings 7400-7479, the dialog and its controls 7480-7499. 7401 and 7402
+   take the day, month and year, then hours and minutes; 7403 hours and
+   minutes. */
+#define IDS_OPEN_DAY_SEEN         7401
+#define IDS_OPEN_DAY_UNSEEN       7402
+#define IDS_OPEN_DAY_BREAK        7403
+#define IDD_OPEN_DAY              7480
+#define IDC_OPEN_DAY_TEXT         7481
+#define IDC_OPEN_DAY_BREAK        7482
+#define IDC_OPEN_DAY_END          7483
+
 /* Main dialog (2001) */
 #define IDC_LOG_BROWSER      5000
 #define IDC_NOTE_EDIT        5001
@@ -232,7 +244,9 @@
 #define WM_HORALO_TRAY_CALLBACK  0x8064
 #define IDM_ABOUT_BOX            0x0010
 #define HORALO_TIMER_BLINK       1
-#define HORALO_TIMER_INPUT       2
+/* Every minute: the last-seen value is kept, and a return after a night
+   without input is looked for. */
+#define HORALO_TIMER_MINUTE      2
 #define HORALO_TRAY_ICON_ID      1
 /* The window property by which other programs find the main dialog */
 #define HORALO_MAIN_DIALOG_PROPERTY "Horalo.MainDialog"

@@ -111,6 +111,7 @@ public:
     SpecialEntryStore& specialDays() override { return specialDays_; }
     void StoreSettings() override {}
     void OptionsStored() override {}
+    void KeepLastSeen(const LastSeen&) override {}
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}

@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "app/help_launcher.h"
+#include "app/last_seen_store.h"
 #include "app/settings_store.h"
 #include "core/timelog/cut_record.h"
+#include "core/timelog/record_edits.h"
 #include "resource_ids.h"
 #include "ui/extras/calendar_view.h"
 #include "ui/main/main_dialog.h"
+#include "ui/main/open_day_dialog.h"
 #include "win/message_loop.h"
 #include "win/resources.h"
 
@@ -74,6 +77,21 @@ void RecorderApp::OpenCalendar() {
     calendar_ = CalendarView::Open(*this, [this] { calendar_ = nullptr; });
 }
 
+void RecorderApp::KeepLastSeen(const LastSeen& seen) { StoreLastSeen(seen); }
+
+// The day's end and its break belong before the new start: appended now
+// they follow every record of that day and stay in time order. An earlier
+// day left open is no day that ended today, so this comes before the start
+// tries to continue one.
+void RecorderApp::OfferToCloseOpenDay() {
+    const auto day = FindOpenDay(host_, Now(), LoadLastSeen());
+    if (!day) return;
+    const auto end = AskOpenDayEnd(*day);
+    if (!end) return;
+    for (const LogRecord& record : RecordsClosingDay(*day, *end, TimeValue{settings_.wayMinutes} * 60))
+        if (!AppendRecord(host_, record)) return;
+}
+
 bool RecorderApp::InitInstance() {
     SetExitCode(1);
     // The library is looked for in the program's folder first; the current
@@ -99,6 +117,7 @@ bool RecorderApp::InitInstance() {
     // A start record behind a record cut short would be lost in it.
     const LogEndCheck logEnd = SetAsideCutRecord(host_);
     if (!logEnd.mayRecord) return false;
+    OfferToCloseOpenDay();
     auto* dialog = new MainDialog(*this);
     if (!dialog->StartWork(true)) {
         delete dialog;

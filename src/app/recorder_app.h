@@ -29,6 +29,7 @@ public:
     SpecialEntryStore& specialDays() override { return specialDays_; }
     void StoreSettings() override;
     void OptionsStored() override { storeSettingsRecord_ = true; }
+    void KeepLastSeen(const LastSeen& seen) override;
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
     void OpenCalendar() override;
@@ -47,6 +48,9 @@ protected:
     int ExitInstance() override;
 
 private:
+    // Before the start of work: offers to end a day that was never ended.
+    void OfferToCloseOpenDay();
+
     WinHost host_;
     SettingsRecord settings_;
     // Whether the end of work writes the record: a first start's defaults,

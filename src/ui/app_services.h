@@ -6,6 +6,7 @@
 #include "core/host.h"
 #include "core/settings/settings_record.h"
 #include "core/calendar_days/calendar_entry_store.h"
+#include "core/timelog/open_day.h"
 
 namespace horalo {
 
@@ -34,6 +35,9 @@ public:
     virtual void StoreSettings() = 0;
     // The user confirmed the options: the end of work stores the record.
     virtual void OptionsStored() = 0;
+    // Keeps when the program was last alive, for the next start to offer
+    // as the end of a day that was never ended.
+    virtual void KeepLastSeen(const LastSeen& seen) = 0;
     // Opens a topic of the help file in the program folder.
     virtual void ShowHelp(HelpTopic topic) = 0;
     // Shows the time sheet of the month (0 to 11); while one is open, that

@@ -79,6 +79,7 @@ public:
     SpecialEntryStore& specialDays() override { return store_; }
     void StoreSettings() override {}
     void OptionsStored() override {}
+    void KeepLastSeen(const LastSeen&) override {}
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}

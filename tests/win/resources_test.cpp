@@ -147,6 +147,9 @@ std::vector<TemplateControls> AllTemplates() {
         {IDC_NEXT_MONTH, K::Push}, {IDC_BROWSER_LIST, K::Report}, {IDC_BROWSER_DELETE, K::Push},
         {IDC_BROWSER_INSERT, K::Push}, {IDC_BROWSER_EDIT, K::Push}, {IDC_BROWSER_PREVIEW, K::Push},
         {IDOK, K::Push}}},
+      {IDD_OPEN_DAY,
+       {{IDC_OPEN_DAY_TEXT, K::Static}, {IDC_OPEN_DAY_BREAK, K::Static}, {IDC_OPEN_DAY_END, K::Picker},
+        {IDOK, K::Push}, {IDCANCEL, K::Push}}},
   };
 }
 
@@ -525,7 +528,8 @@ TEST_P(LanguageLibrary, FormatsTakeTheirArgumentsInOrder) {
       {IDS_PROBLEM_CODE, "d"},       {IDS_PROBLEM_CODE_2, "d"},    {IDS_CONFIRM_ENTRY, "ddddd"},
       {IDS_DELETE_RANGE, "dddddd"},  {IDS_PREVIEW_TITLE, "sd"},    {IDS_BROWSER_TITLE, "sd"},
       {IDS_VERSION_LINE, "uuuuuuuu"}, {IDS_DDX_TEXT_TOO_LONG, "u"}, {IDS_DDX_NUMBER_RANGE, "uu"},
-      {IDS_DDX_NOT_A_NUMBER, ""}};
+      {IDS_DDX_NOT_A_NUMBER, ""},    {IDS_OPEN_DAY_SEEN, "ddddd"},  {IDS_OPEN_DAY_UNSEEN, "ddddd"},
+      {IDS_OPEN_DAY_BREAK, "dd"}};
   for (const auto& [id, expected] : conversions) EXPECT_EQ(Conversions(Text(id)), expected) << "string " << id;
 
   char out[1024];

@@ -66,6 +66,8 @@ public:
 
     bool present() const { return present_; }
     bool onBreak() const { return onBreak_; }
+    // When the running break began; meaningful only while onBreak().
+    TimeValue breakStart() const { return breakStart_; }
     RecorderCommands Commands() const;
 
 private:

@@ -16,7 +16,7 @@
 namespace horalo {
 namespace {
 constexpr UINT kBlinkPeriod = 1000;  // ms
-constexpr UINT kInputCheckPeriod = 60 * 1000;  // ms
+constexpr UINT kMinute = 60 * 1000;  // ms
 constexpr int kNoteLimit = 64;
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
@@ -41,6 +41,7 @@ MainDialog::MainDialog(AppServices& app)
 bool MainDialog::StartWork(bool loadSpecialEntries) {
     if (loadSpecialEntries && !app_.specialDays().Load()) return false;
     if (!recorder_.StartWork()) return false;
+    KeepLastSeen();
     // At the program's start the icon comes later, and says it then.
     if (Handle()) TellDayContinued();
     return true;
@@ -58,16 +59,25 @@ void MainDialog::TellDayContinued() {
 
 bool MainDialog::EndWork(bool saveSpecialEntries) {
     bool done = recorder_.EndWork();
+    KeepLastSeen();
     if (saveSpecialEntries && !app_.specialDays().Save()) done = false;
     return done;
 }
 
+void MainDialog::KeepLastSeen() {
+    if (!present()) return app_.KeepLastSeen({});
+    app_.KeepLastSeen({Now(), onBreak() ? recorder_.breakStart() : 0});
+}
+
 void MainDialog::BeginBreak() {
-    if (recorder_.BeginBreak()) UpdateButtons();
+    if (!recorder_.BeginBreak()) return;
+    KeepLastSeen();
+    UpdateButtons();
 }
 
 void MainDialog::EndBreak() {
     if (!recorder_.EndBreak()) return;
+    KeepLastSeen();
     UpdateButtons();
     SwapTrayIcon(1);
 }
@@ -112,7 +122,7 @@ bool MainDialog::OnInitDialog() {
     tray_.Add(IDI_TRAY, onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
     TellDayContinued();
     SetTimer(Handle(), HORALO_TIMER_BLINK, kBlinkPeriod, nullptr);
-    SetTimer(Handle(), HORALO_TIMER_INPUT, kInputCheckPeriod, nullptr);
+    SetTimer(Handle(), HORALO_TIMER_MINUTE, kMinute, nullptr);
     WTSRegisterSessionNotification(Handle(), NOTIFY_FOR_THIS_SESSION);
     BindCommands();
     UpdateButtons();
@@ -188,8 +198,9 @@ void MainDialog::RunEndOfWorkSequence() {
     if (workEnded_) return;
     workEnded_ = true;
     recorder_.EndOfWork();
+    KeepLastSeen();
     KillTimer(Handle(), HORALO_TIMER_BLINK);
-    KillTimer(Handle(), HORALO_TIMER_INPUT);
+    KillTimer(Handle(), HORALO_TIMER_MINUTE);
     app_.StoreSettings();
     tray_.Remove();
     app_.specialDays().Save();
@@ -300,10 +311,12 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayCallback(lParam);
         break;
     case WM_TIMER:
-        if (wParam == HORALO_TIMER_INPUT)
+        if (wParam == HORALO_TIMER_MINUTE) {
+            KeepLastSeen();
             CheckInput();
-        else if (onBreak())
+        } else if (onBreak()) {
             blinkPhase_ = SwapTrayIcon(blinkPhase_);
+        }
         break;
     case WM_SYSCOMMAND:
         if ((wParam & kSystemCommandMask) != IDM_ABOUT_BOX) break;

@@ -62,6 +62,9 @@ private:
     bool PaintMinimised();
     void RunEndOfWorkSequence();
     void TellDayContinued();
+    // Every state change and every minute: when the program was last
+    // alive, and since when on a break; nothing once the day has ended.
+    void KeepLastSeen();
     void QuitProgram();
 
     AppServices& app_;
