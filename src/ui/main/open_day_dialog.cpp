@@ -18,7 +18,7 @@ bool OpenDayDialog::OnInitDialog() {
                                 end.hour, end.minute);
         time_ = {static_cast<WORD>(end.year), static_cast<WORD>(end.month + 1), 0,
                  static_cast<WORD>(end.day),  static_cast<WORD>(end.hour),      static_cast<WORD>(end.minute),
-                 static_cast<WORD>(end.second)};
+                 static_cast<WORD>(end.second), 0};
     }
     CalendarDate pause;
     if (day_.breakStart != 0 && ToCalendarDate(day_.breakStart, pause))
