@@ -1,15 +1,18 @@
 // A rewrite writes the new log beside the old one and replaces it in one
-// step. Killed at any moment of that, the process leaves horalo.log byte
-// for byte the old log or the new one, and nothing beside it that the next
-// start or the next rewrite trips over.
+// step, keeping the old one among the backups. Killed at any moment of
+// that, the process leaves horalo.log byte for byte the old log or the new
+// one, nothing beside it that the next start or the next rewrite trips over,
+// and no more backups than the keeping rules allow.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 
+#include "core/io/backups.h"
 #include "core/timelog/cut_record.h"
 #include "core/timelog/log_rewrite.h"
 #include "program_run_fixture.h"
@@ -117,11 +120,17 @@ TEST(RewriteKill, EveryMomentLeavesOneWholeLog) {
     EXPECT_TRUE(host.shown.empty());
     EXPECT_GT(firsts, 0);
     EXPECT_GT(seconds, 0);
+    const std::vector<BackupFile> backups = ListBackups(folder + kLogFileName);
+    std::uint64_t kept = 0;
+    for (const BackupFile& backup : backups) kept += backup.size;
+    EXPECT_GT(backups.size(), 0u);
+    EXPECT_LE(backups.size(), kMostBackups);
+    EXPECT_LE(kept, kBackupSizeFactor * first.size());
     std::printf("%d kills: %d left the first log, %d the second, %d a rewrite file beside it\n", kKills, firsts, seconds,
                 leftovers);
 
-    for (const char* name : {kLogFileName, kRewriteFileName, "first", "second"}) DeleteFileA((folder + name).c_str());
-    RemoveDirectoryA(folder.c_str());
+    std::error_code error;
+    std::filesystem::remove_all(folder, error);
 }
 
 }  // namespace
