@@ -83,8 +83,8 @@ void RecorderApp::KeepLastSeen(const LastSeen& seen) { StoreLastSeen(seen); }
 // they follow every record of that day and stay in time order. An earlier
 // day left open is no day that ended today, so this comes before the start
 // tries to continue one.
-void RecorderApp::OfferToCloseOpenDay() {
-    const auto day = FindOpenDay(host_, Now(), LoadLastSeen());
+void RecorderApp::OfferToCloseOpenDay(const LastSeen& seen) {
+    const auto day = FindOpenDay(host_, Now(), seen);
     if (!day) return;
     const auto end = AskOpenDayEnd(*day);
     if (!end) return;
@@ -117,9 +117,11 @@ bool RecorderApp::InitInstance() {
     // A start record behind a record cut short would be lost in it.
     const LogEndCheck logEnd = SetAsideCutRecord(host_);
     if (!logEnd.mayRecord) return false;
-    OfferToCloseOpenDay();
+    // Read before the new run keeps its own.
+    const LastSeen seen = LoadLastSeen();
+    OfferToCloseOpenDay(seen);
     auto* dialog = new MainDialog(*this);
-    if (!dialog->StartWork(true)) {
+    if (!dialog->StartWork(true, seen)) {
         delete dialog;
         return false;
     }

@@ -49,7 +49,7 @@ protected:
 
 private:
     // Before the start of work: offers to end a day that was never ended.
-    void OfferToCloseOpenDay();
+    void OfferToCloseOpenDay(const LastSeen& seen);
 
     WinHost host_;
     SettingsRecord settings_;

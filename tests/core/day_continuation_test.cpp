@@ -55,5 +55,33 @@ TEST_F(DayContinuationTest, OnlyTodaysEndWithNothingButNotesBehindIsTakenBack) {
     EXPECT_TRUE(host.messages.empty()) << "a missing log is the start's to report";
 }
 
+// Killed or without power earlier today, the program starts again the same
+// day: the day goes on from when it was last alive, never with a second start.
+TEST_F(DayContinuationTest, ADayLeftOpenTodayGoesOnFromWhenTheProgramWasLastAlive) {
+    const auto at = [](int hour, int minute) { return Berlin(2026, 3, 12, hour, minute); };
+    const std::string open = Words({1, at(8, 0)}) + Words({2, at(10, 0), at(10, 15)});
+    const struct {
+        const char* name;
+        std::string log;
+        LastSeen seen;
+        Result result;
+        std::string appended;
+    } cases[] = {
+        {"last seen working", open, {at(11, 30), 0}, Result::Continued, Words({2, at(11, 30), at(12, 47)})},
+        {"last seen on a break", open, {at(11, 30), at(11, 0)}, Result::Continued, Words({2, at(11, 0), at(12, 47)})},
+        {"never seen", open, {}, Result::NotContinued, ""},
+        {"seen before the day's last record", open, {at(10, 10), 0}, Result::NotContinued, ""},
+        {"seen yesterday", open, {at(11, 30) - 86400, 0}, Result::NotContinued, ""},
+        {"open since yesterday", Words({1, at(8, 0) - 86400}), {at(11, 30), 0}, Result::NotContinued, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLog(c.log);
+        EXPECT_EQ(ContinueDay(host, at(12, 47), 600, c.seen).result, c.result);
+        EXPECT_EQ(Log(), c.log + c.appended);
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
 }  // namespace
 }  // namespace horalo

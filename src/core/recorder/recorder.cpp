@@ -6,7 +6,9 @@ namespace horalo {
 
 Recorder::Recorder(Host& host, const SettingsRecord& settings)
     : Recorder([&host](const LogRecord& record) { return AppendRecord(host, record); }, settings,
-               [&host](TimeValue now, TimeValue wayTime) { return ContinueDay(host, now, wayTime); }) {}
+               [&host](TimeValue now, TimeValue wayTime, const LastSeen& seen) {
+                   return ContinueDay(host, now, wayTime, seen);
+               }) {}
 
 Recorder::Recorder(RecordAppender append, const SettingsRecord& settings, DayContinuer continueDay)
     : append_(std::move(append)), settings_(settings), continueDay_(std::move(continueDay)) {}
@@ -15,10 +17,10 @@ TimeValue Recorder::WayTime() const { return TimeValue{settings_.wayMinutes} * 6
 
 // A continuation that failed leaves the day to be started as ever: the
 // start is what the user cannot do without.
-bool Recorder::StartWork() {
+bool Recorder::StartWork(const LastSeen& seen) {
     if (present_) return true;
     lastStart_ = {};
-    if (continueDay_) lastStart_ = continueDay_(Now(), WayTime());
+    if (continueDay_) lastStart_ = continueDay_(Now(), WayTime(), seen);
     dayStart_ = Now() - WayTime();
     if (lastStart_.result == DayContinuation::Result::Continued) {
         present_ = true;

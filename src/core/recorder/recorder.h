@@ -19,7 +19,7 @@ namespace horalo {
 using RecordAppender = std::function<bool(const LogRecord&)>;
 // Goes on with a day that ended earlier today instead of starting another
 // (see ContinueDay).
-using DayContinuer = std::function<DayContinuation(TimeValue now, TimeValue wayTime)>;
+using DayContinuer = std::function<DayContinuation(TimeValue now, TimeValue wayTime, const LastSeen& seen)>;
 
 // Which of the four recording commands make sense in the current state.
 struct RecorderCommands {
@@ -38,9 +38,10 @@ public:
     Recorder(Host& host, const SettingsRecord& settings);
     Recorder(RecordAppender append, const SettingsRecord& settings, DayContinuer continueDay = {});
 
-    // Unless present already: continues a day that ended today, or else
-    // writes a WorkStart at now minus the way time.
-    bool StartWork();
+    // Unless present already: continues a day that ended today, or one left
+    // open today by a run that did not end (`seen`: when that run was last
+    // alive), or else writes a WorkStart at now minus the way time.
+    bool StartWork(const LastSeen& seen = {});
     // What the last start did of a day that had ended today.
     const DayContinuation& lastStart() const { return lastStart_; }
     // WorkEnd at now plus the way time, when present.

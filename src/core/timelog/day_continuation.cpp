@@ -1,5 +1,7 @@
 #include "core/timelog/day_continuation.h"
 
+#include <algorithm>
+
 #include <optional>
 
 #include "core/calendar/calendar_date.h"
@@ -7,6 +9,7 @@
 #include "core/io/file_layer.h"
 #include "core/timelog/log_image.h"
 #include "core/timelog/log_rewrite.h"
+#include "core/timelog/record_edits.h"
 
 namespace horalo {
 namespace {
@@ -25,9 +28,42 @@ std::optional<std::pair<std::size_t, std::size_t>> LastWorkRecord(LogBytes log) 
     return last;
 }
 
+// The start of the day that is open at the end of the log: the last
+// WorkStart when no WorkEnd follows it.
+std::optional<TimeValue> OpenStart(LogBytes log) {
+    std::optional<TimeValue> start;
+    for (std::size_t offset = 0, end; (end = RecordEnd(log, offset)) != offset; offset = end) {
+        const std::uint32_t tag = RecordTag(log, offset);
+        if (tag == TagOf(LogRecordType::WorkStart)) start = RecordTime(log, offset);
+        if (tag == TagOf(LogRecordType::WorkEnd)) start.reset();
+    }
+    return start;
+}
+
+// A day left open today by a program that did not end: the time it was away
+// becomes a break, appended like any record.
+DayContinuation ResumeOpenDay(Host& host, LogBytes log, TimeValue now, const LastSeen& seen,
+                              const std::pair<std::size_t, std::size_t>& last) {
+    const auto start = OpenStart(log);
+    std::size_t offset = last.first;
+    const auto stored = DecodeRecord(log, offset);
+    if (!start || !stored || seen.time == 0 || !SameLocalDay(*start, now) || !SameLocalDay(seen.time, now)) return {};
+    // A break ends after it starts: the day's latest moment is its end.
+    const TimeValue latest = std::max(stored->record.time, stored->record.breakEnd);
+    if (seen.time < latest || seen.time > now) return {};
+    DayContinuation continued{DayContinuation::Result::Continued, seen.breakStart ? seen.breakStart : seen.time, now};
+    const LogRecord pause = LogRecord::Break(continued.breakStart, continued.breakEnd);
+    if (continued.breakEnd <= continued.breakStart) {
+        continued.breakEnd = continued.breakStart;
+    } else if (!AppendRecord(host, pause)) {
+        continued.result = DayContinuation::Result::Failed;
+    }
+    return continued;
+}
+
 }  // namespace
 
-DayContinuation ContinueDay(Host& host, TimeValue now, TimeValue wayTime) {
+DayContinuation ContinueDay(Host& host, TimeValue now, TimeValue wayTime, const LastSeen& seen) {
     std::optional<ByteBlock> image;
     {
         FileHandle file(Files().Open(host.ProgramFolder() + kLogFileName, "rb"));
@@ -39,8 +75,9 @@ DayContinuation ContinueDay(Host& host, TimeValue now, TimeValue wayTime) {
     const auto last = LastWorkRecord(log);
     if (!last || CutRecordStart(log)) return {};
     const auto [start, end] = *last;
+    if (RecordTag(log, start) != TagOf(LogRecordType::WorkEnd)) return ResumeOpenDay(host, log, now, seen, *last);
     const auto ended = RecordTime(log, start);
-    if (RecordTag(log, start) != TagOf(LogRecordType::WorkEnd) || !ended || !SameLocalDay(*ended, now)) return {};
+    if (!ended || !SameLocalDay(*ended, now)) return {};
 
     DayContinuation continued{DayContinuation::Result::Continued, *ended - wayTime, now - wayTime};
     if (continued.breakEnd < continued.breakStart) continued.breakEnd = continued.breakStart;

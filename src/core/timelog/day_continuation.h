@@ -5,6 +5,7 @@
 // day goes on instead, and the time away counts as a break.
 #include "core/clock.h"
 #include "core/host.h"
+#include "core/timelog/open_day.h"
 
 namespace horalo {
 
@@ -29,6 +30,12 @@ struct DayContinuation {
 // the new presence begins as a start would, the way before now. A log that
 // is missing or cannot be read is not continued, silently: the start's own
 // append says what is wrong.
-DayContinuation ContinueDay(Host& host, TimeValue now, TimeValue wayTime);
+//
+// A day still open today (the program was killed or the power went, and
+// it starts again the same day) goes on too, when `seen` tells when the
+// program was last alive that day, not before the day's last record: no
+// second start is written, and the time since then (since the start of the
+// break running then) is appended as a break.
+DayContinuation ContinueDay(Host& host, TimeValue now, TimeValue wayTime, const LastSeen& seen = {});
 
 }  // namespace horalo

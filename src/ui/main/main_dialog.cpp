@@ -38,9 +38,9 @@ MainDialog::MainDialog(AppServices& app)
       recorder_(app.host(), app.settings()),
       icon_(LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_MAIN))) {}
 
-bool MainDialog::StartWork(bool loadSpecialEntries) {
+bool MainDialog::StartWork(bool loadSpecialEntries, const LastSeen& seen) {
     if (loadSpecialEntries && !app_.specialDays().Load()) return false;
-    if (!recorder_.StartWork()) return false;
+    if (!recorder_.StartWork(seen)) return false;
     KeepLastSeen();
     // At the program's start the icon comes later, and says it then.
     if (Handle()) TellDayContinued();

@@ -27,7 +27,9 @@ public:
     // or continues a day that ended earlier today and says so beside the
     // tray icon. With loadSpecialEntries the special days are loaded first,
     // and nothing is written when they cannot be.
-    bool StartWork(bool loadSpecialEntries);
+    // `seen`: when a run that did not end was last alive, for a day it left
+    // open today.
+    bool StartWork(bool loadSpecialEntries, const LastSeen& seen = {});
     // Appends a WorkEnd (now plus the way time) when present. With
     // saveSpecialEntries the special days are saved and released.
     bool EndWork(bool saveSpecialEntries);
