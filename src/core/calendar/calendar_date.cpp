@@ -50,6 +50,17 @@ bool ToCalendarDate(TimeValue time, CalendarDate& out) {
     return true;
 }
 
+std::optional<long> LocalDayNumber(TimeValue time) {
+    CalendarDate date;
+    if (!ToCalendarDate(time, date)) return std::nullopt;
+    return DaysBeforeYear(date.year) + date.dayOfYear;
+}
+
+bool SameLocalDay(TimeValue a, TimeValue b) {
+    const auto first = LocalDayNumber(a), second = LocalDayNumber(b);
+    return first && second && *first == *second;
+}
+
 bool CurrentDate(CalendarDate& out) { return ToCalendarDate(Now(), out); }
 
 }  // namespace horalo

@@ -10,6 +10,7 @@
 //              WeekdayNames, Sunday first) are converted where they meet
 //              this type, with MondayFirst and SundayFirst.
 #include <cstdint>
+#include <optional>
 #include <ctime>
 
 #include "core/calendar/local_time.h"
@@ -48,6 +49,11 @@ void SetDayOfYearAndWeekday(CalendarDate& date);
 
 // The local date and time of a log time; false when it has none (before 1970).
 bool ToCalendarDate(TimeValue time, CalendarDate& out);
+// The local day of a log time as a count of days (see DaysBeforeYear), so
+// that days compare as numbers; none when the time has no local time.
+std::optional<long> LocalDayNumber(TimeValue time);
+// Whether both times have a local time on the same local day.
+bool SameLocalDay(TimeValue a, TimeValue b);
 // The local date and time of Now(); false when the clock gives no local time.
 bool CurrentDate(CalendarDate& out);
 

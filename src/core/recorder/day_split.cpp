@@ -3,19 +3,10 @@
 #include "core/calendar/calendar_date.h"
 
 namespace horalo {
-namespace {
-
-std::optional<long> LocalDay(TimeValue time) {
-    CalendarDate date;
-    if (!ToCalendarDate(time, date)) return std::nullopt;
-    return DaysBeforeYear(date.year) + date.dayOfYear;
-}
-
-}  // namespace
 
 DaySplit PlanDaySplit(TimeValue dayStart, std::optional<TimeValue> breakStart, TimeValue left, TimeValue now,
                       TimeValue wayTime) {
-    const auto startDay = LocalDay(dayStart), today = LocalDay(now);
+    const auto startDay = LocalDayNumber(dayStart), today = LocalDayNumber(now);
     if (!startDay || !today || *today <= *startDay || left < dayStart || now - left < kShortestNightAway) return {};
     DaySplit split{true, {}};
     // A break that began after the user left cannot have been taken.

@@ -14,12 +14,6 @@
 namespace horalo {
 namespace {
 
-bool SameLocalDay(TimeValue a, TimeValue b) {
-    CalendarDate first, second;
-    return ToCalendarDate(a, first) && ToCalendarDate(b, second) && first.year == second.year &&
-           first.month == second.month && first.day == second.day;
-}
-
 // Where the last record other than a note starts, and where it ends.
 std::optional<std::pair<std::size_t, std::size_t>> LastWorkRecord(LogBytes log) {
     std::optional<std::pair<std::size_t, std::size_t>> last;

@@ -11,16 +11,9 @@
 namespace horalo {
 namespace {
 
-bool SameLocalDay(TimeValue a, TimeValue b) {
-    CalendarDate first, second;
-    return ToCalendarDate(a, first) && ToCalendarDate(b, second) && first.year == second.year &&
-           first.month == second.month && first.day == second.day;
-}
-
 bool EarlierLocalDay(TimeValue a, TimeValue b) {
-    CalendarDate first, second;
-    if (!ToCalendarDate(a, first) || !ToCalendarDate(b, second)) return false;
-    return std::tuple(first.year, first.month, first.day) < std::tuple(second.year, second.month, second.day);
+    const auto first = LocalDayNumber(a), second = LocalDayNumber(b);
+    return first && second && *first < *second;
 }
 
 }  // namespace
