@@ -41,8 +41,8 @@ TEST_F(RestoreBackupTest, ARestoreAfterADeletedRangeBringsTheDaysBack) {
         ModalScript driver(IDC_BACKUP_LIST, [&](HWND dialog) {
             win::ListView backups(GetDlgItem(dialog, IDC_BACKUP_LIST));
             for (int column = 0; column < 4; ++column) firstRow.push_back(backups.Text(0, column));
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_RESTORE_BACKUP)));
-            backups.Select(0, true);
+            // The newest comes chosen: Restore takes it at once.
+            EXPECT_EQ(backups.SelectedRows(), std::vector<int>{0});
             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_RESTORE_BACKUP)));
             SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RESTORE_BACKUP, BN_CLICKED), 0);
             if (IsWindow(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);

@@ -59,6 +59,12 @@ bool RestoreDialog::OnInitDialog() {
         Restore();
         return LRESULT{0};
     });
+    // The newest is the log the last change replaced: the one a regretted
+    // delete wants back, so Restore takes it at once.
+    if (!backups_.empty()) {
+        list_.Select(0, true);
+        list_.Focus(0);
+    }
     SetFocus(list_.Handle());
     return false;
 }
