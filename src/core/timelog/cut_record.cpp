@@ -6,6 +6,7 @@
 #include "core/io/replace_beside.h"
 #include "core/text/format_text.h"
 #include "core/timelog/log_image.h"
+#include "core/timelog/log_rewrite.h"
 #include "resource_ids.h"
 
 namespace horalo {
@@ -58,14 +59,9 @@ std::string CutFileName(TimeValue now) {
 LogEndCheck SetAsideCutRecord(Host& host) {
     const std::string folder = host.ProgramFolder();
     const std::string logPath = folder + kLogFileName;
-    std::optional<ByteBlock> image;
-    {
-        // No log yet, or none to be read: the first append says what is wrong.
-        FileHandle log(Files().Open(logPath, "rb"));
-        if (!log) return {};
-        image = ReadToEnd(log.get(), kLargestLogSize);
-        if (!image) return {};
-    }
+    // No log yet, or none to be read: the first append says what is wrong.
+    const std::optional<LogImage> image = ReadLogFile(logPath);
+    if (!image) return {};
     const LogBytes log(*image);
     const auto cut = CutRecordStart(log);
     if (!cut) return {};

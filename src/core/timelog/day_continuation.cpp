@@ -58,13 +58,8 @@ DayContinuation ResumeOpenDay(Host& host, LogBytes log, TimeValue now, const Las
 }  // namespace
 
 DayContinuation ContinueDay(Host& host, TimeValue now, TimeValue wayTime, const LastSeen& seen) {
-    std::optional<ByteBlock> image;
-    {
-        FileHandle file(Files().Open(host.ProgramFolder() + kLogFileName, "rb"));
-        if (!file) return {};
-        image = ReadToEnd(file.get(), kLargestLogSize);
-        if (!image) return {};
-    }
+    const std::optional<LogImage> image = ReadLogFile(host.ProgramFolder() + kLogFileName);
+    if (!image) return {};
     const LogBytes log(*image);
     const auto last = LastWorkRecord(log);
     if (!last || CutRecordStart(log)) return {};

@@ -20,24 +20,14 @@ LogSummary SummariseLog(LogBytes log) {
     return summary;
 }
 
-namespace {
-
-std::optional<ByteBlock> ReadKeptLog(const std::string& path) {
-    const FileHandle file(Files().Open(path, "rb"));
-    if (!file) return std::nullopt;
-    return ReadToEnd(file.get(), kLargestLogSize);
-}
-
-}  // namespace
-
 std::optional<LogSummary> SummariseLogFile(const std::string& path) {
-    const std::optional<ByteBlock> bytes = ReadKeptLog(path);
+    const std::optional<ByteBlock> bytes = ReadLogFile(path);
     if (!bytes) return std::nullopt;
     return SummariseLog(*bytes);
 }
 
 RestoreResult RestoreLog(Host& host, const std::string& backupPath) {
-    const std::optional<ByteBlock> bytes = ReadKeptLog(backupPath);
+    const std::optional<ByteBlock> bytes = ReadLogFile(backupPath);
     if (!bytes) return RestoreResult::Unreadable;
     const LogBytes parts[] = {*bytes};
     return RewriteLog(host, parts) ? RestoreResult::Done : RestoreResult::NotWritten;

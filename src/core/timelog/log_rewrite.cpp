@@ -1,5 +1,6 @@
 #include "core/timelog/log_rewrite.h"
 
+#include "core/io/file_layer.h"
 #include "core/io/replace_beside.h"
 #include "resource_ids.h"
 
@@ -25,6 +26,12 @@ std::optional<LogImage> LoadLog(Host& host) {
     return bytes;
 }
 
+std::optional<LogImage> ReadLogFile(const std::string& path) {
+    const FileHandle file(Files().Open(path, "rb"));
+    if (!file) return std::nullopt;
+    return ReadToEnd(file.get(), kLargestLogSize);
+}
+
 bool RewriteLog(Host& host, std::span<const LogBytes> parts) {
     const std::string folder = host.ProgramFolder();
     const ReplaceResult result = ReplaceBeside(folder + kLogFileName, folder + kRewriteFileName, parts, KeepOld::AsBackup);
@@ -34,6 +41,10 @@ bool RewriteLog(Host& host, std::span<const LogBytes> parts) {
     }
     host.ShowMessage(MessageOf(result), kMessageStop);
     return false;
+}
+
+EditResult RewriteEdit(Host& host, std::span<const LogBytes> parts) {
+    return RewriteLog(host, parts) ? EditResult::Done : EditResult::Failed;
 }
 
 }  // namespace horalo

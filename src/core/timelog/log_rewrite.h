@@ -9,6 +9,7 @@
 #include "core/host.h"
 #include "core/timelog/log_image.h"
 #include "core/timelog/log_record.h"
+#include "core/timelog/record_ref.h"
 
 namespace horalo {
 
@@ -16,10 +17,17 @@ namespace horalo {
 // be opened or read, or holds more than kLargestLogSize bytes.
 std::optional<LogImage> LoadLog(Host& host);
 
+// A log file read whole and closed again, so a replace may follow; none,
+// silently, when it is missing, cannot be read or holds more than
+// kLargestLogSize bytes. For reads whose failure the next write reports.
+std::optional<LogImage> ReadLogFile(const std::string& path);
+
 // Makes `parts`, one after the other, the new log. Messages: 6019 when the
 // rewrite file cannot be made, 6022 when a write, the flush or the close
 // fails, 6020 when the log is in use or protected, else 6021; the log is
 // then unchanged.
 bool RewriteLog(Host& host, std::span<const LogBytes> parts);
+// The same for an edit by reference: Done, or Failed (the user was told).
+EditResult RewriteEdit(Host& host, std::span<const LogBytes> parts);
 
 }  // namespace horalo

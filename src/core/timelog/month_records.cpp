@@ -92,10 +92,6 @@ LocatedMonth LocateMonth(Host& host, const RecordRef& ref) {
     return located;
 }
 
-EditResult Rewritten(Host& host, std::span<const LogBytes> parts) {
-    return RewriteLog(host, parts) ? EditResult::Done : EditResult::Failed;
-}
-
 }  // namespace
 
 TimeValue MonthKey(int year, int month) { return MakeLocalTime(year, month, 1, 0, 0, 0, DaylightSaving::NotInEffect); }
@@ -128,7 +124,7 @@ EditResult RemoveMonthRecord(Host& host, const RecordRef& month) {
     const LogBytes log(*located.image);
     const auto at = static_cast<std::size_t>(month.position);
     const LogBytes parts[] = {log.first(at), log.subspan(at + month.bytes.size())};
-    return Rewritten(host, parts);
+    return RewriteEdit(host, parts);
 }
 
 // One rewrite, not a removal and then a store: should the store fail, the
@@ -159,7 +155,7 @@ EditResult ChangeMonthRecord(Host& host, const RecordRef& old, int year, int mon
         runStart = RecordEnd(log, at);
     }
     parts.push_back(log.subspan(runStart));
-    return Rewritten(host, parts);
+    return RewriteEdit(host, parts);
 }
 
 std::int32_t MonthHoursDeducted(const MonthRecordList& list, int year, int month) {

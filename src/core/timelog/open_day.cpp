@@ -1,12 +1,12 @@
 #include "core/timelog/open_day.h"
 
 #include <algorithm>
-#include <tuple>
 
 #include "core/calendar/calendar_date.h"
 #include "core/io/byte_block.h"
 #include "core/io/file_layer.h"
 #include "core/timelog/log_image.h"
+#include "core/timelog/log_rewrite.h"
 
 namespace horalo {
 namespace {
@@ -62,9 +62,7 @@ std::optional<OpenDay> FindOpenDay(LogBytes log, TimeValue now, const LastSeen& 
 }
 
 std::optional<OpenDay> FindOpenDay(Host& host, TimeValue now, const LastSeen& seen) {
-    FileHandle file(Files().Open(host.ProgramFolder() + kLogFileName, "rb"));
-    if (!file) return std::nullopt;
-    const std::optional<ByteBlock> image = ReadToEnd(file.get(), kLargestLogSize);
+    const std::optional<LogImage> image = ReadLogFile(host.ProgramFolder() + kLogFileName);
     if (!image || CutRecordStart(LogBytes(*image))) return std::nullopt;
     return FindOpenDay(LogBytes(*image), now, seen);
 }

@@ -58,10 +58,6 @@ Located Locate(Host& host, std::span<const RecordRef> refs) {
     return located;
 }
 
-EditResult Rewritten(Host& host, std::span<const LogBytes> parts) {
-    return RewriteLog(host, parts) ? EditResult::Done : EditResult::Failed;
-}
-
 }  // namespace
 
 // The kept runs are moved together in the image itself and written in one
@@ -83,7 +79,7 @@ EditResult DeleteRecords(Host& host, std::span<const RecordRef> records) {
     std::memmove(image + kept, image + runStart, bytes.size() - runStart);
     kept += bytes.size() - runStart;
     const LogBytes parts[] = {LogBytes(image, kept)};
-    return Rewritten(host, parts);
+    return RewriteEdit(host, parts);
 }
 
 EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<const LogRecord> records) {
@@ -102,7 +98,7 @@ EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<con
         inserted.insert(inserted.end(), encoded.begin(), encoded.end());
     }
     const LogBytes parts[] = {log.first(start), inserted, log.subspan(end)};
-    return Rewritten(host, parts);
+    return RewriteEdit(host, parts);
 }
 
 EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& replacement) {
@@ -113,7 +109,7 @@ EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& r
     const auto [start, end] = located.spans.front();
     const Bytes encoded = EncodeRecord(replacement);
     const LogBytes parts[] = {log.first(start), encoded, log.subspan(end)};
-    return Rewritten(host, parts);
+    return RewriteEdit(host, parts);
 }
 
 EditResult LookUpRecord(Host& host, const RecordRef& record) {
