@@ -75,12 +75,5 @@ TEST_F(OpenDayTest, IsClosedByTheRunningBreakAndTheEndWithTheWay) {
     }
 }
 
-TEST(LastSeen, IsEightLittleEndianBytes) {
-    const LastSeen seen{0x6A0B0C0D, 0x01020304};
-    const LastSeenBytes bytes = EncodeLastSeen(seen);
-    EXPECT_EQ(bytes, (LastSeenBytes{0x0D, 0x0C, 0x0B, 0x6A, 0x04, 0x03, 0x02, 0x01}));
-    EXPECT_EQ(DecodeLastSeen(bytes), seen);
-}
-
 }  // namespace
 }  // namespace horalo

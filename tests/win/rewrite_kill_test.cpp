@@ -8,13 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <string>
 
 #include "core/io/backups.h"
 #include "core/timelog/cut_record.h"
 #include "core/timelog/log_rewrite.h"
+#include "../core/test_host.h"
 #include "program_run_fixture.h"
 
 namespace horalo::test {
@@ -22,16 +22,13 @@ namespace {
 
 constexpr char kLoopFolder[] = "HORALO_REWRITE_LOOP_FOLDER";
 
+// The killed process's host: no folder of its own to leave behind.
 class FolderHost : public Host {
 public:
     explicit FolderHost(std::string folder) : folder_(std::move(folder)) {}
     std::string ProgramFolder() override { return folder_; }
-    int ShowText(unsigned stringId, const std::string&, unsigned) override {
-        shown.push_back(stringId);
-        return kAnswerOk;
-    }
+    int ShowText(unsigned, const std::string&, unsigned) override { return kAnswerOk; }
     std::string LoadText(unsigned) override { return {}; }
-    std::vector<unsigned> shown;
 
 private:
     std::string folder_;
@@ -73,10 +70,8 @@ TEST(RewriteKill, Loop) {
 }
 
 TEST(RewriteKill, EveryMomentLeavesOneWholeLog) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "Horalo kill " + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    TestHost host;
+    const std::string folder = host.ProgramFolder();
     const std::string first = ThirtyYears();
     const std::string second = first.substr(0, first.size() / 2) + first.substr(first.size() / 2 + 45);
     WriteFile(folder + "first", first);
@@ -112,12 +107,11 @@ TEST(RewriteKill, EveryMomentLeavesOneWholeLog) {
 
     // The next start finds a whole log, and the next rewrite goes through
     // whatever was left beside it.
-    FolderHost host(folder);
     EXPECT_TRUE(SetAsideCutRecord(host).mayRecord);
     const LogBytes parts[] = {LogBytes(reinterpret_cast<const std::uint8_t*>(first.data()), first.size())};
     EXPECT_TRUE(RewriteLog(host, parts));
     EXPECT_EQ(ReadFile(folder + kLogFileName), first);
-    EXPECT_TRUE(host.shown.empty());
+    EXPECT_TRUE(host.messages.empty());
     EXPECT_GT(firsts, 0);
     EXPECT_GT(seconds, 0);
     const std::vector<BackupFile> backups = ListBackups(folder + kLogFileName);
@@ -129,8 +123,6 @@ TEST(RewriteKill, EveryMomentLeavesOneWholeLog) {
     std::printf("%d kills: %d left the first log, %d the second, %d a rewrite file beside it\n", kKills, firsts, seconds,
                 leftovers);
 
-    std::error_code error;
-    std::filesystem::remove_all(folder, error);
 }
 
 }  // namespace
