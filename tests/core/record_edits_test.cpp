@@ -237,6 +237,39 @@ TEST_F(RecordEditsTest, InsertRecordsAfterKeepsTheirOrderBehindTheRecord) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+// kStart 1700000000, kBreak 1700001000, kNote 1700003000.
+TEST_F(RecordEditsTest, InsertRecordsInOrderPutsEachBehindTheLastRecordNotLaterThanIt) {
+    const auto at = [](TimeValue time) { return LogRecord::Of(LogRecordType::WorkEnd, time); };
+    const std::string month = Words({6, 1800000000, 7, 0});  // a month record: its key is no time
+    const std::string cutBreak = Words({2, 1700001000});
+    struct Case {
+        const char* name;
+        std::string log;
+        std::vector<LogRecord> records;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"empty log", "", {at(5)}, Words({0, 5})},
+        {"before every record", kStart + kBreak, {at(1600000000)}, Words({0, 1600000000}) + kStart + kBreak},
+        {"between", kStart + kBreak + kNote, {at(1700002000)}, kStart + kBreak + Words({0, 1700002000}) + kNote},
+        {"an equal time goes behind", kStart + kBreak, {at(1700000000)}, kStart + Words({0, 1700000000}) + kBreak},
+        {"after every record", kStart + kBreak, {at(1800000000)}, kStart + kBreak + Words({0, 1800000000})},
+        {"a month record is passed over", kStart + month + kBreak, {at(1700000500)},
+         kStart + Words({0, 1700000500}) + month + kBreak},
+        {"each record at its own place", kStart + kBreak + kNote, {at(1700000500), at(1700002000), at(1700009000)},
+         kStart + Words({0, 1700000500}) + kBreak + Words({0, 1700002000}) + kNote + Words({0, 1700009000})},
+        {"a record cut short stays last", kStart + cutBreak, {at(1700009000)},
+         kStart + Words({0, 1700009000}) + cutBreak},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLog(c.log);
+        EXPECT_EQ(InsertRecordsInOrder(host, c.records), kDone);
+        EXPECT_EQ(Log(), c.expected);
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(RecordEditsTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
     const std::string before = Words({1, Berlin(2024, 2, 28, 23, 59, 59)});
     const std::string first = Words({1, Berlin(2024, 3, 1, 0, 0, 0)});

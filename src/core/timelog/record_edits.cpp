@@ -101,6 +101,39 @@ EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<con
     return RewriteEdit(host, parts);
 }
 
+EditResult InsertRecordsInOrder(Host& host, std::span<const LogRecord> records) {
+    if (records.empty()) return EditResult::Done;
+    if (!CheckLogCanHold(host, records)) return EditResult::Failed;
+    const auto image = LoadLog(host);
+    if (!image) return EditResult::Failed;
+    const LogBytes log(*image);
+    const std::size_t whole = CutRecordStart(log).value_or(log.size());
+
+    std::vector<Bytes> encoded;
+    std::vector<LogBytes> parts;
+    std::size_t copied = 0, offset = 0, behind = 0;
+    for (const LogRecord& record : records) {
+        // Equal times go behind: a record typed in for a moment already
+        // recorded follows what was there first.
+        for (std::size_t end; offset < whole && (end = RecordEnd(log, offset)) != offset; offset = end) {
+            const auto time = RecordTime(log, offset);
+            if (RecordTag(log, offset) == TagOf(LogRecordType::MonthRecord) || !time) continue;
+            if (*time > record.time) break;
+            behind = end;
+        }
+        parts.push_back(log.subspan(copied, behind - copied));
+        copied = behind;
+        encoded.push_back(EncodeRecord(record));
+    }
+    std::vector<LogBytes> ordered;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        ordered.push_back(parts[i]);
+        ordered.push_back(encoded[i]);
+    }
+    ordered.push_back(log.subspan(copied));
+    return RewriteEdit(host, ordered);
+}
+
 EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& replacement) {
     if (!CheckLogCanHold(host, std::span(&replacement, 1))) return EditResult::Failed;
     const Located located = Locate(host, std::span(&record, 1));

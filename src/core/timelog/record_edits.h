@@ -32,6 +32,12 @@ EditResult DeleteRecords(Host& host, std::span<const RecordRef> records);
 // one rewrite; when `records` is empty nothing is read or written, and the
 // result is Changed.
 EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<const LogRecord> records);
+// Writes each record behind the last record of the log whose time is not
+// later than its own (at the start where there is none), all in one
+// rewrite; `records` come in time order. Month records and records of
+// unknown types have no time and are passed over; a record cut short by
+// the end of the log stays last. Done or Failed: nothing is referenced.
+EditResult InsertRecordsInOrder(Host& host, std::span<const LogRecord> records);
 EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& replacement);
 // Done when the referenced record still stands at its place with its bytes,
 // before the user is asked for an edit that could not be made.
