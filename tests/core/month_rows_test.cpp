@@ -55,6 +55,7 @@ unsigned Weekday(chr::year_month_day date) { return chr::weekday{chr::sys_days{d
 // What the calendar says the filler of a day must show.
 MonthRow ExpectedFiller(chr::year_month_day date, const char* holiday) {
     MonthRow row{{kWeekdays[Weekday(date)], DateText(date), "", "", "", ""}, RowKind::Problem, false, -1};
+    row.day = static_cast<int>(static_cast<unsigned>(date.day()));
     if (holiday) {
         row.kind = RowKind::Holiday;
         row.texts[5] = holiday;
@@ -299,6 +300,24 @@ TEST_F(MonthRowsTest, PresenceCountsFromTheLastStartOfTheMonth) {
         RecordRows(Build({Start(March(2, 8)), Pause(March(2, 12), March(2, 12, 30)), End(March(2, 16, 45)),
                           Start(March(3, 8)), End(March(3, 16, 45))}));
     EXPECT_EQ(rows.back().texts[4], "01:00");
+}
+
+// An insert into a month without records proposes this day.
+TEST_F(MonthRowsTest, FirstWorkingDayPassesWeekendsAndHolidaysNotOtherSpecialDays) {
+    const struct {
+        int year, month, day;
+    } cases[] = {
+        {2026, 0, 2},  // 1 January a holiday; the office party on the 2nd is none
+        {2027, 0, 4},  // a holiday, a weekend, and a holiday on the Sunday
+        {2026, 2, 2},  // 1 March a Sunday
+        {2026, 4, 4},  // Labour Day on a Friday
+        {2026, 5, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstWorkingDay(c.year, c.month, MakeYearInfo(c.year), specialDays), c.day) << c.year << "-" << c.month;
+    const std::vector<MonthRow> rows = Build({Start(March(4, 8)), End(March(4, 17))});
+    EXPECT_EQ(rows.front().day, 1) << "a filler";
+    EXPECT_EQ(rows.back().day, 4) << "a record";
 }
 
 TEST(FormatMinutesDiff, CutsToWholeMinutesBeforeSubtracting) {

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <utility>
 
+#include "core/calendar/calendar_date.h"
 #include "core/calendar/local_time.h"
 #include "core/calendar_days/calendar_day_table.h"
 #include "core/text/format_text.h"
@@ -181,6 +182,7 @@ public:
             break;
         }
         AddRecordRow(std::move(texts), kind, entry.position, DayNumber(local));
+        rows_.back().day = local.tm_mday;
     }
 
     std::vector<MonthRow> TakeRows() { return std::move(rows_); }
@@ -228,6 +230,7 @@ private:
         if (!ToLocalTime(moment, local)) return row;
         row.texts = MakeRowTexts(strings_, local);
         row.texts[kTimeOfDay].clear();
+        row.day = local.tm_mday;
 
         const auto holidays = SpecialEntriesOnDay(specialDays, year, local.tm_yday + 1, true);
         if (!holidays.empty()) {
@@ -277,6 +280,14 @@ std::vector<MonthRow> BuildMonthRows(const std::vector<DayEntry>& entries, const
     for (const DayEntry& entry : entries)
         if (MakesRow(entry)) builder.AddEntry(entry, year, specialDays);
     return builder.TakeRows();
+}
+
+int FirstWorkingDay(int year, int month, const YearInfo& info, const SpecialEntryList& specialDays) {
+    for (int day = 1; day <= MonthLength(year, month); ++day) {
+        const CalendarDate date = CalendarDate::Of(year, month, day);
+        if (date.weekday < 5 && SpecialEntriesOnDay(specialDays, info, date.dayOfYear, true).empty()) return day;
+    }
+    return 1;
 }
 
 MinutesDiff FormatMinutesDiff(TimeValue from, TimeValue to) {

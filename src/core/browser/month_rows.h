@@ -40,6 +40,7 @@ struct MonthRow {
     // The code the text column names (1 to 4 order, 5 a working day without
     // records, 6 an unreadable record), 0 for none: reports need the number.
     int problem = 0;
+    int day = 0;  // of the month the row stands on; 0 for an unreadable record
     // Into the row images: two per kind, plain then flagged.
     int ImageIndex() const { return static_cast<int>(kind) * 2 + (flagged ? 1 : 0); }
     bool operator==(const MonthRow&) const = default;
@@ -59,6 +60,10 @@ struct RowStrings {
 std::vector<MonthRow> BuildMonthRows(const std::vector<DayEntry>& entries, const YearInfo& year,
                                      const SpecialEntryList& specialDays, const SettingsRecord& settings,
                                      const RowStrings& strings, TimeValue now);
+
+// The first day of the month (0 to 11) that is neither a Saturday, a
+// Sunday nor a holiday, 1 to 31; the first of the month when every day is one.
+int FirstWorkingDay(int year, int month, const YearInfo& info, const SpecialEntryList& specialDays);
 
 // "hh:mm", with " (-)" behind a negative difference; both times are cut to
 // whole minutes first. Returns the text and the absolute difference in seconds.
