@@ -87,6 +87,16 @@
    and minute of the leaving. */
 #define IDS_DAY_SPLIT_QUESTION    7500
 
+/* Questions that name what a deletion takes (outside the ranges above):
+   the records of the time log's selection, the last day of a deletion up
+   to a month's end, the extent of the whole log. */
+#define IDS_DELETE_ONE_RECORD     7601 /* %s: the record's line */
+#define IDS_DELETE_RECORDS        7602 /* %d: how many; %s: the lines of the first ones */
+#define IDS_RECORD_KINDS          7603 /* by record type from the end of work, then an unreadable record */
+#define IDS_DELETE_MORE           7604 /* %d: how many are not named */
+#define IDS_DELETE_UP_TO          7605 /* day, month, year of the last day */
+#define IDS_DELETE_WHOLE_LOG      7606 /* %d records; %s, %s: the first and the last month */
+
 /* Backups of the time log and their restore: 7300-7399 hold everything of
    theirs, strings from 7301, the dialog at 7350, its controls and the time
    log window's button from 7360. */

@@ -70,4 +70,16 @@ bool IsInterruptedAppend(LogBytes tail) {
     return tail.size() < 13 + length && std::find(text.begin(), text.end(), 0) == text.end();
 }
 
+LogExtent MeasureLog(LogBytes log) {
+    LogExtent extent;
+    for (std::size_t offset = 0, end; (end = RecordEnd(log, offset)) != offset; offset = end) {
+        ++extent.records;
+        const auto time = RecordTime(log, offset);
+        if (!time || RecordTag(log, offset) == TagOf(LogRecordType::MonthRecord)) continue;
+        if (!extent.first || *time < *extent.first) extent.first = time;
+        if (!extent.last || *time > *extent.last) extent.last = time;
+    }
+    return extent;
+}
+
 }  // namespace horalo

@@ -70,6 +70,15 @@ bool IsRecordStart(LogBytes log, std::size_t position);
 // last record ends exactly at the end.
 std::optional<std::size_t> CutRecordStart(LogBytes log);
 
+// How many records the log holds, and the earliest and latest time of those
+// that have one (a month record's key is none); for a question that says
+// what deleting the whole log takes.
+struct LogExtent {
+    std::size_t records = 0;
+    std::optional<TimeValue> first, last;
+};
+LogExtent MeasureLog(LogBytes log);
+
 // Whether `tail` is what an append stopped partway leaves behind: a proper
 // prefix of a record the program writes (a known tag, a note of at most
 // kLongestNoteText bytes without a NUL in its text). Every record holds a
