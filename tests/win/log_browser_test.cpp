@@ -146,7 +146,7 @@ TEST_F(LogBrowserMayTest, RowsShowFillersProblemsAndNotesWithTheirImagesAndPosit
     }
 }
 
-TEST_F(LogBrowserMayTest, DeleteNeedsASelectedRecordAndInsertAndEditAFocusedOne) {
+TEST_F(LogBrowserMayTest, DeleteNeedsASelectedRecordEditAFocusedOneAndInsertNothing) {
     const int filler = 0, record = 5, other = 6;
     struct Step {
         const char* what;
@@ -154,17 +154,17 @@ TEST_F(LogBrowserMayTest, DeleteNeedsASelectedRecordAndInsertAndEditAFocusedOne)
         const char* commands;  // delete, insert, edit
     };
     const Step steps[] = {
-        {"nothing yet", [] {}, "000"},
-        {"a filler row", [&] { FocusRow(filler); }, "000"},
+        {"nothing yet", [] {}, "010"},
+        {"a filler row", [&] { FocusRow(filler); }, "010"},
         {"a record row added", [&] {
              list_.Select(record, true);
              list_.Focus(record);
          }, "111"},
         {"the record row dropped, its focus kept", [&] { list_.Select(record, false); }, "011"},
-        {"the focus back on the filler", [&] { list_.Focus(filler); }, "000"},
-        {"another record selected, not focused", [&] { list_.Select(other, true); }, "100"},
-        {"a month later", [&] { Click(IDC_NEXT_MONTH); }, "000"},
-        {"and back", [&] { Click(IDC_PREV_MONTH); }, "000"},
+        {"the focus back on the filler", [&] { list_.Focus(filler); }, "010"},
+        {"another record selected, not focused", [&] { list_.Select(other, true); }, "110"},
+        {"a month later", [&] { Click(IDC_NEXT_MONTH); }, "010"},
+        {"and back", [&] { Click(IDC_PREV_MONTH); }, "010"},
     };
     for (const Step& step : steps) {
         step.act();
@@ -224,13 +224,47 @@ TEST_F(LogBrowserTest, SelectedRecordsGoInOneRewriteAfterOneQuestionOrAllStay) {
         EXPECT_EQ(Records(), c.left);
         EXPECT_EQ(counting.replaces, c.replaces);
         ASSERT_EQ(shown_.size(), c.failure ? 2u : 1u);
-        EXPECT_EQ(shown_[0].text, win::LoadText(IDS_DELETE_SELECTED));
+        EXPECT_EQ(shown_[0].text, win::FormatText(IDS_DELETE_RECORDS, 3,
+                                                  "Monday 04.03.2024 16:00  End of work\n"
+                                                  "Tuesday 05.03.2024 08:00  Start of work\n"
+                                                  "Wednesday 06.03.2024 08:00  Start of work"));
         EXPECT_EQ(shown_[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
         if (c.failure) {
             EXPECT_EQ(shown_[1].text, win::LoadText(c.failure));
         }
         EXPECT_EQ(RecordRows(), Positions()) << "the list shows what the log holds";
     }
+}
+
+TEST_F(LogBrowserTest, TheDeleteQuestionNamesOneRecordOrFiveAndHowManyMore) {
+    std::vector<LogRecord> log;
+    for (int day = 4; day <= 10; ++day) log.push_back(WorkStart(LocalAt(2024, 2, day, 9, 30)));
+    WriteLog(log);
+    now_ = LocalAt(2024, 2, 20, 12, 0);
+    OpenBrowser();
+    const std::string five =
+        "Monday 04.03.2024 09:30  Start of work\nTuesday 05.03.2024 09:30  Start of work\n"
+        "Wednesday 06.03.2024 09:30  Start of work\nThursday 07.03.2024 09:30  Start of work\n"
+        "Friday 08.03.2024 09:30  Start of work";
+    const struct {
+        std::size_t selected;
+        std::string question;
+    } cases[] = {
+        {1, win::FormatText(IDS_DELETE_ONE_RECORD, "Monday 04.03.2024 09:30  Start of work")},
+        {3, win::FormatText(IDS_DELETE_RECORDS, 3, five.substr(0, five.find("\nThursday")).c_str())},
+        {7, win::FormatText(IDS_DELETE_RECORDS, 7, (five + "\nand 2 more").c_str())},
+    };
+    answer_ = IDNO;
+    for (const auto& c : cases) {
+        list_.Select(-1, false);
+        const std::vector<RecordPosition> at = Positions();
+        for (std::size_t i = 0; i < c.selected; ++i) list_.Select(list_.FindValue(at[i]), true);
+        shown_.clear();
+        Click(IDC_BROWSER_DELETE);
+        ASSERT_EQ(shown_.size(), 1u);
+        EXPECT_EQ(shown_[0].text, c.question) << c.selected;
+    }
+    EXPECT_EQ(Records(), log);
 }
 
 // March 2024: the records of Tuesday the 5th, a Wednesday start, a
@@ -378,11 +412,51 @@ TEST_F(LogBrowserEntryTest, EntriesAreWrittenBehindOrInPlaceOfTheFocusedRecordAf
             ASSERT_EQ(shown_.size(), 1u);
             EXPECT_EQ(shown_[0].text, c.question);
             EXPECT_EQ(shown_[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-            EXPECT_EQ(Commands(), "000") << "shown again";
+            EXPECT_EQ(Commands(), "010") << "shown again";
             std::vector<RecordPosition> rows = RecordRows();
             std::sort(rows.begin(), rows.end());
             EXPECT_EQ(rows, Positions(LocalAt(2024, 3, 1, 0, 0))) << "the rows of March as the log holds them now";
         }
+    }
+}
+
+TEST_F(LogBrowserEntryTest, InsertWithoutARecordToFollowProposesADayAndKeepsTheTimeOrder) {
+    struct Case {
+        const char* name;
+        int monthsOn;     // from March
+        int fillerDay;    // the filler row focused, 0 for none
+        TimeValue proposed;
+        std::vector<LogRecord> log;
+    };
+    const TimeValue june3 = LocalAt(2024, 5, 3, 8, 0), march1 = LocalAt(2024, 2, 1, 8, 0);
+    std::vector<LogRecord> june = base;
+    june.push_back(WorkStart(june3));
+    const Case cases[] = {
+        {"a month without records: its first working day", 3, 0, june3, june},
+        {"a filler row in front of every record: its day", 0, 1, march1, Inserted(0, {WorkStart(march1)})},
+        {"no row focused", 0, 0, march1, Inserted(0, {WorkStart(march1)})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteLog(base);
+        browserDialog_->Refill();
+        for (int step = 0; step < c.monthsOn; ++step) Click(IDC_NEXT_MONTH);
+        if (c.fillerDay) FocusRow(c.fillerDay - 1);
+        ASSERT_EQ(Commands(), "010");
+        answer_ = IDYES;
+        shown_.clear();
+        ModalScript script(IDC_ENTRY_FROM_DATE, [&](HWND d) {
+            const auto picked = [d](int id) { return win::test::PickerTime(GetDlgItem(d, id)); };
+            EXPECT_EQ(CheckedType(d), IDC_TYPE_WORK_START);
+            EXPECT_EQ(Moment(picked(IDC_ENTRY_DATE), picked(IDC_ENTRY_TIME)), Moment(c.proposed));
+            Close(d, IDOK);
+        });
+        Click(IDC_BROWSER_INSERT);
+        EXPECT_TRUE(script.Ran());
+        EXPECT_EQ(shown_.size(), 1u) << "the moment confirmed";
+        EXPECT_EQ(Records(), c.log);
+        EXPECT_EQ(Commands(), "111") << "the new record's row has the focus";
+        for (int step = 0; step < c.monthsOn; ++step) Click(IDC_PREV_MONTH);
     }
 }
 
@@ -429,6 +503,7 @@ TEST_F(LogBrowserEntryTest, KeysAndDoubleClicksActOnTheFocusedRowAndNeverCloseTh
         {"double click on a break", row(1), doubleClick(row(1)), IDC_TYPE_BREAK, false},
         {"Insert on a break", row(1), key(VK_INSERT), IDC_TYPE_WORK_START, false},
         {"Delete on a break", row(1), key(VK_DELETE), 0, true},
+        {"Insert on a filler", filler, key(VK_INSERT), IDC_TYPE_WORK_START, false},
         {"Enter on a filler", filler, enter, 0, false},
         {"double click on a filler", filler, doubleClick(filler), 0, false},
     };

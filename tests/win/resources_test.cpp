@@ -288,7 +288,7 @@ TEST_P(LanguageLibrary, TemplatesAreTidy) {
 TEST_P(LanguageLibrary, ControlsStartEnabledOrDisabledAsTheProgramExpects) {
   struct Expectation { int templateId; int control; bool enabled; };
   const Expectation table[] = {
-      {IDD_LOG_BROWSER, IDC_BROWSER_DELETE, false}, {IDD_LOG_BROWSER, IDC_BROWSER_INSERT, false},
+      {IDD_LOG_BROWSER, IDC_BROWSER_DELETE, false}, {IDD_LOG_BROWSER, IDC_BROWSER_INSERT, true},
       {IDD_LOG_BROWSER, IDC_BROWSER_EDIT, false},   {IDD_LOG_BROWSER, IDC_BROWSER_PREVIEW, true},
       {IDD_MONTHLY_LIST, IDC_MONTH_CHANGE, false},  {IDD_MONTHLY_LIST, IDC_MONTH_REMOVE, false},
       {IDD_MONTHLY_LIST, IDC_MONTH_NEW, true},      {IDD_ENTRY_EDIT, IDC_ENTRY_DURATION, false},

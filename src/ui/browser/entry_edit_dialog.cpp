@@ -181,6 +181,22 @@ bool Prepare(EntryEditDialog& dialog, const RecordRef& anchor) {
     return true;
 }
 
+// The records the dialog stands for, once the user has confirmed their
+// moment; none when not confirmed or when there is nothing to write.
+std::vector<LogRecord> ConfirmedRecords(HWND owner, const EntryEditDialog& dialog) {
+    const bool absence = dialog.type == LogRecordType::AbsenceDay;
+    const SYSTEMTIME& day = absence ? dialog.fromDate : dialog.date;
+    const int hour = absence ? kAbsenceHour : dialog.time.wHour;
+    const int minute = absence ? 0 : dialog.time.wMinute;
+    const int second = absence ? 0 : dialog.time.wSecond;
+    const std::string question =
+        win::FormatText(IDS_CONFIRM_ENTRY, int{day.wDay}, int{day.wMonth}, int{day.wYear}, hour, minute);
+    if (win::ShowMessageBox(owner, question, MB_YESNO | MB_ICONQUESTION) != IDYES) return {};
+    const auto moment =
+        LogTime(MakeLocalTime(day.wYear, day.wMonth - 1, day.wDay, hour, minute, second, DaylightSaving::FromCalendar));
+    return moment ? RecordsOf(dialog, *moment) : std::vector<LogRecord>{};
+}
+
 }  // namespace
 
 void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
@@ -202,26 +218,27 @@ void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
     // change the log meanwhile, and the write then finds the anchor gone.
     if (dialog.RunModal(browser.Handle()) != IDOK) return;
 
-    const bool absence = dialog.type == LogRecordType::AbsenceDay;
-    const SYSTEMTIME& day = absence ? dialog.fromDate : dialog.date;
-    const int hour = absence ? kAbsenceHour : dialog.time.wHour;
-    const int minute = absence ? 0 : dialog.time.wMinute;
-    const int second = absence ? 0 : dialog.time.wSecond;
-    const std::string question =
-        win::FormatText(IDS_CONFIRM_ENTRY, int{day.wDay}, int{day.wMonth}, int{day.wYear}, hour, minute);
-    if (win::ShowMessageBox(browser.Handle(), question, MB_YESNO | MB_ICONQUESTION) == IDYES) {
-        const auto moment = LogTime(
-            MakeLocalTime(day.wYear, day.wMonth - 1, day.wDay, hour, minute, second, DaylightSaving::FromCalendar));
-        const std::vector<LogRecord> records = moment ? RecordsOf(dialog, *moment) : std::vector<LogRecord>{};
-        EditResult result = EditResult::Failed;
-        if (mode == EntryEditMode::Edit && records.size() == 1)
-            result = ReplaceRecord(host, anchor, records.front());
-        else if (mode == EntryEditMode::Insert && !records.empty())
-            result = InsertRecordsAfter(host, anchor, records);
-        if (result == EditResult::Changed) return browser.ShowChangedElsewhere();
-    }
+    const std::vector<LogRecord> records = ConfirmedRecords(browser.Handle(), dialog);
+    EditResult result = EditResult::Failed;
+    if (mode == EntryEditMode::Edit && records.size() == 1)
+        result = ReplaceRecord(host, anchor, records.front());
+    else if (mode == EntryEditMode::Insert && !records.empty())
+        result = InsertRecordsAfter(host, anchor, records);
+    if (result == EditResult::Changed) return browser.ShowChangedElsewhere();
     browser.Refill();
     browser.ShowAnchorRow();
+}
+
+// The start of a usual working day, as an absence day is written.
+void InsertEntryOnDay(LogBrowserDialog& browser, const CalendarDate& day) {
+    EntryEditDialog dialog(EntryEditMode::Insert);
+    dialog.SetMoment(MakeLocalTime(day.year, day.month, day.day, kAbsenceHour, 0, 0, DaylightSaving::FromCalendar));
+    dialog.SetDuration(3600);
+    if (dialog.RunModal(browser.Handle()) != IDOK) return;
+    const std::vector<LogRecord> records = ConfirmedRecords(browser.Handle(), dialog);
+    const bool written = !records.empty() && InsertRecordsInOrder(browser.host(), records) == EditResult::Done;
+    browser.Refill();
+    if (written) browser.ShowRecordRow(EncodeRecord(records.front()));
 }
 
 }  // namespace horalo

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/calendar/calendar_date.h"
 #include "core/clock.h"
 #include "core/timelog/log_record.h"
 #include "win/dialog.h"
@@ -55,5 +56,8 @@ inline constexpr std::size_t kEntryNoteLimit = 256;
 // shows the browser's month again with the anchor row in view. Cancel
 // writes nothing and leaves the browser as it is.
 void EditEntry(LogBrowserDialog& browser, EntryEditMode mode);
+// Asks for an entry proposed on the day and writes it into the log in time
+// order; for a month or a day without a record to follow.
+void InsertEntryOnDay(LogBrowserDialog& browser, const CalendarDate& day);
 
 }  // namespace horalo

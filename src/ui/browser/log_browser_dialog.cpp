@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/browser/record_lines.h"
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/year_info.h"
 #include "core/timelog/day_entries.h"
@@ -120,6 +121,7 @@ void LogBrowserDialog::FillMonth() {
 
     std::vector<DayEntry> entries;
     shown_.clear();
+    rowDays_.clear();
     {
         const LogFile log = OpenLogFile(host(), "rb");
         if (!log) return;
@@ -129,13 +131,17 @@ void LogBrowserDialog::FillMonth() {
                                                       app_.settings(), rowStrings_, Now());
     for (const DayEntry& entry : entries) shown_.push_back(entry.ref());
     list_.SetRedraw(false);
-    for (const MonthRow& row : rows) list_.AddRow(row.texts, row.position, row.ImageIndex());
+    for (const MonthRow& row : rows) {
+        list_.AddRow(row.texts, row.position, row.ImageIndex());
+        rowDays_.push_back(row.day);
+    }
     list_.SetRedraw(true);
 }
 
 void LogBrowserDialog::Refill() {
     list_.Clear();
-    for (const int id : {IDC_BROWSER_DELETE, IDC_BROWSER_INSERT, IDC_BROWSER_EDIT}) EnableWindow(Item(id), FALSE);
+    // Insert stays: with no record to follow it proposes a day of the month.
+    for (const int id : {IDC_BROWSER_DELETE, IDC_BROWSER_EDIT}) EnableWindow(Item(id), FALSE);
     // A disabled button keeps the keyboard focus and the keys go nowhere.
     HWND focus = GetFocus();
     if (focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus))
@@ -172,6 +178,17 @@ void LogBrowserDialog::OnLogChanged() {
     list_.SetRedraw(true);
 }
 
+void LogBrowserDialog::ShowRecordRow(const Bytes& bytes) {
+    for (int row = 0; row < list_.Count(); ++row) {
+        const RecordRef* ref = RefOf(row);
+        if (!ref || ref->bytes != bytes) continue;
+        list_.Select(row, true);
+        list_.Focus(row);
+        list_.EnsureVisible(row);
+        return;
+    }
+}
+
 void LogBrowserDialog::ShowChangedElsewhere() {
     win::ShowMessageId(Handle(), IDS_LOG_CHANGED_ELSEWHERE, MB_OK | MB_ICONEXCLAMATION);
     Refill();
@@ -192,9 +209,7 @@ LRESULT LogBrowserDialog::OnItemChanged(const NMLISTVIEW& change) {
     if ((changed & LVIS_FOCUSED) && change.iItem >= 0) {
         const RecordRef* ref = RefOf(change.iItem);
         anchor_ = ref ? *ref : RecordRef();
-        const bool record = ref && (change.uNewState & LVIS_FOCUSED);
-        EnableWindow(Item(IDC_BROWSER_INSERT), record);
-        EnableWindow(Item(IDC_BROWSER_EDIT), record);
+        EnableWindow(Item(IDC_BROWSER_EDIT), ref && (change.uNewState & LVIS_FOCUSED));
     }
     return 0;
 }
@@ -208,6 +223,14 @@ const RecordRef* LogBrowserDialog::RefOf(int row) const {
     return found == shown_.end() ? nullptr : &*found;
 }
 
+CalendarDate LogBrowserDialog::InsertDay() const {
+    const int row = list_.FocusedRow();
+    if (row >= 0 && !RefOf(row) && row < static_cast<int>(rowDays_.size()) && rowDays_[row] > 0)
+        return CalendarDate::Of(year_, month_, rowDays_[row]);
+    return CalendarDate::Of(year_, month_,
+                            FirstWorkingDay(year_, month_, MakeYearInfo(year_), app_.specialDays().entries()));
+}
+
 // Read from the list itself rather than kept beside it, so the selection
 // cannot drift from what the user sees.
 std::vector<RecordRef> LogBrowserDialog::SelectedRecords() const {
@@ -218,16 +241,23 @@ std::vector<RecordRef> LogBrowserDialog::SelectedRecords() const {
 }
 
 // All in one rewrite: a failure leaves every selected record in the log.
+// The question names the records, as a selection may reach rows out of view.
 // A deletion that is done shows the month anew as every change does.
 void LogBrowserDialog::DeleteSelected() {
     const std::vector<RecordRef> records = SelectedRecords();
     if (records.empty()) return;
-    if (win::ShowMessageId(Handle(), IDS_DELETE_SELECTED, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    const std::string lines = RecordLines(records, RecordNames::Load(host()));
+    const std::string question = records.size() == 1
+                                     ? win::FormatText(IDS_DELETE_ONE_RECORD, lines.c_str())
+                                     : win::FormatText(IDS_DELETE_RECORDS, static_cast<int>(records.size()), lines.c_str());
+    if (win::ShowMessageBox(Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     if (DeleteRecords(host(), records) == EditResult::Changed) ShowChangedElsewhere();
 }
 
 void LogBrowserDialog::Edit(EntryEditMode mode) {
-    if (IsWindowEnabled(Item(IDC_BROWSER_EDIT))) EditEntry(*this, mode);
+    const bool recordFocused = IsWindowEnabled(Item(IDC_BROWSER_EDIT));
+    if (recordFocused) EditEntry(*this, mode);
+    else if (mode == EntryEditMode::Insert && IsWindowEnabled(Item(IDC_BROWSER_INSERT))) InsertEntryOnDay(*this, InsertDay());
 }
 
 }  // namespace horalo

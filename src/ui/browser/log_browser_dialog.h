@@ -14,6 +14,7 @@
 #include "core/timelog/record_ref.h"
 
 #include "core/browser/month_rows.h"
+#include "core/calendar/calendar_date.h"
 #include "core/text/string_list.h"
 #include "core/timelog/log_record.h"
 #include "ui/app_services.h"
@@ -39,6 +40,8 @@ public:
     void Refill();
     // Scrolls the anchor's row into view.
     void ShowAnchorRow();
+    // Focuses and selects the row of the record with these bytes, in view.
+    void ShowRecordRow(const Bytes& bytes);
     // Keeps the month, the selected records that are still there and the
     // scroll position.
     void OnLogChanged() override;
@@ -58,9 +61,13 @@ private:
     LRESULT OnItemChanged(const NMLISTVIEW& change);
     // The record a row shows; none for a filler row.
     const RecordRef* RefOf(int row) const;
+    // Where an insert without a record to follow goes: the focused filler
+    // row's day, else the month's first working day.
+    CalendarDate InsertDay() const;
     std::vector<RecordRef> SelectedRecords() const;
     void DeleteSelected();
-    // Only while a record row has the focus.
+    // An edit only while a record row has the focus; an insert behind the
+    // focused record, else on a day.
     void Edit(EntryEditMode mode);
 
     AppServices& app_;
@@ -70,6 +77,7 @@ private:
     int month_ = 0;
     int year_ = 1970;
     std::vector<RecordRef> shown_;  // the records of the rows, by their item value
+    std::vector<int> rowDays_;      // the day of the month of each row
     RecordRef anchor_;
 };
 
