@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "core/calendar/calendar_date.h"
 #include "core/calendar/local_time.h"
 
 namespace horalo {
@@ -96,6 +97,14 @@ std::string MonthText(char selector, const TimeSheet& sheet) {
     }
 }
 
+// The evaluation keeps 31 slots and names the free days in all of them, so
+// in a shorter month the last slots hold the first days of the next month:
+// its holidays and weekends. The sheet shows the month alone.
+bool DayOfSheetMonth(int day, const TimeSheet& sheet) {
+    const int length = sheet.month >= 0 && sheet.month < 12 ? MonthLength(sheet.year, sheet.month) : kMonthSlots;
+    return day >= 1 && day <= length;
+}
+
 }  // namespace
 
 std::string TimeField(std::int64_t value) {
@@ -105,7 +114,7 @@ std::string TimeField(std::int64_t value) {
 
 std::string PlaceholderText(const Placeholder& placeholder, const TimeSheet& sheet) {
     if (placeholder.kind == 'O') return MonthText(placeholder.selector, sheet);
-    if (!IsDayKind(placeholder.kind) || placeholder.day < 1 || placeholder.day > kMonthSlots) return {};
+    if (!IsDayKind(placeholder.kind) || !DayOfSheetMonth(placeholder.day, sheet)) return {};
     return DayText(placeholder.kind, sheet.evaluation.days[placeholder.day - 1], sheet);
 }
 
