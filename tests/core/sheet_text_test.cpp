@@ -34,6 +34,7 @@ protected:
         sheet.carriedBalance = -130;
         sheet.hoursDeducted = 2;
         sheet.absenceMark = "Abwesenheit";
+        sheet.compensationMark = "Zeitausgleich";
 
         DayEvaluation& worked = At(5);
         worked.start = kWinter0805;
@@ -78,7 +79,7 @@ TEST_F(SheetTextTest, EveryPlaceholderDrawsItsValue) {
         {Day('T', 7), " 1000:00"},
         {Day('S', 5), "07:45"},
         {Day('S', 6), ""},  // no start
-        {Day('C', 10), "KZE"},
+        {Day('C', 10), "Zeitau"},  // the mark, as long as a time at most
         {Day('S', 10), "07:00"},
         {Day('C', 11), "Abwese"},
         {Day('C', 12), "Arzt, ganzer Tag und noch etwas mehr Text"},

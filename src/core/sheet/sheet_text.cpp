@@ -54,16 +54,20 @@ std::string RequiredPresence(const DayEvaluation& day, const SettingsRecord* set
     return TwoNumbers(static_cast<long long>(s.workHours) + s.breakHours + minutes / 60, minutes % 60);
 }
 
-std::string StartText(const DayEvaluation& day, const std::string& absenceMark) {
+// A day's mark stands where its start would: no wider than the field of a
+// time, whatever a translation makes of it.
+constexpr std::size_t kMarkLength = 6;
+
+std::string StartText(const DayEvaluation& day, const TimeSheet& sheet) {
     if (day.start != 0) return TimeField(day.start);
-    if (day.compensation) return "KZE";
-    if (day.absence) return absenceMark.substr(0, 6);
+    if (day.compensation) return sheet.compensationMark.substr(0, kMarkLength);
+    if (day.absence) return sheet.absenceMark.substr(0, kMarkLength);
     return day.note.value_or(std::string());
 }
 
 std::string DayText(char kind, const DayEvaluation& day, const TimeSheet& sheet) {
     switch (kind) {
-    case 'C': return StartText(day, sheet.absenceMark);
+    case 'C': return StartText(day, sheet);
     case 'G': return TimeField(day.end);
     case 'D': return TimeField(day.presence);
     case 'I': return TimeField(day.breaks);
