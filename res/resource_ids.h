@@ -59,6 +59,7 @@
 #define IDS_WEEKDAY_NAMES         6030
 #define IDS_BROWSER_COLUMNS       6031
 #define IDS_BROWSER_TITLE         6032
+#define IDS_COMPENSATION_MARK     6033
 #define IDS_VERSION_LINE          61466
 
 /* Standard messages of the dialog layer's data exchange (outside the

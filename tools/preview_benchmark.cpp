@@ -70,6 +70,7 @@ bool FillSheet(BenchServices& app, TimeSheet& sheet) {
     if (LogFile log = OpenLogFile(host, "rb")) months = ReadMonthRecords(log.get());
     sheet.settings = &app.settings();
     sheet.absenceMark = host.LoadText(IDS_ABSENCE_MARK);
+    sheet.compensationMark = host.LoadText(IDS_COMPENSATION_MARK);
     sheet.month = kMonth;
     sheet.year = kYear;
     sheet.hoursDeducted = MonthHoursDeducted(months, kYear, kMonth);

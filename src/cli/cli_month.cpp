@@ -131,6 +131,7 @@ int RunMonth(CommandContext& context) {
                       "Presence", "Breaks", "Surplus", "Deficit", "Balance", "Note");
         out << line;
         const std::string absent = context.host.LoadText(IDS_ABSENCE_MARK);
+        const std::string compensated = context.host.LoadText(IDS_COMPENSATION_MARK);
         for (int d = 0; d < days; ++d) {
             const DayEvaluation& day = ev.days[static_cast<std::size_t>(d)];
             const YearInfo info = MakeYearInfo(year);
@@ -141,7 +142,7 @@ int RunMonth(CommandContext& context) {
             const std::string name = static_cast<std::size_t>(weekday) < weekdays.size()
                                          ? weekdays[static_cast<std::size_t>(weekday)].substr(0, 3)
                                          : std::string();
-            std::string note = day.absence ? absent : day.compensation ? std::string("Compensation") : std::string();
+            std::string note = day.absence ? absent : day.compensation ? compensated : std::string();
             if (day.note) note += (note.empty() ? "" : "; ") + context.Text(*day.note);
             const bool worked = day.hasStart || day.hasEnd;
             std::snprintf(line, sizeof line, "%-3s %02d.%02d.%04d %-5s %-5s %8s %7s %8s %8s %8s  %s\n", name.c_str(),

@@ -15,6 +15,7 @@ const CliText kTexts[] = {
     {IDS_PROBLEM_CODE, "Out of order (problem %d)"},
     {IDS_PROBLEM_CODE_2, "No records on a workday (problem %d)"},
     {IDS_ABSENCE_MARK, "Absent"},
+    {IDS_COMPENSATION_MARK, "Comp."},
     {IDS_LOG_OPEN_FAILED,
      "The time log horalo.log could not be opened.\n\nMake sure the Horalo program folder exists and that you may "
      "write to it."},

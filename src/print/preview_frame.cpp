@@ -76,6 +76,7 @@ bool CPreView::OnCreate() {
     SendDlgItemMessageA(Bar(), IDC_HOURS_DEDUCTED, EM_LIMITTEXT, 4, 0);
     form_.sheet().settings = &app_.settings();
     form_.sheet().absenceMark = host.LoadText(IDS_ABSENCE_MARK);
+    form_.sheet().compensationMark = host.LoadText(IDS_COMPENSATION_MARK);
     LoadMonthInputs(true);
     if (!FillSheet(true)) {
         error_ = IDS_SHEET_ORDER_PROBLEM;

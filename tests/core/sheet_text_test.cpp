@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string_view>
 
+#include "resource_ids.h"
+#include "test_host.h"
 #include "time_log_test_files.h"
 
 namespace horalo {
@@ -31,6 +34,7 @@ protected:
         sheet.carriedBalance = -130;
         sheet.hoursDeducted = 2;
         sheet.absenceMark = "Abwesenheit";
+        sheet.compensationMark = "Zeitausgleich";
 
         DayEvaluation& worked = At(5);
         worked.start = kWinter0805;
@@ -75,7 +79,7 @@ TEST_F(SheetTextTest, EveryPlaceholderDrawsItsValue) {
         {Day('T', 7), " 1000:00"},
         {Day('S', 5), "07:45"},
         {Day('S', 6), ""},  // no start
-        {Day('C', 10), "KZE"},
+        {Day('C', 10), "Zeitau"},  // the mark, as long as a time at most
         {Day('S', 10), "07:00"},
         {Day('C', 11), "Abwese"},
         {Day('C', 12), "Arzt, ganzer Tag und noch etwas mehr Text"},
@@ -119,6 +123,59 @@ TEST_F(SheetTextTest, RequiredPresenceCarriesMinutesIntoHours) {
     settings.breakMinutes = 45;
     EXPECT_EQ(PlaceholderText(Day('S', 5), sheet), "09:15");
     EXPECT_EQ(PlaceholderText(Day('S', 10), sheet), "07:30");
+}
+
+// The evaluation names the free days in all 31 slots, so a shorter month's
+// last slots hold the next month's holidays and weekends; the sheet leaves
+// every field of them blank and still draws the month's own last day.
+TEST(SheetText, DaysPastTheMonthsEndDrawNothing) {
+    ASSERT_TRUE(test::InBerlinTime()) << test::kBerlinTimeHint;
+    const struct {
+        int year, month1, length;
+        int slot;          // a slot past the end that the evaluation fills, 0 none
+        const char* left;  // the note it leaves there
+    } cases[] = {
+        {2026, 2, 28, 29, "Sunday"},   // 1 March 2026
+        {2028, 2, 29, 31, "Holiday"},  // 2 March 2028, in a leap year
+        {2026, 4, 30, 31, "Holiday"},  // 1 May 2026
+        {2026, 3, 31, 0, nullptr},
+    };
+    test::TestHost host;
+    host.texts[IDS_HOLIDAY_NOTE] = "Holiday";
+    SpecialEntryList holidays;
+    for (const auto& [month, day] : {std::pair{4, 1}, std::pair{2, 2}}) {
+        SpecialEntry entry;
+        entry.month = month;
+        entry.day = static_cast<std::int16_t>(day);
+        entry.holiday = true;
+        holidays.Append(entry);
+    }
+    const StringList weekdays = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    const SettingsRecord settings = DefaultSettings();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.year << '-' << c.month1);
+        const auto at = [&](int hour) { return test::Berlin(c.year, c.month1, c.length, hour); };
+        const DayEntry worked[] = {{0, DayEntryType::WorkStart, LogRecord::Of(LogRecordType::WorkStart, at(8)), {}},
+                                   {0, DayEntryType::WorkEnd, LogRecord::Of(LogRecordType::WorkEnd, at(17)), {}}};
+        TimeSheet sheet;
+        sheet.year = c.year;
+        sheet.month = c.month1 - 1;
+        sheet.settings = &settings;
+        const MonthEvaluationContext context{c.year, sheet.month, 0, settings, false, holidays, weekdays};
+        ASSERT_TRUE(EvaluateMonth(host, worked, context, sheet.evaluation));
+        DayEvaluation* days = sheet.evaluation.days.data();
+        if (c.slot) {
+            ASSERT_EQ(days[c.slot - 1].note, c.left);
+        }
+        // Whatever else a slot past the end might hold: a worked day with a note.
+        for (int day = c.length + 1; day <= kMonthSlots; ++day)
+            if (!days[day - 1].note) days[day - 1] = days[c.length - 1], days[day - 1].note = "note";
+
+        EXPECT_EQ(PlaceholderText(Day('C', c.length), sheet), "  08:00");
+        for (char kind : std::string_view("CGDIPNTS"))
+            for (int day = c.length + 1; day <= kMonthSlots; ++day)
+                EXPECT_EQ(PlaceholderText(Day(kind, day), sheet), "") << kind << day;
+    }
 }
 
 TEST(SheetText, TimeFieldDurationsAndTimesOfDay) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/year_info.h"
+#include "core/calendar_days/calendar_day_table.h"
 #include "core/calendar_days/calendar_entry_file.h"
 #include "dialog_fixture.h"
 #include "modal_script.h"
@@ -322,7 +324,7 @@ TEST_F(SpecialEntriesEditorTest, CommandsWithoutEffectChangeNeitherListNorBoxNor
 
 TEST_F(SpecialEntriesEditorTest, StoreAddsANewNameOrReplacesTheEntryOfItsName) {
     SpecialEntry carnival = Entry("Carnival Monday", -48, 11);
-    carnival.easter = carnival.holiday = carnival.extra = true;
+    carnival.easter = carnival.holiday = carnival.extra = carnival.weekdayRule = true;
     carnival.secondText = "Rosenmontag";
     carnival.offset = -32768;
     carnival.ordinal = 32767;
@@ -364,25 +366,35 @@ TEST_F(SpecialEntriesEditorTest, StoreAddsANewNameOrReplacesTheEntryOfItsName) {
     EXPECT_TRUE(app_.host_.shown.empty());
 }
 
-TEST_F(SpecialEntriesEditorTest, WeekdayRuleTickEnablesItsControlsAndUntickedValuesAreStored) {
-    Load(Initial());  // the first entry has the rule ticked
-    Run([&](HWND dialog) {
-        const bool afterClicks[] = {false, true, false};
-        for (bool enabled : afterClicks) {
-            Click(dialog, IDC_SPECIAL_WEEKDAY_RULE);
-            EXPECT_EQ(RuleEnabled(dialog), enabled);
-        }
-        SelectName(dialog, 0);  // shown again with the rule: enabled again
-        EXPECT_TRUE(RuleEnabled(dialog));
-        Click(dialog, IDC_SPECIAL_WEEKDAY_RULE);
-        Click(dialog, IDC_SPECIAL_STORE);
-        Click(dialog, IDOK);
-    });
-    SpecialEntry expected = Initial().front();
-    expected.weekdayRule = false;
-    ASSERT_FALSE(List().empty());
-    EXPECT_EQ(List().front(), expected);  // ordinal 2 and Sunday kept
-    EXPECT_EQ(FileList(), List());
+// The day is computed from the ordinal alone: stored with the rule unticked,
+// the greyed ordinal must not move it. The weekday stays for a later tick.
+TEST_F(SpecialEntriesEditorTest, WeekdayRuleTickEnablesItsControlsAndUntickedStoresNoOrdinal) {
+    const struct {
+        bool ticked;
+        std::int16_t ordinal;
+        int dayOfYear;  // in 2026: the day before the second Sunday after 30 April, or before 30 April
+    } cases[] = {{true, 2, 129}, {false, 0, 119}};
+    for (const auto& c : cases) {
+        Load(Initial());  // the first entry has the rule ticked, its ordinal 2, its weekday Sunday
+        Run([&](HWND dialog) {
+            for (bool enabled : {false, true, false}) {
+                Click(dialog, IDC_SPECIAL_WEEKDAY_RULE);
+                EXPECT_EQ(RuleEnabled(dialog), enabled);
+            }
+            SelectName(dialog, 0);  // shown again with the rule: enabled again, 2 in the ordinal
+            EXPECT_TRUE(RuleEnabled(dialog));
+            if (!c.ticked) Click(dialog, IDC_SPECIAL_WEEKDAY_RULE);
+            Click(dialog, IDC_SPECIAL_STORE);
+            Click(dialog, IDOK);
+        });
+        SpecialEntry expected = Initial().front();
+        expected.weekdayRule = c.ticked;
+        expected.ordinal = c.ordinal;
+        ASSERT_FALSE(List().empty());
+        EXPECT_EQ(List().front(), expected) << c.ticked;
+        EXPECT_EQ(FileList(), List());
+        EXPECT_EQ(SpecialEntryDay(List().front(), MakeYearInfo(2026)), c.dayOfYear) << c.ticked;
+    }
 }
 
 TEST_F(SpecialEntriesEditorTest, DeleteAfterASelectionRemovesTheEntryAndItsName) {

@@ -122,19 +122,28 @@ TEST_F(MonthlyListTest, NewStoresThePresentMonthInFrontOrInPlaceOfItsRecord) {
         std::vector<LogRecord> monthRecords;
         std::vector<std::string> rows;
     } cases[] = {
-        {{}, {"03.2024 0:00 20"}},
-        {{MonthRecord(2024, 1, 1, 100), MonthRecord(2024, 2, 3, 500)}, {"02.2024 1:00 1", "03.2024 0:00 20"}},
+        {{}, {"03.2024 0:00 0"}},
+        {{MonthRecord(2024, 1, 1, 100), MonthRecord(2024, 2, 3, 500)}, {"02.2024 1:00 1", "03.2024 0:00 0"}},
     };
     for (const auto& c : cases) {
         std::vector<LogRecord> log = c.monthRecords;
         log.insert(log.end(), day.begin(), day.end());
         WriteLog(log);
         Open();
-        WithValues({}, [&] { Command(IDC_MONTH_NEW); });
+        // OK on what New proposes: nothing carried, nothing deducted.
+        std::string proposed;
+        ModalScript script(IDC_VALUES_MONTH, [&](HWND dialog) {
+            proposed = win::test::TextOf(GetDlgItem(dialog, IDC_CARRIED_HOURS)) + " " +
+                       win::test::TextOf(GetDlgItem(dialog, IDC_CARRIED_MINUTES)) + " " +
+                       win::test::TextOf(GetDlgItem(dialog, IDC_HOURS_DEDUCTED));
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        });
+        Command(IDC_MONTH_NEW);
+        EXPECT_EQ(proposed, "0 0 0");
         EXPECT_EQ(Rows(), c.rows);
         std::vector<LogRecord> expected = log;
-        if (c.monthRecords.empty()) expected.insert(expected.begin(), MonthRecord(2024, 2, 20, 0));
-        else expected[1] = MonthRecord(2024, 2, 20, 0);
+        if (c.monthRecords.empty()) expected.insert(expected.begin(), MonthRecord(2024, 2, 0, 0));
+        else expected[1] = MonthRecord(2024, 2, 0, 0);
         EXPECT_EQ(Records(), expected);
         DestroyWindow(window_);
     }

@@ -494,9 +494,12 @@ TEST_P(LanguageLibrary, LibraryHasAVersionBlockWithFixedInfo) {
 
 TEST_P(LanguageLibrary, EveryTextIsThere) {
   std::vector<UINT> ids = {IDS_VERSION_LINE, IDS_DDX_TEXT_TOO_LONG, IDS_DDX_NUMBER_RANGE, IDS_DDX_NOT_A_NUMBER,
-                           IDR_PREVIEW_FRAME};
+                           IDR_PREVIEW_FRAME, IDS_COMPENSATION_MARK};
   for (UINT id = IDS_SHEET_ORDER_PROBLEM; id <= IDS_BROWSER_TITLE; ++id) ids.push_back(id);
   for (UINT id : ids) EXPECT_FALSE(Text(id).empty()) << "string " << id;
+  // The sheet cuts a day's mark to the width of a time.
+  EXPECT_LE(Text(IDS_ABSENCE_MARK).size(), 6u);
+  EXPECT_LE(Text(IDS_COMPENSATION_MARK).size(), 6u);
   // Tooltips hold at most 63 characters.
   EXPECT_LE(Text(IDS_TIP_PRESENT).size(), 63u);
   EXPECT_LE(Text(IDS_TIP_BREAK).size(), 63u);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "core/calendar/calendar_date.h"
 #include "core/calendar/local_time.h"
 
 namespace horalo {
@@ -53,16 +54,20 @@ std::string RequiredPresence(const DayEvaluation& day, const SettingsRecord* set
     return TwoNumbers(static_cast<long long>(s.workHours) + s.breakHours + minutes / 60, minutes % 60);
 }
 
-std::string StartText(const DayEvaluation& day, const std::string& absenceMark) {
+// A day's mark stands where its start would: no wider than the field of a
+// time, whatever a translation makes of it.
+constexpr std::size_t kMarkLength = 6;
+
+std::string StartText(const DayEvaluation& day, const TimeSheet& sheet) {
     if (day.start != 0) return TimeField(day.start);
-    if (day.compensation) return "KZE";
-    if (day.absence) return absenceMark.substr(0, 6);
+    if (day.compensation) return sheet.compensationMark.substr(0, kMarkLength);
+    if (day.absence) return sheet.absenceMark.substr(0, kMarkLength);
     return day.note.value_or(std::string());
 }
 
 std::string DayText(char kind, const DayEvaluation& day, const TimeSheet& sheet) {
     switch (kind) {
-    case 'C': return StartText(day, sheet.absenceMark);
+    case 'C': return StartText(day, sheet);
     case 'G': return TimeField(day.end);
     case 'D': return TimeField(day.presence);
     case 'I': return TimeField(day.breaks);
@@ -96,6 +101,14 @@ std::string MonthText(char selector, const TimeSheet& sheet) {
     }
 }
 
+// The evaluation keeps 31 slots and names the free days in all of them, so
+// in a shorter month the last slots hold the first days of the next month:
+// its holidays and weekends. The sheet shows the month alone.
+bool DayOfSheetMonth(int day, const TimeSheet& sheet) {
+    const int length = sheet.month >= 0 && sheet.month < 12 ? MonthLength(sheet.year, sheet.month) : kMonthSlots;
+    return day >= 1 && day <= length;
+}
+
 }  // namespace
 
 std::string TimeField(std::int64_t value) {
@@ -105,7 +118,7 @@ std::string TimeField(std::int64_t value) {
 
 std::string PlaceholderText(const Placeholder& placeholder, const TimeSheet& sheet) {
     if (placeholder.kind == 'O') return MonthText(placeholder.selector, sheet);
-    if (!IsDayKind(placeholder.kind) || placeholder.day < 1 || placeholder.day > kMonthSlots) return {};
+    if (!IsDayKind(placeholder.kind) || !DayOfSheetMonth(placeholder.day, sheet)) return {};
     return DayText(placeholder.kind, sheet.evaluation.days[placeholder.day - 1], sheet);
 }
 

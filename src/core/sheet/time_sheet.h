@@ -17,6 +17,7 @@ struct TimeSheet {
     std::int32_t hoursDeducted = 0;    // whole hours paid out at the month's end
     const SettingsRecord* settings = nullptr;  // the program's; null draws no settings values
     std::string absenceMark;           // string 6018 of the language library
+    std::string compensationMark;      // string 6033 of the language library
 };
 
 // The carried balance in seconds; a negative balance gives negative seconds.

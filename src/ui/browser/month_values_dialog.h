@@ -13,7 +13,8 @@ namespace horalo {
 
 class MonthValuesDialog : public win::Dialog {
 public:
-    // The present month, no carried balance and 20 hours deducted.
+    // The present month, no carried balance and no hours deducted: OK alone
+    // must take nothing off the balance.
     MonthValuesDialog();
     // The source's month and values.
     explicit MonthValuesDialog(const MonthRecordEntry& source);
@@ -33,7 +34,7 @@ private:
     bool CarriedHoursValid();
 
     SYSTEMTIME month_{};  // only the year and month count
-    std::uint32_t hoursDeducted_ = 20;
+    std::uint32_t hoursDeducted_ = 0;
     std::string carriedHours_ = "0";  // with the balance's sign
     std::uint32_t carriedMinutes_ = 0;
 };

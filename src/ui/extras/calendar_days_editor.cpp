@@ -158,10 +158,12 @@ std::optional<SpecialEntry> SpecialEntriesEditor::ReadForm() {
     entry.weekdayRule = Checked(Item(IDC_SPECIAL_WEEKDAY_RULE));
     entry.extra = Checked(Item(IDC_SPECIAL_EXTRA));
     entry.holiday = Checked(Item(IDC_SPECIAL_HOLIDAY));
-    // Read also while disabled: an entry keeps its ordinal with the rule off.
-    if (!ReadNumber(IDC_SPECIAL_DAY, entry.day) || !ReadNumber(IDC_SPECIAL_OFFSET, entry.offset) ||
-        !ReadNumber(IDC_SPECIAL_ORDINAL, entry.ordinal))
-        return std::nullopt;
+    if (!ReadNumber(IDC_SPECIAL_DAY, entry.day) || !ReadNumber(IDC_SPECIAL_OFFSET, entry.offset)) return std::nullopt;
+    // The day is computed from the ordinal alone, so with the rule unticked a
+    // greyed ordinal left in the form would still move the day: it is stored
+    // as 0. The weekday does nothing without an ordinal and is kept, ready
+    // for when the rule is ticked again.
+    if (entry.weekdayRule && !ReadNumber(IDC_SPECIAL_ORDINAL, entry.ordinal)) return std::nullopt;
     return entry;
 }
 
