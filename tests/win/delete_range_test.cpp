@@ -96,7 +96,7 @@ TEST_F(DeleteRangeTest, OffersTheMonthThatLay31DaysBackAndDeletesUpToItsEnd) {
             SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
         ASSERT_EQ(shown_.size(), 1u);
-        EXPECT_EQ(shown_[0].text, win::LoadText(IDS_DELETE_TO_MONTH_END));
+        EXPECT_EQ(shown_[0].text, win::FormatText(IDS_DELETE_UP_TO, c.lastDay, c.month + 1, c.year));
         EXPECT_EQ(shown_[0].style, kQuestion);
         EXPECT_EQ(Records(), kept);
     }
@@ -113,6 +113,11 @@ TEST_F(DeleteRangeTest, EachModeDeletesOnYesOnlyAndClosesEitherWay) {
     timeless.tag = 9;
     const std::vector<LogRecord> log = {january, february, march, lastOf30, on31, timeless, lastOf1, firstOf2,
                                         firstOfMarch};
+    const std::string whole =
+        "Do you want to delete the whole time log, including the monthly values?\n\nRecords: 9, from January 2023 to "
+        "March 2023.\n\nAll recorded working times will be lost. This cannot be undone.";
+    const std::string upTo = "Do you want to delete all records up to and including 28.02.2023, the end of the month "
+                             "that lay 31 days ago?\n\nThis cannot be undone.";
     const std::string range = "Do you want to delete all records from 31.01.2023 to 01.02.2023?\n\nThis cannot be undone.";
 
     const struct {
@@ -122,10 +127,10 @@ TEST_F(DeleteRangeTest, EachModeDeletesOnYesOnlyAndClosesEitherWay) {
         std::string question;
         std::vector<LogRecord> left;
     } cases[] = {
-        {IDC_DELETE_ALL, {}, {}, IDYES, win::LoadText(IDS_DELETE_ALL), {}},
-        {IDC_DELETE_ALL, {}, {}, IDNO, win::LoadText(IDS_DELETE_ALL), log},
-        {IDC_DELETE_TO_MONTH_END, {}, {}, IDYES, win::LoadText(IDS_DELETE_TO_MONTH_END), {march, timeless, firstOfMarch}},
-        {IDC_DELETE_TO_MONTH_END, {}, {}, IDNO, win::LoadText(IDS_DELETE_TO_MONTH_END), log},
+        {IDC_DELETE_ALL, {}, {}, IDYES, whole, {}},
+        {IDC_DELETE_ALL, {}, {}, IDNO, whole, log},
+        {IDC_DELETE_TO_MONTH_END, {}, {}, IDYES, upTo, {march, timeless, firstOfMarch}},
+        {IDC_DELETE_TO_MONTH_END, {}, {}, IDNO, upTo, log},
         {IDC_DELETE_DAYS, Date(2023, 1, 31), Date(2023, 2, 1), IDYES, range,
          {january, march, lastOf30, timeless, firstOf2, firstOfMarch}},
         {IDC_DELETE_DAYS, Date(2023, 1, 31), Date(2023, 2, 1), IDNO, range, log},

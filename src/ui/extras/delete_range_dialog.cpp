@@ -6,6 +6,9 @@
 #include <string>
 
 #include "core/calendar/calendar_date.h"
+#include "core/text/string_list.h"
+#include "core/timelog/log_image.h"
+#include "core/timelog/log_rewrite.h"
 #include "core/timelog/record_edits.h"
 #include "resource_ids.h"
 #include "win/data_exchange.h"
@@ -29,6 +32,25 @@ SYSTEMTIME DayAtOne(int year, int month, int day) {
 }
 
 CalendarDate DateOf(const SYSTEMTIME& time) { return CalendarDate::Of(time.wYear, time.wMonth - 1, time.wDay); }
+
+std::string MonthOf(const StringList& names, TimeValue time) {
+    CalendarDate date;
+    if (!ToCalendarDate(time, date)) return {};
+    const auto month = static_cast<std::size_t>(date.month);
+    return (month < names.size() ? names[month] : std::to_string(date.month + 1)) + " " + std::to_string(date.year);
+}
+
+// How many records go and from which month to which; the plain question
+// where the log cannot be read now (the deletion will say why) or holds no
+// record with a time.
+std::string WholeLogQuestion(Host& host) {
+    const auto image = ReadLogFile(host.ProgramFolder() + kLogFileName);
+    const LogExtent extent = image ? MeasureLog(*image) : LogExtent{};
+    if (!extent.first || !extent.last) return win::LoadText(IDS_DELETE_ALL);
+    const StringList months = SplitStringResource(host, IDS_MONTH_NAMES);
+    return win::FormatText(IDS_DELETE_WHOLE_LOG, static_cast<int>(extent.records), MonthOf(months, *extent.first).c_str(),
+                           MonthOf(months, *extent.last).c_str());
+}
 
 }  // namespace
 
@@ -81,13 +103,14 @@ bool DeleteRangeDialog::Confirmed(const std::string& question) {
 void DeleteRangeDialog::Delete() {
     switch (mode_) {
     case kWholeLog:
-        if (Confirmed(win::LoadText(IDS_DELETE_ALL))) DeleteWholeLog(host_);
+        if (Confirmed(WholeLogQuestion(host_))) DeleteWholeLog(host_);
         return;
-    case kToMonthEnd:
-        if (Confirmed(win::LoadText(IDS_DELETE_TO_MONTH_END)))
-            DeleteDateRange(host_, CalendarDate::Of(1900, 0, 1),
-                            CalendarDate::Of(year_, month_, MonthLength(year_, month_)));
+    case kToMonthEnd: {
+        const int lastDay = MonthLength(year_, month_);
+        if (Confirmed(win::FormatText(IDS_DELETE_UP_TO, lastDay, month_ + 1, year_)))
+            DeleteDateRange(host_, CalendarDate::Of(1900, 0, 1), CalendarDate::Of(year_, month_, lastDay));
         return;
+    }
     case kDays: {
         UpdateData(true);
         const std::string question = win::FormatText(IDS_DELETE_RANGE, int{firstDay_.wDay}, int{firstDay_.wMonth},
