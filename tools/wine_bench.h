@@ -112,6 +112,8 @@ public:
     void StoreSettings() override {}
     void OptionsStored() override {}
     void KeepLastSeen(const LastSeen&) override {}
+    std::optional<WindowPlace> KeptPlace(WindowId) override { return std::nullopt; }
+    void KeepPlace(WindowId, const WindowPlace&) override {}
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}

@@ -4,6 +4,7 @@
 
 #include "app/help_launcher.h"
 #include "app/last_seen_store.h"
+#include "app/window_place_store.h"
 #include "app/settings_store.h"
 #include "core/timelog/cut_record.h"
 #include "core/timelog/record_edits.h"
@@ -78,6 +79,10 @@ void RecorderApp::OpenCalendar() {
 }
 
 void RecorderApp::KeepLastSeen(const LastSeen& seen) { StoreLastSeen(seen); }
+
+std::optional<WindowPlace> RecorderApp::KeptPlace(WindowId window) { return LoadWindowPlace(window); }
+
+void RecorderApp::KeepPlace(WindowId window, const WindowPlace& place) { StoreWindowPlace(window, place); }
 
 // The day's end and its break belong before the new start: appended now
 // they follow every record of that day and stay in time order. An earlier

@@ -30,6 +30,8 @@ public:
     void StoreSettings() override;
     void OptionsStored() override { storeSettingsRecord_ = true; }
     void KeepLastSeen(const LastSeen& seen) override;
+    std::optional<WindowPlace> KeptPlace(WindowId window) override;
+    void KeepPlace(WindowId window, const WindowPlace& place) override;
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
     void OpenCalendar() override;

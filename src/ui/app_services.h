@@ -3,9 +3,12 @@
 // see the application object itself, so the arrows point one way.
 #include <windows.h>
 
+#include <optional>
+
 #include "core/host.h"
 #include "core/settings/settings_record.h"
 #include "core/calendar_days/calendar_entry_store.h"
+#include "core/settings/window_place.h"
 #include "core/timelog/open_day.h"
 
 namespace horalo {
@@ -38,6 +41,10 @@ public:
     // Keeps when the program was last alive, for the next start to offer
     // as the end of a day that was never ended.
     virtual void KeepLastSeen(const LastSeen& seen) = 0;
+    // Where the window was when it was last closed, in this run or an
+    // earlier one; none when nothing (readable) is kept.
+    virtual std::optional<WindowPlace> KeptPlace(WindowId window) = 0;
+    virtual void KeepPlace(WindowId window, const WindowPlace& place) = 0;
     // Opens a topic of the help file in the program folder.
     virtual void ShowHelp(HelpTopic topic) = 0;
     // Shows the time sheet of the month (0 to 11); while one is open, that

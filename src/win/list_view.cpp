@@ -1,5 +1,7 @@
 #include "win/list_view.h"
 
+#include <algorithm>
+
 namespace horalo::win {
 
 void ListView::AddExtendedStyle(DWORD style) {
@@ -19,6 +21,16 @@ void ListView::AddColumn(const std::string& header, int width) {
     column.pszText = const_cast<char*>(header.c_str());
     column.iSubItem = index;
     SendMessageA(handle_, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+}
+
+void ListView::StretchLastColumn(int smallest) {
+    const int columns = Header_GetItemCount(ListView_GetHeader(handle_));
+    if (columns <= 0) return;
+    RECT client;
+    GetClientRect(handle_, &client);
+    int rest = client.right;
+    for (int column = 0; column + 1 < columns; ++column) rest -= ListView_GetColumnWidth(handle_, column);
+    ListView_SetColumnWidth(handle_, columns - 1, std::max(rest, smallest));
 }
 
 void ListView::SetSmallImages(HIMAGELIST images) { ListView_SetImageList(handle_, images, LVSIL_SMALL); }

@@ -21,6 +21,9 @@ public:
     int TextWidth(const std::string& text) const;
     // Appends a left-aligned column; its subitem is its index.
     void AddColumn(const std::string& header, int width);
+    // Gives the last column what the others leave of the list's width, but
+    // never less than `smallest`.
+    void StretchLastColumn(int smallest);
     // Takes the list and deletes it with the control.
     void SetSmallImages(HIMAGELIST images);
 

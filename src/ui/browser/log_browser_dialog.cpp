@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/browser/record_lines.h"
@@ -53,6 +54,7 @@ bool LogBrowserDialog::OnInitDialog() {
     AddColumns();
     BindCommands();
     FillMonth();
+    LayOut();
     app_.WatchLog(*this);
     // The keys act on the rows from the start, not on the first button.
     SetFocus(list_.Handle());
@@ -64,6 +66,31 @@ void LogBrowserDialog::AddColumns() {
     headers.resize(kRowColumns);
     for (int column = 0; column < kRowColumns; ++column)
         list_.AddColumn(headers[column], list_.TextWidth(kColumnTemplates[column]) + kColumnPadding);
+    remarkWidth_ = list_.TextWidth(kColumnTemplates.back()) + kColumnPadding;
+}
+
+void LogBrowserDialog::LayOut() {
+    using Layout = win::ResizeLayout;
+    layout_.Begin(Handle());
+    // The month steps keep to their side, as the month they lead to lies.
+    for (const int id : {IDC_PREV_YEAR, IDC_PREV_MONTH}) layout_.Anchor(id, Layout::kLeft | Layout::kTop);
+    for (const int id : {IDC_NEXT_MONTH, IDC_NEXT_YEAR}) layout_.Anchor(id, Layout::kRight | Layout::kTop);
+    layout_.Anchor(IDC_BROWSER_LIST, Layout::kAll);
+    for (const int id :
+         {IDC_BROWSER_INSERT, IDC_BROWSER_EDIT, IDC_BROWSER_DELETE, IDC_BROWSER_PREVIEW, IDC_BROWSER_RESTORE})
+        layout_.Anchor(id, Layout::kLeft | Layout::kBottom);
+    layout_.Anchor(IDOK, Layout::kRight | Layout::kBottom);
+    if (const std::optional<WindowPlace> place = app_.KeptPlace(WindowId::LogBrowser)) layout_.MoveTo(*place);
+    FitColumns();
+}
+
+void LogBrowserDialog::FitColumns() { list_.StretchLastColumn(remarkWidth_); }
+
+INT_PTR LogBrowserDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (layout_.OnMessage(message, wParam, lParam) && message == WM_SIZE) FitColumns();
+    if (message == WM_DESTROY)
+        if (const std::optional<WindowPlace> place = layout_.Place()) app_.KeepPlace(WindowId::LogBrowser, *place);
+    return win::Dialog::WindowProc(message, wParam, lParam);
 }
 
 void LogBrowserDialog::BindCommands() {
@@ -136,6 +163,8 @@ void LogBrowserDialog::FillMonth() {
         rowDays_.push_back(row.day);
     }
     list_.SetRedraw(true);
+    // The rows may have brought or taken the scroll bar, and its width.
+    FitColumns();
 }
 
 void LogBrowserDialog::Refill() {

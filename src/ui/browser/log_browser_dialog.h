@@ -21,6 +21,7 @@
 #include "ui/browser/entry_edit_dialog.h"
 #include "win/dialog.h"
 #include "win/list_view.h"
+#include "win/resize_layout.h"
 
 namespace horalo {
 
@@ -52,8 +53,13 @@ protected:
     bool OnInitDialog() override;
     // Enter on the list edits its record rather than closing the browser.
     void OnOK() override;
+    INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Anchors the controls and puts the window where it was last closed.
+    void LayOut();
+    // The remark column takes the width the others leave.
+    void FitColumns();
     void BindCommands();
     void AddColumns();
     void FillMonth();
@@ -79,6 +85,8 @@ private:
     std::vector<RecordRef> shown_;  // the records of the rows, by their item value
     std::vector<int> rowDays_;      // the day of the month of each row
     RecordRef anchor_;
+    win::ResizeLayout layout_;
+    int remarkWidth_ = 0;  // the remark column's template width, its smallest
 };
 
 }  // namespace horalo

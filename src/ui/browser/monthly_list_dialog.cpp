@@ -47,6 +47,7 @@ bool MonthlyListDialog::OnInitDialog() {
     for (int i = 0; i < kColumns; ++i) {
         const int width = std::max(list_.TextWidth(headers[i]), list_.TextWidth(widest[i]));
         list_.AddColumn(headers[i], width + kColumnPadding);
+        lastColumnWidth_ = width + kColumnPadding;
     }
     list_.AddExtendedStyle(LVS_EX_FULLROWSELECT);
 
@@ -72,8 +73,29 @@ bool MonthlyListDialog::OnInitDialog() {
     });
 
     Fill();
+    LayOut();
     app_.WatchLog(*this);
     return true;
+}
+
+void MonthlyListDialog::LayOut() {
+    using Layout = win::ResizeLayout;
+    layout_.Begin(Handle());
+    layout_.Anchor(IDC_MONTH_LIST, Layout::kAll);
+    for (const int id : {IDC_MONTH_NEW, IDC_MONTH_CHANGE, IDC_MONTH_REMOVE})
+        layout_.Anchor(id, Layout::kRight | Layout::kTop);
+    layout_.Anchor(IDOK, Layout::kRight | Layout::kBottom);
+    if (const std::optional<WindowPlace> place = app_.KeptPlace(WindowId::MonthlyList)) layout_.MoveTo(*place);
+    FitColumns();
+}
+
+void MonthlyListDialog::FitColumns() { list_.StretchLastColumn(lastColumnWidth_); }
+
+INT_PTR MonthlyListDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (layout_.OnMessage(message, wParam, lParam) && message == WM_SIZE) FitColumns();
+    if (message == WM_DESTROY)
+        if (const std::optional<WindowPlace> place = layout_.Place()) app_.KeepPlace(WindowId::MonthlyList, *place);
+    return Dialog::WindowProc(message, wParam, lParam);
 }
 
 void MonthlyListDialog::OnOK() {
@@ -88,6 +110,8 @@ void MonthlyListDialog::Fill() {
     EnableWindow(Item(IDC_MONTH_CHANGE), FALSE);
     EnableWindow(Item(IDC_MONTH_REMOVE), FALSE);
     for (std::size_t i = 0; i < records_.size(); ++i) list_.AddRow(RowTexts(records_[i]), static_cast<LPARAM>(i));
+    // The rows may have brought or taken the scroll bar, and its width.
+    FitColumns();
 }
 
 void MonthlyListDialog::OnLogChanged() {

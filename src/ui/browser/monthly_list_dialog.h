@@ -13,6 +13,7 @@
 #include "core/timelog/month_records.h"
 #include "win/dialog.h"
 #include "win/list_view.h"
+#include "win/resize_layout.h"
 
 namespace horalo {
 
@@ -28,8 +29,13 @@ protected:
     bool OnInitDialog() override;
     // Enter on the list changes the selected row rather than closing.
     void OnOK() override;
+    INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Anchors the controls and puts the window where it was last closed.
+    void LayOut();
+    // The last column takes the width the others leave.
+    void FitColumns();
     // Reads the month records of the log and shows them.
     void Fill();
     // After an edit that was not done: the log is unchanged, the list shows
@@ -46,6 +52,8 @@ private:
     Host& host_;
     win::ListView list_;
     MonthRecordList records_;
+    win::ResizeLayout layout_;
+    int lastColumnWidth_ = 0;  // its smallest: as wide as its header and values need
 };
 
 }  // namespace horalo
