@@ -55,6 +55,12 @@ bool ResizeLayout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Arrange(LOWORD(lParam), HIWORD(lParam));
         KeepRestoredPlace();
         return true;
+    case WM_SHOWWINDOW:
+        if (wParam && maximiseWhenShown_) {
+            maximiseWhenShown_ = false;
+            PostMessageA(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        }
+        return false;
     case WM_MOVE:
         KeepRestoredPlace();
         return true;
@@ -118,7 +124,12 @@ void ResizeLayout::MoveTo(const WindowPlace& place) {
     const SIZE size = SizeOf(rect);
     SetWindowPos(window_, nullptr, rect.left, rect.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     restored_ = rect;
-    if (place.maximised) ShowWindow(window_, SW_MAXIMIZE);
+    if (!place.maximised) return;
+    // Maximised before it is first shown, the window comes up restored
+    // where the window system sets up its frame only then (Wine without a
+    // window manager): it is maximised once it is up.
+    if (IsWindowVisible(window_)) ShowWindow(window_, SW_MAXIMIZE);
+    else maximiseWhenShown_ = true;
 }
 
 }  // namespace horalo::win

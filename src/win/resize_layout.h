@@ -25,8 +25,9 @@ public:
     void Anchor(int id, unsigned edges);
 
     // Handles WM_SIZE (moves the controls), WM_MOVE (keeps the restored
-    // place) and WM_GETMINMAXINFO (the smallest size); true for these. The
-    // dialog goes on with its own handling of them.
+    // place) and WM_GETMINMAXINFO (the smallest size), true for these, and
+    // WM_SHOWWINDOW (a kept maximised state). The dialog goes on with its
+    // own handling of them.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Where the window is; none before Begin.
@@ -51,6 +52,7 @@ private:
     SIZE startClient_{};
     RECT restored_{};  // screen coordinates
     std::vector<Anchored> controls_;
+    bool maximiseWhenShown_ = false;
 };
 
 }  // namespace horalo::win

@@ -7,6 +7,7 @@
 
 #include "app/window_place_store.h"
 #include "browser_fixture.h"
+#include "modal_script.h"
 #include "ui/browser/monthly_list_dialog.h"
 
 namespace horalo::test {
@@ -97,10 +98,23 @@ TEST_F(LogBrowserTest, PlaceAndMaximisedStateAreKeptAcrossCloseAndReopen) {
         DestroyWindow(browser_);
 
         OpenBrowser();
+        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
         EXPECT_EQ(IsZoomed(browser_) != FALSE, maximised);
         ShowWindow(browser_, SW_RESTORE);
         EXPECT_EQ(WindowEdges(browser_), place);
+        if (maximised) ShowWindow(browser_, SW_MAXIMIZE);
         DestroyWindow(browser_);
+
+        // As the main window opens it: modal, shown by the system once its
+        // initialisation is over.
+        bool zoomed = !maximised;
+        ModalScript script(IDC_BROWSER_LIST, [&](HWND dialog) {
+            zoomed = IsZoomed(dialog) != FALSE;
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        LogBrowserDialog(*app_).RunModal(nullptr);
+        EXPECT_TRUE(script.Ran());
+        EXPECT_EQ(zoomed, maximised) << "run modally";
     }
 }
 
