@@ -1,4 +1,5 @@
 #include "core/calendar_days/calendar_day_table.h"
+#include "core/calendar_days/year_days.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,42 @@ TEST(SpecialDayTable, OneSlotPerEntryInListOrder) {
     EXPECT_EQ(table, (SpecialDayTable{{360, 1}, {31 + 29 + 31, 0}}));  // leap year; Easter 31 March 2024
     FillSpecialDayTable(SpecialEntryList(), table, MakeYearInfo(2024));
     EXPECT_TRUE(table.empty());
+}
+
+// 2026: 1 January a Thursday (day 1), 3 January a Saturday, 4 January a Sunday.
+TEST(YearDays, AHolidayIsNamedBeforeAWeekendAndTheFirstEntryColoursTheDay) {
+    SpecialEntryList list;
+    const auto add = [&list](int day, bool holiday, const char* name) {
+        SpecialEntry entry = Rule(0, day, 0, 0);
+        entry.holiday = holiday;
+        entry.name = name;
+        list.Append(entry);
+    };
+    add(1, true, "New Year");
+    add(3, false, "Party");
+    add(3, true, "Saturday holiday");
+    add(5, false, "Marked only");
+    const YearDays days(list, MakeYearInfo(2026));
+    const struct {
+        int dayOfYear, weekday;
+        DayKind kind;
+        const char* holiday;
+        const char* first;
+    } cases[] = {
+        {1, 3, DayKind::Holiday, "New Year", "New Year"},
+        {2, 4, DayKind::Working, nullptr, nullptr},
+        {3, 5, DayKind::Holiday, "Saturday holiday", "Party"},
+        {4, 6, DayKind::Sunday, nullptr, nullptr},
+        {5, 0, DayKind::Working, nullptr, "Marked only"},
+        {10, 5, DayKind::Saturday, nullptr, nullptr},
+    };
+    const auto name = [](const SpecialEntry* entry) { return entry ? entry->name->c_str() : nullptr; };
+    for (const auto& c : cases) {
+        const KindOfDay kind = days.Of(c.dayOfYear, c.weekday);
+        EXPECT_EQ(kind.kind, c.kind) << c.dayOfYear;
+        EXPECT_STREQ(name(kind.holiday), c.holiday) << c.dayOfYear;
+        EXPECT_STREQ(name(kind.first), c.first) << c.dayOfYear;
+    }
 }
 
 }  // namespace

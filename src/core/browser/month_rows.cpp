@@ -8,7 +8,7 @@
 
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/local_time.h"
-#include "core/calendar_days/calendar_day_table.h"
+#include "core/calendar_days/year_days.h"
 #include "core/text/format_text.h"
 #include "resource_ids.h"
 
@@ -19,9 +19,6 @@ enum Column : std::size_t { kWeekday = 0, kDate = 1, kTimeOfDay = 2, kDuration =
 
 constexpr int kWorkdayWithoutRecords = 5;
 constexpr int kUnreadable = 6;
-
-constexpr int kSunday = 0;  // tm_wday
-constexpr int kSaturday = 6;
 
 bool IsStartType(RowKind kind) {
     return kind == RowKind::WorkStart || kind == RowKind::CompensationDay || kind == RowKind::AbsenceDay;
@@ -139,7 +136,7 @@ public:
     // Entries come in time order, so the days without records since the
     // previous recorded day (or the first of the month) are known here and
     // their filler rows go in front of the entry's row.
-    void AddEntry(const DayEntry& entry, const YearInfo& year, const SpecialEntryList& specialDays) {
+    void AddEntry(const DayEntry& entry, const YearDays& yearDays) {
         const LogRecord& record = entry.record;
         std::tm local{};
         if (!EntryLocalTime(entry, local)) {
@@ -147,7 +144,7 @@ public:
             return;
         }
         for (int day = previousDay_ + 1; day < local.tm_mday; ++day)
-            rows_.push_back(MakeFiller(local, day, year, specialDays));
+            rows_.push_back(MakeFiller(local, day, yearDays));
         previousDay_ = std::max(previousDay_, local.tm_mday);
 
         RowTexts texts = MakeRowTexts(strings_, local);
@@ -218,8 +215,7 @@ private:
     }
 
     // `sameMonth` is any local time of the shown month.
-    MonthRow MakeFiller(const std::tm& sameMonth, int day, const YearInfo& year,
-                        const SpecialEntryList& specialDays) const {
+    MonthRow MakeFiller(const std::tm& sameMonth, int day, const YearDays& yearDays) const {
         MonthRow row;
         row.position = -1;
         // Noon, so that a change of daylight saving time in the night cannot
@@ -232,19 +228,23 @@ private:
         row.texts[kTimeOfDay].clear();
         row.day = local.tm_mday;
 
-        const auto holidays = SpecialEntriesOnDay(specialDays, year, local.tm_yday + 1, true);
-        if (!holidays.empty()) {
+        switch (const KindOfDay kind = yearDays.Of(local.tm_yday + 1, MondayFirst(local.tm_wday)); kind.kind) {
+        case DayKind::Holiday:
             row.kind = RowKind::Holiday;
-            row.texts[kText] = holidays.front()->name.value_or(std::string());
-        } else if (local.tm_wday == kSunday) {
+            row.texts[kText] = kind.holiday->name.value_or(std::string());
+            break;
+        case DayKind::Sunday:
             row.kind = RowKind::Sunday;
-        } else if (local.tm_wday == kSaturday) {
+            break;
+        case DayKind::Saturday:
             row.kind = RowKind::Saturday;
-        } else {
+            break;
+        case DayKind::Working:
             row.kind = RowKind::Problem;
             row.flagged = true;
             row.problem = kWorkdayWithoutRecords;
             row.texts[kText] = FormatString(strings_.workdayGapFormat.c_str(), kWorkdayWithoutRecords);
+            break;
         }
         return row;
     }
@@ -277,15 +277,17 @@ std::vector<MonthRow> BuildMonthRows(const std::vector<DayEntry>& entries, const
                                      const SpecialEntryList& specialDays, const SettingsRecord& settings,
                                      const RowStrings& strings, TimeValue now) {
     MonthRowBuilder builder(strings, settings, now);
+    const YearDays yearDays(specialDays, year);
     for (const DayEntry& entry : entries)
-        if (MakesRow(entry)) builder.AddEntry(entry, year, specialDays);
+        if (MakesRow(entry)) builder.AddEntry(entry, yearDays);
     return builder.TakeRows();
 }
 
 int FirstWorkingDay(int year, int month, const YearInfo& info, const SpecialEntryList& specialDays) {
+    const YearDays yearDays(specialDays, info);
     for (int day = 1; day <= MonthLength(year, month); ++day) {
         const CalendarDate date = CalendarDate::Of(year, month, day);
-        if (date.weekday < 5 && SpecialEntriesOnDay(specialDays, info, date.dayOfYear, true).empty()) return day;
+        if (yearDays.Of(date.dayOfYear, date.weekday).kind == DayKind::Working) return day;
     }
     return 1;
 }

@@ -7,7 +7,7 @@
 
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/month_grid.h"
-#include "core/calendar_days/calendar_day_table.h"
+#include "core/calendar_days/year_days.h"
 #include "resource_ids.h"
 
 namespace horalo {
@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::int32_t kHour = 3600;
 constexpr std::int32_t kMinute = 60;
-constexpr int kSaturday = 5;  // Monday = 0
-constexpr int kSunday = 6;
 
 TimeValue ToMinute(TimeValue time) { return time - time % kMinute; }
 
@@ -88,7 +86,7 @@ private:
         long long net = static_cast<long long>(day.presence) - day.breaks;
         const long long maximum = ((s.maxHours + s.breakHours) * 60LL + s.maxMinutes + s.breakMinutes) * kMinute;
         if (context_.warn && s.maxHours != 0 && net > maximum) aboveMaximum_ = true;
-        const bool workday = weekday < kSaturday;
+        const bool workday = !IsWeekend(weekday);
         if (workday) net -= (s.workHours + s.breakHours) * 1LL * kHour + (s.workMinutes + s.breakMinutes) * kMinute;
         if (net < 0) {
             day.deficit = Clamp(-net);
@@ -123,8 +121,7 @@ private:
 void AddDayNotes(Host& host, const MonthEvaluationContext& context, MonthEvaluation& out) {
     const YearInfo year = MakeYearInfo(context.year);
     const MonthGrid grid = MakeMonthGrid(context.month, year);
-    SpecialDayTable table;
-    FillSpecialDayTable(context.specialEntries, table, year);
+    const YearDays yearDays(context.specialEntries, year);
     const std::string holidayNote = host.LoadText(IDS_HOLIDAY_NOTE);
     const auto weekdayName = [&](std::size_t index) -> std::optional<std::string> {
         if (index < context.weekdayNames.size()) return context.weekdayNames[index];
@@ -136,15 +133,12 @@ void AddDayNotes(Host& host, const MonthEvaluationContext& context, MonthEvaluat
         if (day.hasStart || day.note) continue;
         const int cell = grid.firstWeekday + slot;
         const int dayOfYear = grid.daysOfYear[static_cast<std::size_t>(cell)];
-        const bool holiday = std::any_of(table.begin(), table.end(), [&](const SpecialDaySlot& special) {
-            return special.holiday && special.dayOfYear == dayOfYear;
-        });
-        if (holiday)
-            day.note = holidayNote;
-        else if (cell % 7 == kSaturday)
-            day.note = weekdayName(6);
-        else if (cell % 7 == kSunday)
-            day.note = weekdayName(0);
+        switch (yearDays.Of(dayOfYear, cell % 7).kind) {
+        case DayKind::Holiday: day.note = holidayNote; break;
+        case DayKind::Saturday: day.note = weekdayName(6); break;
+        case DayKind::Sunday: day.note = weekdayName(0); break;
+        case DayKind::Working: break;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/calendar/year_info.h"
+#include "core/calendar_days/calendar_day_table.h"
 #include "resource_ids.h"
 #include "win/window_lifetime.h"
 #include "win/window_text.h"
@@ -24,7 +25,6 @@ constexpr COLORREF kDayText = RGB(0, 0, 0);
 constexpr COLORREF kWeekendText = RGB(0, 255, 0);
 
 constexpr int kMonths = 12;
-constexpr int kSaturdayColumn = 5;
 // From the first year of Windows' own dates to the last of four digits: the
 // year field shows four, and the grid needs a year before the shown one.
 constexpr int kFirstYear = 1601;
@@ -145,7 +145,7 @@ void CalendarView::ShowMonth() {
 
     const YearInfo year = MakeYearInfo(shown_.year);
     const MonthGrid grid = MakeMonthGrid(shown_.month, year);
-    FillSpecialDayTable(app_.specialDays().entries(), table_, year);
+    const YearDays yearDays(app_.specialDays().entries(), year);
     for (int row = 0; row < kGridRows; ++row)
         SetTextIfChanged(Item(IDC_CAL_FIRST_WEEK + row), std::to_string(grid.weekNumbers[row]));
 
@@ -157,10 +157,9 @@ void CalendarView::ShowMonth() {
         } else if (day == shown_.day) {
             cell.look = CellLook::Selected;
         } else {
-            const auto slot = std::find_if(table_.begin(), table_.end(), [&](const SpecialDaySlot& s) {
-                return s.dayOfYear == grid.daysOfYear[n];
-            });
-            if (slot != table_.end()) cell.look = slot->holiday ? CellLook::Holiday : CellLook::Marked;
+            // The first entry on the day decides its colour, whatever follows.
+            if (const SpecialEntry* first = yearDays.Of(grid.daysOfYear[n], n % 7).first)
+                cell.look = first->holiday ? CellLook::Holiday : CellLook::Marked;
         }
         const Cell before = cells_[n];
         cells_[n] = cell;  // first: a static paints itself as soon as its text changes
@@ -277,7 +276,7 @@ INT_PTR CalendarView::CellColours(int index, HDC dc) const {
     case CellLook::Plain:
         break;
     }
-    if (index % 7 >= kSaturdayColumn) text = kWeekendText;
+    if (IsWeekend(index % 7)) text = kWeekendText;
     SetBkColor(dc, back);
     SetTextColor(dc, text);
     return reinterpret_cast<INT_PTR>(brush);

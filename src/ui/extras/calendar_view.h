@@ -15,7 +15,7 @@
 
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/month_grid.h"
-#include "core/calendar_days/calendar_day_table.h"
+#include "core/calendar_days/year_days.h"
 #include "core/text/string_list.h"
 #include "ui/app_services.h"
 #include "win/dialog.h"
@@ -74,7 +74,6 @@ private:
     std::function<void()> closed_;
     CalendarDate shown_;
     StringList monthNames_;
-    SpecialDayTable table_;
     std::array<Cell, kGridCells> cells_{};
     std::vector<std::string> lines_;  // what the list of entries shows
     Brush white_, red_, yellow_, grey_;
