@@ -9,6 +9,7 @@
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/local_time.h"
 #include "core/calendar_days/year_days.h"
+#include "core/timelog/day_order.h"
 #include "core/text/format_text.h"
 #include "resource_ids.h"
 
@@ -19,30 +20,6 @@ enum Column : std::size_t { kWeekday = 0, kDate = 1, kTimeOfDay = 2, kDuration =
 
 constexpr int kWorkdayWithoutRecords = 5;
 constexpr int kUnreadable = 6;
-
-bool IsStartType(RowKind kind) {
-    return kind == RowKind::WorkStart || kind == RowKind::CompensationDay || kind == RowKind::AbsenceDay;
-}
-bool IsEndType(RowKind kind) { return kind == RowKind::WorkEnd || kind == RowKind::Break; }
-// A day whose start has not ended yet.
-bool IsRunning(RowKind kind) { return kind == RowKind::WorkStart || kind == RowKind::Break; }
-// A day that has ended, or that was taken off as a whole.
-bool IsSettled(RowKind kind) {
-    return kind == RowKind::WorkEnd || kind == RowKind::CompensationDay || kind == RowKind::AbsenceDay;
-}
-
-// A working day runs start, breaks, end; returns the problem code of a row
-// that breaks that order, or 0.
-int SequenceCheck(RowKind previous, long previousDay, RowKind kind, long day) {
-    if (IsEndType(kind)) {
-        if (IsSettled(previous)) return 1;
-        if (IsRunning(previous) && day != previousDay) return 3;
-    } else if (IsStartType(kind)) {
-        if (IsRunning(previous)) return 2;
-        if (IsSettled(previous) && day <= previousDay) return 4;
-    }
-    return 0;
-}
 
 // The local day with its year: 1 January must not look like the same day
 // as the 1 January 1970 that stands in for an unreadable record.
@@ -178,7 +155,7 @@ public:
         default:
             break;
         }
-        AddRecordRow(std::move(texts), kind, entry.position, DayNumber(local));
+        AddRecordRow(std::move(texts), entry.type, entry.position, DayNumber(local));
         rows_.back().day = local.tm_mday;
     }
 
@@ -192,26 +169,26 @@ private:
         std::tm present{};
         if (ToLocalTime(now_, present)) texts = MakeRowTexts(strings_, present);
         texts[kText] = FormatString(strings_.problemFormat.c_str(), kUnreadable);
-        AddRecordRow(std::move(texts), RowKind::Problem, position, DayNumber(0), kUnreadable);
+        AddRecordRow(std::move(texts), DayEntryType::UnreadableEntry, position, DayNumber(0), kUnreadable);
     }
 
     // `day` is the local day with its year (DayNumber).
-    void AddRecordRow(RowTexts texts, RowKind kind, RecordPosition position, long day, int problem = 0) {
+    void AddRecordRow(RowTexts texts, DayEntryType type, RecordPosition position, long day, int problem = 0) {
         int code = 0;
         if (hasPrevious_) {
             if (previous_.day == day) {
                 texts[kWeekday].clear();
                 texts[kDate].clear();
             }
-            code = SequenceCheck(previous_.kind, previous_.day, kind, day);
+            code = ListOrderProblem(previous_.type, previous_.day, type, day);
             if (code != 0) texts[kText] = FormatString(strings_.problemFormat.c_str(), code);
         }
         // A note neither starts nor ends anything, so the checks look past it.
-        if (kind != RowKind::Note) {
-            previous_ = Previous{kind, day};
+        if (type != DayEntryType::Note) {
+            previous_ = Previous{type, day};
             hasPrevious_ = true;
         }
-        rows_.push_back({std::move(texts), kind, code != 0, position, code != 0 ? code : problem});
+        rows_.push_back({std::move(texts), KindOf(type), code != 0, position, code != 0 ? code : problem});
     }
 
     // `sameMonth` is any local time of the shown month.
@@ -250,7 +227,7 @@ private:
     }
 
     struct Previous {
-        RowKind kind;
+        DayEntryType type;
         long day;
     };
 
@@ -259,7 +236,7 @@ private:
     long long targetSeconds_ = 0;
     std::vector<MonthRow> rows_;
     bool hasPrevious_ = false;
-    Previous previous_{RowKind::Note, 0};
+    Previous previous_{DayEntryType::Note, 0};
     bool hasStart_ = false;
     TimeValue lastStart_ = 0;
     int previousDay_ = 0;  // day of the month of the last recorded day

@@ -8,6 +8,7 @@
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/month_grid.h"
 #include "core/calendar_days/year_days.h"
+#include "core/timelog/day_order.h"
 #include "resource_ids.h"
 
 namespace horalo {
@@ -36,31 +37,25 @@ public:
         CalendarDate local;
         if (entry.type == DayEntryType::UnreadableEntry || !ToCalendarDate(entry.record.time, local)) return false;
         DayEvaluation& day = out_.days[static_cast<std::size_t>(local.day - 1)];
-        const bool untouched = !day.hasStart && !day.hasEnd;
-        const bool running = day.hasStart && !day.hasEnd;
+        if (!SheetPlaces({day.hasStart, day.hasEnd, day.compensation}, entry.type)) return false;
         switch (entry.type) {
         case DayEntryType::WorkStart:
-            if (!untouched) return false;
             day.start = ToMinute(entry.record.time);
             day.hasStart = true;
             return true;
         case DayEntryType::WorkEnd:
-            // A compensation day is a whole day off: it has no start time to
-            // end, and ending it would count the seconds since 1970.
-            return running && !day.compensation && End(day, ToMinute(entry.record.time), local.weekday);
+            // An end before its start, by the clock, is refused as well.
+            return End(day, ToMinute(entry.record.time), local.weekday);
         case DayEntryType::Break:
-            if (!running) return false;
             AddBreak(day, entry.record.time, entry.record.breakEnd);
             return true;
         case DayEntryType::Note:
             day.note = entry.record.text;
             return true;
         case DayEntryType::AbsenceDay:
-            if (!untouched) return false;
             day.absence = true;
             return true;
         case DayEntryType::CompensationDay:
-            if (!untouched) return false;
             Compensate(day);
             return true;
         default:
