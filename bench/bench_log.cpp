@@ -64,7 +64,7 @@ void Prepare() {
     host.folder = folder.string() + "/";
     original = GenerateLog();
     WriteLog(original);
-    LogFile log = OpenLogFile(host, "rb");
+    LogFile log = OpenLogToRead();
     while (auto stored = ReadRecord(log.get())) records.push_back(RecordRef::Of(stored->position, stored->record));
 }
 

@@ -47,7 +47,7 @@ void FillMonthRows(benchmark::State& state) {
     std::size_t rows = 0;
     for (auto _ : state) {
         DropFromCache(state);
-        LogFile log = OpenLogFile(host, "rb");
+        LogFile log = OpenLogToRead();
         const std::vector<MonthRow> built = inputs.Rows(ReadDayEntries(inputs.year, inputs.month, log.get()));
         rows = built.size();
         benchmark::DoNotOptimize(built.data());
@@ -61,7 +61,7 @@ void FillMonthRows(benchmark::State& state) {
 void BuildRowsOnly(benchmark::State& state) {
     BrowserInputs inputs;
     if (!inputs.Load()) return state.SkipWithError("no default special days");
-    LogFile log = OpenLogFile(host, "rb");
+    LogFile log = OpenLogToRead();
     const std::vector<DayEntry> entries = ReadDayEntries(inputs.year, inputs.month, log.get());
     for (auto _ : state) {
         const std::vector<MonthRow> built = inputs.Rows(entries);

@@ -31,7 +31,7 @@ void ReadMonth(benchmark::State& state) {
     std::size_t count = 0;
     for (auto _ : state) {
         DropFromCache(state);
-        LogFile log = OpenLogFile(host, "rb");
+        LogFile log = OpenLogToRead();
         count = ReadDayEntries(year, 5, log.get()).size();
         benchmark::DoNotOptimize(count);
     }
@@ -45,7 +45,7 @@ void ReadMonthRecordByRecord(benchmark::State& state) {
     const int year = kFirstYear + years / 2;
     std::size_t count = 0;
     for (auto _ : state) {
-        LogFile log = OpenLogFile(host, "rb");
+        LogFile log = OpenLogToRead();
         count = 0;
         while (auto stored = ReadRecord(log.get())) {
             const std::time_t time = stored->record.time;
@@ -84,7 +84,7 @@ void DeleteMiddle(benchmark::State& state) {
 
 void StoreNewMonth(benchmark::State& state) {
     for (auto _ : state) {
-        if (!StoreMonthRecord(host, kFirstYear + years + 1, 0, 100, 1)) state.SkipWithError("nothing stored");
+        if (!StoreMonthRecord(host, kFirstYear + years + 1, 0, 100, 1).value) state.SkipWithError("nothing stored");
         Restore(state);
     }
     Report(state);
@@ -103,7 +103,7 @@ void AppendFloor(benchmark::State& state) {
 
 void Append(benchmark::State& state) {
     for (auto _ : state)
-        if (!AppendRecord(host, LogRecord::Of(LogRecordType::WorkEnd, 1700000000))) state.SkipWithError("not appended");
+        if (AppendRecord(host, LogRecord::Of(LogRecordType::WorkEnd, 1700000000))) state.SkipWithError("not appended");
     WriteLog(original);
 }
 

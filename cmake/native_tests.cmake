@@ -16,7 +16,8 @@ target_include_directories(horalo_cli_tests PRIVATE tests/core)
 target_link_libraries(horalo_cli_tests PRIVATE horalo_cli GTest::gtest GTest::gtest_main)
 target_compile_definitions(horalo_cli_tests PRIVATE
   HORALO_RC_FILE="${CMAKE_SOURCE_DIR}/res/horalo_rdll.rc"
-  HORALO_RESOURCE_IDS_FILE="${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+  HORALO_RESOURCE_IDS_FILE="${CMAKE_SOURCE_DIR}/res/resource_ids.h"
+  HORALO_TEXT_IDS_FILE="${CMAKE_SOURCE_DIR}/src/core/text/text_ids.h")
 gtest_discover_tests(horalo_cli_tests DISCOVERY_TIMEOUT 30
   PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
 

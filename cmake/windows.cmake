@@ -13,7 +13,7 @@ endif()
 
 # windres writes no dependency file: name what the resource scripts include.
 file(GLOB HORALO_RESOURCE_INPUTS CONFIGURE_DEPENDS
-  res/*.h res/*.ico res/*.cur res/*.bmp res/*.emf res/*.manifest res/rdll_shared.rc)
+  res/*.h res/*.ico res/*.cur res/*.bmp res/*.emf res/*.manifest res/rdll_shared.rc src/core/text/text_ids.h)
 set_source_files_properties(res/horalo_rdll.rc res/horalo_rdll_de.rc res/horalo.rc
   PROPERTIES OBJECT_DEPENDS "${HORALO_RESOURCE_INPUTS}")
 
@@ -27,7 +27,8 @@ function(horalo_language_library target script output_dir)
   add_library(${target} SHARED ${script})
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME HoraloRDLL LINKER_LANGUAGE C
     RUNTIME_OUTPUT_DIRECTORY ${output_dir} ARCHIVE_OUTPUT_DIRECTORY ${output_dir})
-  target_include_directories(${target} PRIVATE res)
+  # resource_ids.h takes the texts the core names from src/core/text.
+  target_include_directories(${target} PRIVATE res src)
   if(MINGW)
     target_link_options(${target} PRIVATE -nostdlib -Wl,-e,0 -s)
   else()
@@ -96,5 +97,5 @@ endif()
 
 # Used by the run command to end Horalo with its private quit request.
 add_executable(horalo_quit tools/horalo_quit.cpp)
-target_include_directories(horalo_quit PRIVATE res)
+target_include_directories(horalo_quit PRIVATE res src)
 include(cmake/wine_benchmarks.cmake)

@@ -4,6 +4,11 @@
 #ifndef HORALO_RESOURCE_IDS_H
 #define HORALO_RESOURCE_IDS_H
 
+/* The texts the portable core names (messages, text lists) are defined
+   there, among the numbers below: 6003, 6007, 6008, 6019-6024, 6029, 6030,
+   7101-7103, 7603, 7604. */
+#include "core/text/text_ids.h"
+
 /* Dialog templates */
 #define IDD_ABOUT            2000
 #define IDD_MAIN             2001
@@ -29,12 +34,9 @@
 /* Strings */
 #define IDS_SHEET_ORDER_PROBLEM          6001
 #define IDS_FORM_UNREADABLE       6002
-#define IDS_DAILY_MAXIMUM         6003
 #define IDS_STORE_NEXT_BALANCE    6004
 #define IDS_PREVIEW_FAILED        6005
 #define IDS_ABOUT_MENU            6006
-#define IDS_PROBLEM_CODE          6007
-#define IDS_PROBLEM_CODE_2        6008
 #define IDS_QUIT_QUESTION         6009
 #define IDS_TIP_PRESENT           6010
 #define IDS_TIP_BREAK             6011
@@ -45,18 +47,10 @@
 #define IDS_DELETE_TO_MONTH_END   6016
 #define IDS_DELETE_RANGE          6017
 #define IDS_ABSENCE_MARK          6018
-#define IDS_LOG_OPEN_FAILED       6019
-#define IDS_LOG_IN_USE            6020
-#define IDS_LOG_RENAME_FAILED     6021
-#define IDS_LOG_WRITE_FAILED      6022
-#define IDS_SPECIAL_READ_FAILED   6023
-#define IDS_SPECIAL_WRITE_FAILED  6024
 #define IDS_UNUSED_6025           6025
 #define IDS_MONTH_NAMES           6026
 #define IDS_MONTHLY_COLUMNS       6027
 #define IDS_PREVIEW_TITLE         6028
-#define IDS_HOLIDAY_NOTE          6029
-#define IDS_WEEKDAY_NAMES         6030
 #define IDS_BROWSER_COLUMNS       6031
 #define IDS_BROWSER_TITLE         6032
 #define IDS_COMPENSATION_MARK     6033
@@ -68,11 +62,8 @@
 #define IDS_DDX_NUMBER_RANGE      7002 /* %u, %u: minimum and maximum */
 #define IDS_DDX_NOT_A_NUMBER      7003
 
-/* The check of the time log's end at start (outside the ranges above);
-   each takes %u, the cut bytes, then %s, a file. */
-#define IDS_LOG_CUT_SET_ASIDE     7101
-#define IDS_LOG_DAMAGED_END       7102
-#define IDS_LOG_CUT_NOT_SET_ASIDE 7103
+/* 7101-7103: the check of the time log's end at start, in
+   core/text/text_ids.h. */
 
 /* An edit refused because another window changed the time log since the
    list was shown (outside the ranges above). */
@@ -93,8 +84,6 @@
    to a month's end, the extent of the whole log. */
 #define IDS_DELETE_ONE_RECORD     7601 /* %s: the record's line */
 #define IDS_DELETE_RECORDS        7602 /* %d: how many; %s: the lines of the first ones */
-#define IDS_RECORD_KINDS          7603 /* by record type from the end of work, then an unreadable record */
-#define IDS_DELETE_MORE           7604 /* %d: how many are not named */
 #define IDS_DELETE_UP_TO          7605 /* day, month, year of the last day */
 #define IDS_DELETE_WHOLE_LOG      7606 /* %d records; %s, %s: the first and the last month */
 

@@ -33,7 +33,8 @@ constexpr int kMonth = 5;
 
 std::vector<MonthRow> RowsOf(BenchServices& app, int year, int month) {
     Host& host = app.host();
-    LogFile log = OpenLogFile(host, "rb");
+    auto [log, opened] = OpenLogFile(host, "rb");
+    app.benchHost().Count(opened);
     if (!log) return {};
     return BuildMonthRows(ReadDayEntries(year, month, log.get()), MakeYearInfo(year), app.specialDays().entries(),
                           app.settings(), RowStrings::Load(host), Now());
@@ -116,7 +117,7 @@ int main(int argc, char** argv) {
     if (!language) return 1;
 
     BenchServices app(folder.path());
-    if (!app.specialDays().Load()) return std::printf("cannot read horalo.spc\n"), 1;
+    if (app.specialDays().Load()) return std::printf("cannot read horalo.spc\n"), 1;
     const bool ok = Measure(app, repetitions);
     FreeLibrary(language);
     std::printf("messages that would have been shown: %d\n", app.benchHost().messages);

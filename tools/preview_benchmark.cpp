@@ -67,7 +67,11 @@ constexpr COLORREF kDeskColour = RGB(128, 128, 128);  // the canvas's own desk
 bool FillSheet(BenchServices& app, TimeSheet& sheet) {
     Host& host = app.host();
     MonthRecordList months;
-    if (LogFile log = OpenLogFile(host, "rb")) months = ReadMonthRecords(log.get());
+    {
+        auto [log, opened] = OpenLogFile(host, "rb");
+        app.benchHost().Count(opened);
+        if (log) months = ReadMonthRecords(log.get());
+    }
     sheet.settings = &app.settings();
     sheet.absenceMark = host.LoadText(IDS_ABSENCE_MARK);
     sheet.compensationMark = host.LoadText(IDS_COMPENSATION_MARK);
@@ -76,11 +80,18 @@ bool FillSheet(BenchServices& app, TimeSheet& sheet) {
     sheet.hoursDeducted = MonthHoursDeducted(months, kYear, kMonth);
     sheet.carriedBalance = MonthCarriedBalance(months, kYear, kMonth);
     std::vector<DayEntry> entries;
-    if (LogFile log = OpenLogFile(host, "rb")) entries = ReadDayEntries(kYear, kMonth, log.get());
+    {
+        auto [log, opened] = OpenLogFile(host, "rb");
+        app.benchHost().Count(opened);
+        if (log) entries = ReadDayEntries(kYear, kMonth, log.get());
+    }
     const StringList weekdays = SplitStringResource(host, IDS_WEEKDAY_NAMES);
     const MonthEvaluationContext context{kYear,    kMonth, sheet.carriedBalance, app.settings(), true,
                                          app.specialDays().entries(), weekdays};
-    return !entries.empty() && EvaluateMonth(host, entries, context, sheet.evaluation);
+    if (entries.empty()) return false;
+    const WithOutcome<bool> evaluated = EvaluateMonth(host, entries, context, sheet.evaluation);
+    app.benchHost().Count(evaluated.outcome);
+    return evaluated.value;
 }
 
 struct FormCount {
@@ -294,7 +305,8 @@ bool MeasureOpen(BenchServices& app, int opens, OpenFigures& figures) {
         FormTemplate form;
         times[kLoad] = TimeOf([&] { ok = form.Load(host.ProgramFolder() + "horalo.frm") && ok; });
         times[kMonths] = TimeOf([&] {
-            LogFile log = OpenLogFile(host, "rb");
+            auto [log, opened] = OpenLogFile(host, "rb");
+            app.benchHost().Count(opened);
             ok = log && !ReadMonthRecords(log.get()).empty() && ok;
         });
         times[kMonth] = TimeOf([&] { ok = FillSheet(app, form.sheet()) && ok; });
@@ -330,7 +342,7 @@ int main(int argc, char** argv) {
     if (!language) return 1;
 
     BenchServices app(folder.path());
-    if (!app.specialDays().Load()) return std::printf("cannot read horalo.spc\n"), 1;
+    if (app.specialDays().Load()) return std::printf("cannot read horalo.spc\n"), 1;
     const std::string formPath = folder.path() + "horalo.frm";
     RegisterHolderClass();
 

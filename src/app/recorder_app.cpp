@@ -12,6 +12,7 @@
 #include "ui/extras/calendar_view.h"
 #include "ui/main/main_dialog.h"
 #include "ui/main/open_day_dialog.h"
+#include "win/message_box.h"
 #include "win/message_loop.h"
 #include "win/resources.h"
 
@@ -94,7 +95,7 @@ void RecorderApp::OfferToCloseOpenDay(const LastSeen& seen) {
     const auto end = AskOpenDayEnd(*day);
     if (!end) return;
     for (const LogRecord& record : RecordsClosingDay(*day, *end, TimeValue{settings_.wayMinutes} * 60))
-        if (!AppendRecord(host_, record)) return;
+        if (win::ShowOutcome(AppendRecord(host_, record))) return;
 }
 
 bool RecorderApp::InitInstance() {
@@ -121,7 +122,10 @@ bool RecorderApp::InitInstance() {
 
     // A start record behind a record cut short would be lost in it.
     const LogEndCheck logEnd = SetAsideCutRecord(host_);
-    if (!logEnd.mayRecord) return false;
+    if (!logEnd.mayRecord) {
+        win::ShowOutcome(logEnd.outcome);
+        return false;
+    }
     // Read before the new run keeps its own.
     const LastSeen seen = LoadLastSeen();
     OfferToCloseOpenDay(seen);
@@ -138,7 +142,7 @@ bool RecorderApp::InitInstance() {
         return false;
     }
     if (settings_.startHidden == 0) ShowWindow(dialog->Handle(), SW_SHOW);
-    ShowSetAsideNotice(host_, logEnd);
+    win::ShowOutcome(logEnd.outcome);  // the bytes set aside, now that the day has begun
 
     SetExitCode(win::RunMessageLoop());
     return false;

@@ -1,6 +1,6 @@
 #pragma once
 // The core's view of the running program: the program folder from the
-// registry, texts and message boxes from the language library.
+// registry, texts from the language library.
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,7 +14,6 @@ public:
     // Read from the registry once: every record of one run goes to one log,
     // and an append at log-off spares the registry's round trips.
     std::string ProgramFolder() override;
-    int ShowText(unsigned stringId, const std::string& text, unsigned style) override;
     std::string LoadText(unsigned stringId) override;
     void LogChanged() override {
         if (logChanged) logChanged();

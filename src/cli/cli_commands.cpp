@@ -138,19 +138,18 @@ std::optional<std::string> Option(const Parsed& parsed, const char* name) {
 
 }  // namespace
 
-void CommandContext::ReportMessages(const std::string& subject) {
-    for (const std::string& message : host.TakeMessages()) {
-        std::string line = message;
-        for (char& c : line)
-            if (c == '\n') c = ' ';
-        err << "horalo-cli: " << subject << ": " << line << '\n';
-    }
+void CommandContext::Report(const Outcome& outcome, const std::string& subject) {
+    if (!outcome) return;
+    std::string line = outcome->text.empty() ? host.LoadText(outcome->textId) : outcome->text;
+    for (char& c : line)
+        if (c == '\n') c = ' ';
+    err << "horalo-cli: " << subject << ": " << line << '\n';
 }
 
+// The core's message names no file; the tool's own says which and why.
 std::optional<LogImage> LoadWholeLog(CommandContext& context) {
-    std::optional<LogImage> image = LoadLog(context.host);
+    std::optional<LogImage> image = LoadLog(context.host).value;
     if (!image) {
-        context.host.TakeMessages();
         context.err << "horalo-cli: " << context.LogPath()
                     << ": cannot be opened or read (a time log is a file of at most " << (kLargestLogSize >> 20)
                     << " MiB)\n";
@@ -247,8 +246,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     CliHost host(Option(parsed, "--folder").value_or("."));
     SpecialEntryList specialDays;
-    if (command->needsSpecialDays && !LoadSpecialEntries(host, specialDays)) {
-        host.TakeMessages();
+    if (command->needsSpecialDays && LoadSpecialEntries(host, specialDays)) {
         err << "horalo-cli: " << host.ProgramFolder() << kSpecialFileName << ": cannot be read or is damaged\n";
         return kExitUsage;
     }

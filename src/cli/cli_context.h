@@ -10,6 +10,7 @@
 
 #include "cli/cli_format.h"
 #include "cli/cli_host.h"
+#include "core/outcome.h"
 #include "core/calendar_days/calendar_entry.h"
 #include "core/settings/settings_record.h"
 #include "core/timelog/day_entries.h"
@@ -32,8 +33,9 @@ struct CommandContext {
     std::string LogPath() const { return host.ProgramFolder() + kLogFileName; }
     // A note or name of the program's files as the output's UTF-8.
     std::string Text(std::string_view ansi) const { return ToUtf8(ansi, codePage); }
-    // Tells of the core's messages on the error stream, each after "subject: ".
-    void ReportMessages(const std::string& subject);
+    // Tells a message of the core on the error stream, after "subject: ",
+    // in the words a window would show, on one line.
+    void Report(const Outcome& outcome, const std::string& subject);
 };
 
 // The whole log, read once by every command that needs it; none after an

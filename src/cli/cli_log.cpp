@@ -102,12 +102,12 @@ int RunCheck(CommandContext& context) {
         MonthEvaluation evaluation;
         const MonthEvaluationContext evaluationContext{year, month, 0, context.settings, false,
                                                        context.specialDays, weekdays};
-        if (!EvaluateMonth(context.host, entries, evaluationContext, evaluation)) {
+        // A day above the maximum is no problem of the log: `warn` is off.
+        if (!EvaluateMonth(context.host, entries, evaluationContext, evaluation).value) {
             ++problems;
             const std::string text = context.host.LoadText(IDS_SHEET_ORDER_PROBLEM);
             context.out << MonthText(year, month) << " evaluation: " << text.substr(0, text.find('\n')) << '\n';
         }
-        context.host.TakeMessages();
     }
     if (problems == 0) {
         context.out << "No problems in " << (dated ? last - first + 1 : 0) << " months of " << context.LogPath()

@@ -64,8 +64,9 @@ EvaluatedMonth EvaluateShownMonth(CommandContext& context, LogBytes log, int yea
     sheet.settings = &context.settings;
     const MonthEvaluationContext evaluation{year, month, sheet.carriedBalance, context.settings, warn,
                                             context.specialDays, weekdays};
-    result.complete = EvaluateMonth(context.host, entries, evaluation, sheet.evaluation);
-    context.ReportMessages(MonthText(year, month));
+    const WithOutcome<bool> evaluated = EvaluateMonth(context.host, entries, evaluation, sheet.evaluation);
+    result.complete = evaluated.value;
+    context.Report(evaluated.outcome, MonthText(year, month));
     for (const DayEvaluation& day : sheet.evaluation.days) result.presence += day.presence;
     return result;
 }

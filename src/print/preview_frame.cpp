@@ -126,7 +126,8 @@ void CPreView::LayOut() {
 
 void CPreView::LoadMonthInputs(bool readLog) {
     if (readLog) {
-        LogFile log = OpenLogFile(app_.host(), "rb");
+        auto [log, opened] = OpenLogFile(app_.host(), "rb");
+        win::ShowOutcome(opened);
         if (log) monthRecords_ = ReadMonthRecords(log.get());
     }
     TimeSheet& sheet = form_.sheet();
@@ -145,7 +146,9 @@ void CPreView::LoadMonthInputs(bool readLog) {
 void CPreView::OnLogChanged() {
     if (!Handle() || !bar_) return;
     if (inputsTyped_) {
-        if (LogFile log = OpenLogFile(app_.host(), "rb")) monthRecords_ = ReadMonthRecords(log.get());
+        auto [log, opened] = OpenLogFile(app_.host(), "rb");
+        win::ShowOutcome(opened);
+        if (log) monthRecords_ = ReadMonthRecords(log.get());
     } else {
         LoadMonthInputs(true);
     }
@@ -167,11 +170,18 @@ bool CPreView::FillSheet(bool warn) {
     UpdateTitleAndMenu();
     Host& host = app_.host();
     std::vector<DayEntry> entries;
-    if (LogFile log = OpenLogFile(host, "rb")) entries = ReadDayEntries(year_, month_, log.get());
+    {
+        auto [log, opened] = OpenLogFile(host, "rb");
+        win::ShowOutcome(opened);
+        if (log) entries = ReadDayEntries(year_, month_, log.get());
+    }
     const StringList weekdays = SplitStringResource(host, IDS_WEEKDAY_NAMES);
     const MonthEvaluationContext context{year_, month_, sheet.carriedBalance, app_.settings(), warn,
                                          app_.specialDays().entries(), weekdays};
-    return EvaluateMonth(host, entries, context, sheet.evaluation);
+    // The daily maximum is told as the sheet is evaluated, before it shows.
+    const WithOutcome<bool> evaluated = EvaluateMonth(host, entries, context, sheet.evaluation);
+    win::ShowOutcome(evaluated.outcome);
+    return evaluated.value;
 }
 
 void CPreView::UpdateTitleAndMenu() {
@@ -211,16 +221,18 @@ void CPreView::StoreMonthInputs() {
     Host& host = app_.host();
     const TimeSheet& sheet = form_.sheet();
     auto stored = StoreMonthRecord(host, year_, month_, sheet.carriedBalance, sheet.hoursDeducted);
-    // The question says the values are stored: after a failure (the user
-    // has been told) it would be untrue.
-    if (!stored) return;
-    monthRecords_ = std::move(*stored);
+    // The question says the values are stored: after a failure (told here)
+    // it would be untrue.
+    if (win::ShowOutcome(stored.outcome)) return;
+    monthRecords_ = std::move(*stored.value);
     inputsTyped_ = false;
     if (win::ShowMessageId(Handle(), IDS_STORE_NEXT_BALANCE, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     const int nextMonth = (month_ + 1) % kMonths;
     const int nextYear = month_ == kMonths - 1 ? year_ + 1 : year_;
     const std::int32_t carried = CarriedBalanceOf(MonthFinalBalance(sheet));
-    if (auto next = StoreMonthRecord(host, nextYear, nextMonth, carried, 0)) monthRecords_ = std::move(*next);
+    auto next = StoreMonthRecord(host, nextYear, nextMonth, carried, 0);
+    win::ShowOutcome(next.outcome);
+    if (next.value) monthRecords_ = std::move(*next.value);
 }
 
 void CPreView::OnCommand(int id, int code) {

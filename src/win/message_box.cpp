@@ -24,6 +24,12 @@ int ShowMessageId(HWND owner, UINT stringId, UINT style) {
     return ShowMessageBox(owner, LoadText(stringId), style);
 }
 
+bool ShowOutcome(const Outcome& outcome) {
+    if (!outcome) return false;
+    ShowMessageBox(nullptr, outcome->text.empty() ? LoadText(outcome->textId) : outcome->text, outcome->style);
+    return true;
+}
+
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
 }  // namespace horalo::win

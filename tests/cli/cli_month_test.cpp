@@ -140,7 +140,7 @@ TEST_F(CliMonthTest, RowsJsonIsWhatTheBrowserBuilds) {
     std::fclose(log);
     cli::CliHost texts(host.Folder().string());
     SpecialEntryList days;
-    ASSERT_TRUE(LoadSpecialEntries(texts, days));
+    ASSERT_EQ(LoadSpecialEntries(texts, days), std::nullopt);
     const std::vector<MonthRow> expected =
         BuildMonthRows(entries, MakeYearInfo(2026), days, DefaultSettings(), RowStrings::Load(texts), Now());
     ASSERT_EQ(rows.Array().size(), expected.size());

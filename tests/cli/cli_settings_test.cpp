@@ -118,8 +118,11 @@ TEST(CliTextsTest, EveryTextIsTheLanguageLibrarysText) {
     std::ifstream rcFile(HORALO_RC_FILE, std::ios::binary);
     ASSERT_TRUE(rcFile) << HORALO_RC_FILE;
     const std::string rc(std::istreambuf_iterator<char>(rcFile), {});
-    std::ifstream idsFile(HORALO_RESOURCE_IDS_FILE, std::ios::binary);
-    const std::string ids(std::istreambuf_iterator<char>(idsFile), {});
+    std::string ids;
+    for (const char* path : {HORALO_RESOURCE_IDS_FILE, HORALO_TEXT_IDS_FILE}) {
+        std::ifstream idsFile(path, std::ios::binary);
+        ids.append(std::istreambuf_iterator<char>(idsFile), {});
+    }
     std::map<unsigned, std::string> names;
     const std::regex define(R"(#define\s+(IDS_\w+)\s+(\d+))");
     for (std::sregex_iterator it(ids.begin(), ids.end(), define), end; it != end; ++it)

@@ -16,7 +16,6 @@
 namespace horalo {
 namespace {
 
-using test::ShownMessage;
 using test::TestHost;
 
 // Little-endian fields of the given width, written out by hand.
@@ -256,22 +255,19 @@ TEST_F(SpecialEntryFileTest, AFailedSaveLeavesTheOldFileWhole) {
 }
 
 TEST_F(SpecialEntryFileTest, LoadAndSaveInTheProgramFolder) {
-    EXPECT_FALSE(LoadSpecialEntries(host, list));
-    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_SPECIAL_READ_FAILED, kMessageStop}}));
+    EXPECT_EQ(LoadSpecialEntries(host, list), LibraryMessage(IDS_SPECIAL_READ_FAILED, kMessageStop));
 
     list = ListOf({FullEntry()});
-    EXPECT_TRUE(SaveSpecialEntries(host, list));
+    EXPECT_EQ(SaveSpecialEntries(host, list), std::nullopt);
     EXPECT_EQ(list, ListOf({FullEntry()})) << "the editor goes on with the list it saved";
     list.Clear();
-    EXPECT_TRUE(LoadSpecialEntries(host, list));
+    EXPECT_EQ(LoadSpecialEntries(host, list), std::nullopt);
     EXPECT_EQ(list, ListOf({FullEntry()}));
-    EXPECT_EQ(host.messages.size(), 1u);
 
     // A folder in place of the file: neither read nor replaced.
     std::filesystem::remove(Path());
     std::filesystem::create_directory(Path());
-    EXPECT_FALSE(SaveSpecialEntries(host, list));
-    EXPECT_EQ(host.messages.back(), (ShownMessage{IDS_SPECIAL_WRITE_FAILED, kMessageStop}));
+    EXPECT_EQ(SaveSpecialEntries(host, list), LibraryMessage(IDS_SPECIAL_WRITE_FAILED, kMessageStop));
     EXPECT_TRUE(std::filesystem::is_directory(Path()));
 }
 
@@ -279,26 +275,26 @@ TEST_F(SpecialEntryFileTest, LoadAndSaveInTheProgramFolder) {
 // releases. Neither writes a list that was never loaded.
 TEST_F(SpecialEntryFileTest, TheStoreSavesKeepingTheListAndReleasesItAtTheEnd) {
     SpecialEntryStore store(host);
-    EXPECT_TRUE(store.SaveNow());
+    EXPECT_EQ(store.SaveNow(), std::nullopt);
     EXPECT_FALSE(std::filesystem::exists(Path())) << "nothing loaded, nothing written";
 
     list = ListOf({FullEntry()});
-    ASSERT_TRUE(SaveSpecialEntries(host, list));
-    ASSERT_TRUE(store.Load());
+    ASSERT_EQ(SaveSpecialEntries(host, list), std::nullopt);
+    ASSERT_EQ(store.Load(), std::nullopt);
     SpecialEntry added = FullEntry();
     added.name = "Company day";
     store.entries().Append(added);
-    EXPECT_TRUE(store.SaveNow());
+    EXPECT_EQ(store.SaveNow(), std::nullopt);
     EXPECT_EQ(store.entries().size(), 2u) << "the list stays for the editor";
     list.Clear();
-    ASSERT_TRUE(LoadSpecialEntries(host, list));
+    ASSERT_EQ(LoadSpecialEntries(host, list), std::nullopt);
     EXPECT_EQ(list, store.entries());
 
-    EXPECT_TRUE(store.Save());
+    EXPECT_EQ(store.Save(), std::nullopt);
     EXPECT_TRUE(store.entries().empty()) << "released at the end";
-    EXPECT_TRUE(store.Save()) << "a second save writes nothing";
+    EXPECT_EQ(store.Save(), std::nullopt) << "a second save writes nothing";
     list.Clear();
-    ASSERT_TRUE(LoadSpecialEntries(host, list));
+    ASSERT_EQ(LoadSpecialEntries(host, list), std::nullopt);
     EXPECT_EQ(list.size(), 2u);
 }
 

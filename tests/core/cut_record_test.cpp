@@ -52,18 +52,15 @@ TEST_F(CutRecordTest, EveryPrefixOfARecordTheProgramWritesIsSetAsideAndTheLogMen
         SCOPED_TRACE(testing::Message() << cut.size() << " bytes cut");
         SetLog(kWhole + cut);
         for (const auto& file : CutFiles()) std::filesystem::remove(file);
-        host.messages.clear();
-        host.shownTexts.clear();
 
         const LogEndCheck check = SetAsideCutRecord(host);
         EXPECT_TRUE(check.mayRecord);
         EXPECT_EQ(Log(), kWhole);
         ASSERT_EQ(CutFiles().size(), 1u);
         EXPECT_EQ(ReadAll(CutPath()), cut);
-        EXPECT_TRUE(host.messages.empty()) << "told only once the day's first record is written";
-        ShowSetAsideNotice(host, check);
-        EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_CUT_SET_ASIDE, kMessageInformation}}));
-        EXPECT_EQ(host.shownTexts.at(0), "set aside " + std::to_string(cut.size()) + " in " + CutPath());
+        EXPECT_EQ(check.outcome, (Message{IDS_LOG_CUT_SET_ASIDE,
+                                          "set aside " + std::to_string(cut.size()) + " in " + CutPath(),
+                                          kMessageInformation}));
         EXPECT_FALSE(std::filesystem::exists(host.File(kRewriteFileName)));
     }
 }
@@ -74,13 +71,14 @@ TEST_F(CutRecordTest, AWholeLogOrNoneIsLeftAlone) {
         SetLog(log);
         const LogEndCheck check = SetAsideCutRecord(host);
         EXPECT_TRUE(check.mayRecord);
-        EXPECT_EQ(check.setAsideNotice, "");
+        EXPECT_EQ(check.outcome, std::nullopt);
         EXPECT_EQ(Log(), log);
     }
     std::filesystem::remove(host.File(kLogFileName));
-    EXPECT_TRUE(SetAsideCutRecord(host).mayRecord) << "the first append makes the log";
+    const LogEndCheck check = SetAsideCutRecord(host);
+    EXPECT_TRUE(check.mayRecord) << "the first append makes the log";
+    EXPECT_EQ(check.outcome, std::nullopt);
     EXPECT_FALSE(std::filesystem::exists(host.File(kLogFileName)));
-    EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(CutFiles().empty());
 }
 
@@ -100,14 +98,14 @@ TEST_F(CutRecordTest, AnEndNoInterruptedAppendLeavesIsDamageAndStopsTheStart) {
         SCOPED_TRACE(testing::Message() << tail.size() << " bytes at the end");
         const std::string log = kWhole + tail;
         SetLog(log);
-        host.messages.clear();
-        host.shownTexts.clear();
-        EXPECT_FALSE(SetAsideCutRecord(host).mayRecord);
+        const LogEndCheck check = SetAsideCutRecord(host);
+        EXPECT_FALSE(check.mayRecord);
         EXPECT_EQ(Log(), log);
         EXPECT_TRUE(CutFiles().empty());
-        EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_DAMAGED_END, kMessageStop}}));
-        EXPECT_EQ(host.shownTexts.at(0),
-                  "damaged " + std::to_string(tail.size()) + " in " + host.programFolder + kLogFileName);
+        EXPECT_EQ(check.outcome, (Message{IDS_LOG_DAMAGED_END,
+                                          "damaged " + std::to_string(tail.size()) + " in " + host.programFolder +
+                                              kLogFileName,
+                                          kMessageStop}));
     }
 }
 
@@ -133,19 +131,20 @@ TEST_F(CutRecordTest, AFailureAtAnyStepLeavesTheLogAsItWas) {
             SCOPED_TRACE(testing::Message() << "step " << static_cast<int>(step) << " call " << call);
             SetLog(log);
             for (const auto& file : CutFiles()) std::filesystem::remove(file);
-            host.messages.clear();
             layer.FailAt(step, call);
-            const bool mayRecord = SetAsideCutRecord(host).mayRecord;
+            const LogEndCheck check = SetAsideCutRecord(host);
+            const bool mayRecord = check.mayRecord;
             EXPECT_TRUE(layer.Fired());
             if (Log() == log) {
                 // Unread, the log is the first append's to report; read but
                 // not mended, the start stops with the message saying so.
                 EXPECT_TRUE(CutFiles().empty());
                 if (mayRecord) {
-                    EXPECT_TRUE(host.messages.empty());
+                    EXPECT_EQ(check.outcome, std::nullopt);
                 } else {
-                    EXPECT_EQ(host.messages,
-                              (std::vector<ShownMessage>{{IDS_LOG_CUT_NOT_SET_ASIDE, kMessageStop}}));
+                    ASSERT_TRUE(check.outcome);
+                    EXPECT_EQ(check.outcome->textId, static_cast<unsigned>(IDS_LOG_CUT_NOT_SET_ASIDE));
+                    EXPECT_EQ(check.outcome->style, kMessageStop);
                 }
             } else {
                 // Only a failed look for an earlier cut file, or the close

@@ -13,7 +13,7 @@ using namespace test;
 class DayEntriesTest : public TimeLogTest {
 protected:
     std::vector<DayEntry> Month(int year, int month0) {
-        LogFile file = OpenLogFile(host, "rb");
+        LogFile file = OpenLogFile(host, "rb").value;
         EXPECT_TRUE(file);
         return file ? ReadDayEntries(year, month0, file.get()) : std::vector<DayEntry>{};
     }
@@ -86,8 +86,8 @@ TEST_F(DayEntriesTest, TimesAcross2038UpTo2106ReadBackInTheirMonth) {
         {0x7FFFFFFF, 2038, 0}, {0x80000000, 2038, 0}, {0xFFFFFFFF, 2106, 1}};
     for (const auto& [time, year, month0] : cases) {
         const LogRecord pause = LogRecord::Break(time - 60, time);
-        ASSERT_TRUE(WriteRecord(host, pause, OpenLogFile(host, "wb").get()));
-        EXPECT_EQ(ReadRecord(OpenLogFile(host, "rb").get()).value().record, pause) << time;
+        ASSERT_EQ(WriteRecord(pause, OpenLogFile(host, "wb").value.get()), std::nullopt);
+        EXPECT_EQ(ReadRecord(OpenLogFile(host, "rb").value.get()).value().record, pause) << time;
         const std::vector<DayEntry> month = Month(year, month0);
         ASSERT_EQ(month.size(), 1u) << time;
         EXPECT_EQ(month[0].record, pause);
@@ -97,7 +97,7 @@ TEST_F(DayEntriesTest, TimesAcross2038UpTo2106ReadBackInTheirMonth) {
 TEST_F(DayEntriesTest, DayEntriesStartAtTheFilesPosition) {
     const TimeValue t = Berlin(2023, 5, 10, 8);
     SetLog(Words({1, t}) + Words({0, t + 1}));
-    LogFile file = OpenLogFile(host, "rb");
+    LogFile file = OpenLogFile(host, "rb").value;
     ASSERT_EQ(std::fseek(file.get(), 8, SEEK_SET), 0);
     const auto entries = ReadDayEntries(2023, 4, file.get());
     ASSERT_EQ(entries.size(), 1u);

@@ -29,12 +29,11 @@ namespace horalo {
 namespace {
 
 using test::DecodeRecord;
-using test::ShownMessage;
 using test::TestHost;
 using test::Words;
 
-const ShownMessage kOpenFailed{IDS_LOG_OPEN_FAILED, kMessageStop};
-const ShownMessage kWriteFailed{IDS_LOG_WRITE_FAILED, kMessageStop};
+const Message kOpenFailed = LibraryMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
+const Message kWriteFailed = LibraryMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
 
 
 std::vector<LogRecord> DecodeLog(const std::string& bytes) {
@@ -63,7 +62,7 @@ class LogRecordTest : public ::testing::Test {
 protected:
     LogFile WithBytes(const std::string& bytes) {
         WriteAll(host.File(kLogFileName), bytes);
-        return OpenLogFile(host, "rb");
+        return OpenLogFile(host, "rb").value;
     }
     TestHost host;
 };
@@ -86,18 +85,17 @@ TEST_F(LogRecordTest, WritesEveryTypeByTheLayout) {
         {LogRecord::Month(1698793200, 12, -1530), 16},
         {Tagged(9), 4},
     };
-    LogFile file = OpenLogFile(host, "wb");
+    LogFile file = OpenLogFile(host, "wb").value;
     ASSERT_TRUE(file);
     std::vector<LogRecord> expected;
     for (const auto& [record, size] : written) {
         const long before = std::ftell(file.get());
-        EXPECT_TRUE(WriteRecord(host, record, file.get()));
+        EXPECT_EQ(WriteRecord(record, file.get()), std::nullopt);
         EXPECT_EQ(std::ftell(file.get()) - before, size) << "tag " << record.tag;
         expected.push_back(record);
     }
     file.reset();
     EXPECT_EQ(DecodeLog(ReadAll(host.File(kLogFileName))), expected);
-    EXPECT_TRUE(host.messages.empty());
 }
 
 // Where a time is made (the clock, a typed date), one outside the unsigned
@@ -105,17 +103,17 @@ TEST_F(LogRecordTest, WritesEveryTypeByTheLayout) {
 TEST_F(LogRecordTest, TimesTheLogCannotHoldAreRefusedNotWrapped) {
     for (const TimeValue moment : {TimeValue{-1}, kLatestLogTime + 1}) EXPECT_FALSE(LogTime(moment)) << moment;
     EXPECT_EQ(LogTime(kLatestLogTime), kLatestLogTime);
-    LogFile file = OpenLogFile(host, "wb");
-    EXPECT_FALSE(WriteRecord(host, LogRecord::Break(kLatestLogTime - 60, kLatestLogTime + 60), file.get()));
+    LogFile file = OpenLogFile(host, "wb").value;
+    EXPECT_EQ(WriteRecord(LogRecord::Break(kLatestLogTime - 60, kLatestLogTime + 60), file.get()),
+              LibraryMessage(IDS_LOG_WRITE_FAILED, kMessageStop));
     file.reset();
     EXPECT_EQ(ReadAll(host.File(kLogFileName)), "");
-    EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{IDS_LOG_WRITE_FAILED, kMessageStop}}));
 }
 
 TEST_F(LogRecordTest, NoteTextEndsAtItsFirstNul) {
-    LogFile file = OpenLogFile(host, "wb");
+    LogFile file = OpenLogFile(host, "wb").value;
     ASSERT_TRUE(file);
-    EXPECT_TRUE(WriteRecord(host, LogRecord::Note(7, std::string("ab\0cd", 5)), file.get()));
+    EXPECT_EQ(WriteRecord(LogRecord::Note(7, std::string("ab\0cd", 5)), file.get()), std::nullopt);
     file.reset();
     EXPECT_EQ(ReadAll(host.File(kLogFileName)), Words({3, 7, 2}) + std::string("ab\0", 3));
 }
@@ -126,10 +124,10 @@ TEST_F(LogRecordTest, ReadsBackWhatWasWrittenAndSeeksByPosition) {
         LogRecord::Note(1700000100, "first \xFC"), LogRecord::Break(1700000200, 1700000100),
         LogRecord::Note(1700000300, ""),           LogRecord::Of(LogRecordType::WorkEnd, 1700000400),
     };
-    LogFile file = OpenLogFile(host, "wb");
+    LogFile file = OpenLogFile(host, "wb").value;
     ASSERT_TRUE(file);
-    for (const auto& record : records) ASSERT_TRUE(WriteRecord(host, record, file.get()));
-    file = OpenLogFile(host, "rb");
+    for (const auto& record : records) ASSERT_EQ(WriteRecord(record, file.get()), std::nullopt);
+    file = OpenLogFile(host, "rb").value;
     ASSERT_TRUE(file);
 
     const std::vector<StoredRecord> stored = ReadLog(file.get());
@@ -160,7 +158,6 @@ TEST_F(LogRecordTest, EndOfFileAndCutTags) {
         ASSERT_EQ(stored.size(), 1u) << "cut " << cut;
         EXPECT_EQ(stored[0].record, LogRecord::Of(LogRecordType::WorkStart, 1700000000));
     }
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(LogRecordTest, PayloadCutByTheEndIsZeroFilled) {
@@ -230,29 +227,31 @@ TEST_F(LogRecordTest, NoteTextIsBoundedByItsLength) {
 }
 
 TEST_F(LogRecordTest, OpensTheLogOrTheRewriteFileInTheProgramFolder) {
-    EXPECT_TRUE(OpenLogFile(host, "ab"));
-    EXPECT_TRUE(OpenLogFile(host, "wb", true));
+    for (const bool rewrite : {false, true}) {
+        const WithOutcome<LogFile> opened = OpenLogFile(host, rewrite ? "wb" : "ab", rewrite);
+        EXPECT_TRUE(opened.value);
+        EXPECT_EQ(opened.outcome, std::nullopt);
+    }
     EXPECT_TRUE(std::filesystem::exists(host.File("horalo.log")));
     EXPECT_TRUE(std::filesystem::exists(host.File("horalo_b.log")));
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(LogRecordTest, OpenFailureShowsOneMessage) {
-    EXPECT_FALSE(OpenLogFile(host, "rb"));  // no log yet
-    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kOpenFailed});
+    WithOutcome<LogFile> opened = OpenLogFile(host, "rb");  // no log yet
+    EXPECT_FALSE(opened.value);
+    EXPECT_EQ(opened.outcome, kOpenFailed);
 
-    host.messages.clear();
     host.programFolder += "missing/";
-    EXPECT_FALSE(OpenLogFile(host, "wb", true));
-    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kOpenFailed});
+    opened = OpenLogFile(host, "wb", true);
+    EXPECT_FALSE(opened.value);
+    EXPECT_EQ(opened.outcome, kOpenFailed);
 }
 
 TEST_F(LogRecordTest, FailedTagWriteShowsMessageAndFails) {
     const std::string bytes = Words({1, 5});
     LogFile file = WithBytes(bytes);
     ASSERT_TRUE(file);
-    EXPECT_FALSE(WriteRecord(host, LogRecord::Of(LogRecordType::WorkEnd, 6), file.get()));
-    EXPECT_EQ(host.messages, std::vector<ShownMessage>{kWriteFailed});
+    EXPECT_EQ(WriteRecord(LogRecord::Of(LogRecordType::WorkEnd, 6), file.get()), kWriteFailed);
     file.reset();
     EXPECT_EQ(ReadAll(host.File(kLogFileName)), bytes);
 }

@@ -162,7 +162,7 @@ TEST(SheetText, DaysPastTheMonthsEndDrawNothing) {
         sheet.month = c.month1 - 1;
         sheet.settings = &settings;
         const MonthEvaluationContext context{c.year, sheet.month, 0, settings, false, holidays, weekdays};
-        ASSERT_TRUE(EvaluateMonth(host, worked, context, sheet.evaluation));
+        ASSERT_TRUE(EvaluateMonth(host, worked, context, sheet.evaluation).value);
         DayEvaluation* days = sheet.evaluation.days.data();
         if (c.slot) {
             ASSERT_EQ(days[c.slot - 1].note, c.left);

@@ -1,23 +1,26 @@
 #pragma once
 // A Host for tests: a fresh temporary program folder that is removed again,
-// texts from a map, and a recorder of every message shown.
+// and texts from a map.
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "core/host.h"
+#include "core/outcome.h"
+
+namespace horalo {
+// Names a message in a failed expectation.
+inline void PrintTo(const Message& message, std::ostream* out) {
+    *out << "message " << message.textId << " style " << message.style << " \"" << message.text << '"';
+}
+}  // namespace horalo
 
 namespace horalo::test {
-
-struct ShownMessage {
-    unsigned stringId = 0;
-    unsigned style = 0;
-    bool operator==(const ShownMessage&) const = default;
-};
 
 class TestHost : public Host {
 public:
@@ -40,11 +43,6 @@ public:
     TestHost& operator=(const TestHost&) = delete;
 
     std::string ProgramFolder() override { return programFolder; }
-    int ShowText(unsigned stringId, const std::string& text, unsigned style) override {
-        messages.push_back({stringId, style});
-        shownTexts.push_back(text);
-        return answer;
-    }
     std::string LoadText(unsigned stringId) override {
         const auto found = texts.find(stringId);
         return found == texts.end() ? std::string() : found->second;
@@ -55,10 +53,7 @@ public:
     std::filesystem::path File(const std::string& name) const { return folder_ / name; }
 
     std::string programFolder;           // what ProgramFolder answers; tests may change it
-    std::vector<ShownMessage> messages;  // every message shown, in order
-    std::vector<std::string> shownTexts; // their texts, in the same order
     std::map<unsigned, std::string> texts;
-    int answer = kAnswerOk;              // what every ShowMessage returns
 
 private:
     std::filesystem::path folder_;

@@ -39,10 +39,10 @@ inline void PrintTo(const MonthRecordEntry& e, std::ostream* os) {
 
 namespace horalo::test {
 
-inline const ShownMessage kOpenFailed{IDS_LOG_OPEN_FAILED, kMessageStop};
-inline const ShownMessage kInUse{IDS_LOG_IN_USE, kMessageStop};
-inline const ShownMessage kReplaceFailed{IDS_LOG_RENAME_FAILED, kMessageStop};
-inline const ShownMessage kWriteFailed{IDS_LOG_WRITE_FAILED, kMessageStop};
+inline const Message kOpenFailed = LibraryMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
+inline const Message kInUse = LibraryMessage(IDS_LOG_IN_USE, kMessageStop);
+inline const Message kReplaceFailed = LibraryMessage(IDS_LOG_RENAME_FAILED, kMessageStop);
+inline const Message kWriteFailed = LibraryMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
 
 inline std::string NoteBytes(std::int32_t time, const std::string& text) {
     return Words({3, time, static_cast<std::int64_t>(text.size())}) + text + std::string(1, '\0');

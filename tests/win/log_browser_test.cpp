@@ -103,7 +103,7 @@ class LogBrowserMayTest : public LogBrowserTest {
 protected:
     void SetUp() override {
         LogBrowserTest::SetUp();
-        ASSERT_TRUE(app_->specialDays().Load());
+        ASSERT_EQ(app_->specialDays().Load(), std::nullopt);
         SettingsRecord& settings = app_->settings();
         settings.workHours = 7;
         settings.workMinutes = 0;

@@ -11,7 +11,7 @@
 #include "core/calendar_days/year_days.h"
 #include "core/timelog/day_order.h"
 #include "core/text/format_text.h"
-#include "resource_ids.h"
+#include "core/text/text_ids.h"
 
 namespace horalo {
 namespace {

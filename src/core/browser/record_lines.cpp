@@ -5,7 +5,7 @@
 
 #include "core/calendar/local_time.h"
 #include "core/text/format_text.h"
-#include "resource_ids.h"
+#include "core/text/text_ids.h"
 
 namespace horalo {
 namespace {

@@ -7,7 +7,7 @@
 #include "core/io/byte_codec.h"
 #include "core/io/file_layer.h"
 #include "core/io/replace_beside.h"
-#include "resource_ids.h"
+#include "core/text/text_ids.h"
 
 namespace horalo {
 namespace {
@@ -159,16 +159,14 @@ int WriteSpecialFile(const std::string& path, const SpecialEntryList& list, Keep
     }
 }
 
-bool LoadSpecialEntries(Host& host, SpecialEntryList& list) {
-    if (ReadSpecialFile(SpecialFilePath(host), list) == kSpecialFileOk) return true;
-    host.ShowMessage(IDS_SPECIAL_READ_FAILED, kMessageStop);
-    return false;
+Outcome LoadSpecialEntries(Host& host, SpecialEntryList& list) {
+    if (ReadSpecialFile(SpecialFilePath(host), list) == kSpecialFileOk) return std::nullopt;
+    return LibraryMessage(IDS_SPECIAL_READ_FAILED, kMessageStop);
 }
 
-bool SaveSpecialEntries(Host& host, const SpecialEntryList& list) {
-    const bool saved = WriteSpecialFile(SpecialFilePath(host), list, KeepOld::AsBackup) == kSpecialFileOk;
-    if (!saved) host.ShowMessage(IDS_SPECIAL_WRITE_FAILED, kMessageStop);
-    return saved;
+Outcome SaveSpecialEntries(Host& host, const SpecialEntryList& list) {
+    if (WriteSpecialFile(SpecialFilePath(host), list, KeepOld::AsBackup) == kSpecialFileOk) return std::nullopt;
+    return LibraryMessage(IDS_SPECIAL_WRITE_FAILED, kMessageStop);
 }
 
 }  // namespace horalo

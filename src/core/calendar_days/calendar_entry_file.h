@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/host.h"
+#include "core/outcome.h"
 #include "core/io/replace_beside.h"
 #include "core/calendar_days/calendar_entry.h"
 
@@ -32,11 +33,11 @@ int ReadSpecialFile(const std::string& path, SpecialEntryList& list);
 // the old file as a backup.
 int WriteSpecialFile(const std::string& path, const SpecialEntryList& list, KeepOld keep = KeepOld::No);
 
-// horalo.spc in the program folder; any failure shows string 6023 with the
+// horalo.spc in the program folder; any failure is string 6023 with the
 // stop icon. The program does not start without the file.
-bool LoadSpecialEntries(Host& host, SpecialEntryList& list);
+Outcome LoadSpecialEntries(Host& host, SpecialEntryList& list);
 
 // Writes horalo.spc in the program folder (failure: string 6024, stop icon).
-bool SaveSpecialEntries(Host& host, const SpecialEntryList& list);
+Outcome SaveSpecialEntries(Host& host, const SpecialEntryList& list);
 
 }  // namespace horalo

@@ -4,25 +4,26 @@
 
 namespace horalo {
 
-bool SpecialEntryStore::Load() {
-    if (!LoadSpecialEntries(host_, entries_)) return false;
+Outcome SpecialEntryStore::Load() {
+    if (Outcome failed = LoadSpecialEntries(host_, entries_)) return failed;
     loaded_ = true;
     countAtLoad_ = entries_.size();
     table_.assign(entries_.size(), SpecialDaySlot{});
-    return true;
+    return std::nullopt;
 }
 
-bool SpecialEntryStore::Save() {
-    if (!loaded_) return true;
+Outcome SpecialEntryStore::Save() {
+    if (!loaded_) return std::nullopt;
     loaded_ = false;
     countAtLoad_ = 0;
-    const bool saved = SaveSpecialEntries(host_, entries_);
+    Outcome saved = SaveSpecialEntries(host_, entries_);
     entries_.Clear();
     return saved;
 }
 
-bool SpecialEntryStore::SaveNow() {
-    return !loaded_ || SaveSpecialEntries(host_, entries_);
+Outcome SpecialEntryStore::SaveNow() {
+    if (!loaded_) return std::nullopt;
+    return SaveSpecialEntries(host_, entries_);
 }
 
 }  // namespace horalo

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "core/host.h"
+#include "core/outcome.h"
 #include "core/calendar_days/calendar_day_table.h"
 #include "core/calendar_days/calendar_entry.h"
 
@@ -15,13 +16,13 @@ public:
     explicit SpecialEntryStore(Host& host) : host_(host) {}
 
     // Reads horalo.spc (6023 on failure) and sizes the table for the list.
-    bool Load();
+    Outcome Load();
     // Writes horalo.spc (6024 on failure) and releases the list. Only a
     // list that was loaded is written: an empty one would wipe the user's days.
-    bool Save();
+    Outcome Save();
     // Writes horalo.spc the same safe way and keeps the list: the editor
     // saves its changes when it closes, so a crash later loses none of them.
-    bool SaveNow();
+    Outcome SaveNow();
     void FreeTable() { SpecialDayTable().swap(table_); }
 
     SpecialEntryList& entries() { return entries_; }

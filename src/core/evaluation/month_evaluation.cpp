@@ -8,8 +8,8 @@
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/month_grid.h"
 #include "core/calendar_days/year_days.h"
+#include "core/text/text_ids.h"
 #include "core/timelog/day_order.h"
-#include "resource_ids.h"
 
 namespace horalo {
 namespace {
@@ -139,15 +139,15 @@ void AddDayNotes(Host& host, const MonthEvaluationContext& context, MonthEvaluat
 
 }  // namespace
 
-bool EvaluateMonth(Host& host, std::span<const DayEntry> entries, const MonthEvaluationContext& context,
-                   MonthEvaluation& out) {
+WithOutcome<bool> EvaluateMonth(Host& host, std::span<const DayEntry> entries, const MonthEvaluationContext& context,
+                                MonthEvaluation& out) {
     out.Clear();
     MonthWalk walk(context, out);
     for (const DayEntry& entry : entries)
-        if (!walk.Take(entry)) return false;
+        if (!walk.Take(entry)) return {false, std::nullopt};
     AddDayNotes(host, context, out);
-    if (walk.AboveMaximum()) host.ShowMessage(IDS_DAILY_MAXIMUM, kMessagePlain);
-    return true;
+    if (walk.AboveMaximum()) return {true, LibraryMessage(IDS_DAILY_MAXIMUM, kMessagePlain)};
+    return {true, std::nullopt};
 }
 
 }  // namespace horalo

@@ -9,6 +9,7 @@
 
 #include "core/clock.h"
 #include "core/host.h"
+#include "core/outcome.h"
 #include "core/settings/settings_record.h"
 #include "core/timelog/day_entries.h"
 #include "core/calendar_days/calendar_entry.h"
@@ -50,7 +51,7 @@ struct MonthEvaluationContext {
     int month = 0;                 // 0 to 11
     std::int32_t carriedBalance = 0;  // from the month record: hours * 100 + minutes, signed
     const SettingsRecord& settings;
-    bool warn = false;             // show 6003 when a day exceeds the daily maximum
+    bool warn = false;             // tell 6003 when a day exceeds the daily maximum
     const SpecialEntryList& specialEntries;  // for the holiday notes
     const StringList& weekdayNames;          // Sunday first, for the weekend notes
 };
@@ -58,9 +59,9 @@ struct MonthEvaluationContext {
 // Evaluates the month's entries (in time order, as ReadDayEntries gives
 // them) into `out`. An entry that breaks the order of a working day ends the
 // evaluation with false; what was computed until then stays, and no notes
-// are added. A month with a day above the daily maximum shows string 6003
-// once, without an icon, when `warn` is set.
-bool EvaluateMonth(Host& host, std::span<const DayEntry> entries, const MonthEvaluationContext& context,
-                   MonthEvaluation& out);
+// are added. A whole month with a day above the daily maximum has string
+// 6003, without an icon, for its outcome when `warn` is set.
+WithOutcome<bool> EvaluateMonth(Host& host, std::span<const DayEntry> entries, const MonthEvaluationContext& context,
+                                MonthEvaluation& out);
 
 }  // namespace horalo

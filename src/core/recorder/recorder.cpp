@@ -1,14 +1,8 @@
 #include "core/recorder/recorder.h"
 
-#include "core/timelog/record_edits.h"
+#include <utility>
 
 namespace horalo {
-
-Recorder::Recorder(Host& host, const SettingsRecord& settings)
-    : Recorder([&host](const LogRecord& record) { return AppendRecord(host, record); }, settings,
-               [&host](TimeValue now, TimeValue wayTime, const LastSeen& seen) {
-                   return ContinueDay(host, now, wayTime, seen);
-               }) {}
 
 Recorder::Recorder(RecordAppender append, const SettingsRecord& settings, DayContinuer continueDay)
     : append_(std::move(append)), settings_(settings), continueDay_(std::move(continueDay)) {}

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/clock.h"
-#include "core/host.h"
 #include "core/recorder/day_split.h"
 #include "core/settings/settings_record.h"
 #include "core/timelog/day_continuation.h"
@@ -14,11 +13,11 @@
 
 namespace horalo {
 
-// Appends one record to the time log; false when it was not written (the
-// appender has told the user why).
+// Appends one record to the time log (AppendRecord); false when it was not
+// written, and the appender has told the user why.
 using RecordAppender = std::function<bool(const LogRecord&)>;
 // Goes on with a day that ended earlier today instead of starting another
-// (see ContinueDay).
+// (ContinueDay); a failure it returns has been told to the user.
 using DayContinuer = std::function<DayContinuation(TimeValue now, TimeValue wayTime, const LastSeen& seen)>;
 
 // Which of the four recording commands make sense in the current state.
@@ -33,9 +32,9 @@ struct RecorderCommands {
 class Recorder {
 public:
     // The way time is read from `settings` at every command, so a change in
-    // the options applies to the next record. Records go to the host's log,
-    // and a start on a day that ended today continues it.
-    Recorder(Host& host, const SettingsRecord& settings);
+    // the options applies to the next record. The program's appender and
+    // continuer tell of a failure at once, before the recorder goes on: a
+    // continuation that failed is told before the start that follows it.
     Recorder(RecordAppender append, const SettingsRecord& settings, DayContinuer continueDay = {});
 
     // Unless present already: continues a day that ended today, or one left

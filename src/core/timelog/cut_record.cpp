@@ -7,7 +7,7 @@
 #include "core/text/format_text.h"
 #include "core/timelog/log_image.h"
 #include "core/timelog/log_rewrite.h"
-#include "resource_ids.h"
+#include "core/text/text_ids.h"
 
 namespace horalo {
 namespace {
@@ -37,14 +37,13 @@ bool WriteCutFile(const std::string& path, ByteSpan bytes) {
     return false;
 }
 
-std::string Text(Host& host, unsigned stringId, const std::string& path, std::size_t bytes) {
+Message Told(Host& host, unsigned stringId, const std::string& path, std::size_t bytes, unsigned style) {
     const std::string format = host.LoadText(stringId);
-    return FormatString(format.c_str(), static_cast<unsigned>(bytes), path.c_str());
+    return {stringId, FormatString(format.c_str(), static_cast<unsigned>(bytes), path.c_str()), style};
 }
 
 LogEndCheck Refused(Host& host, unsigned stringId, const std::string& path, std::size_t bytes) {
-    host.ShowText(stringId, Text(host, stringId, path, bytes), kMessageStop);
-    return {false, {}};
+    return {false, Told(host, stringId, path, bytes, kMessageStop)};
 }
 
 }  // namespace
@@ -76,12 +75,7 @@ LogEndCheck SetAsideCutRecord(Host& host) {
         return Refused(host, IDS_LOG_CUT_NOT_SET_ASIDE, logPath, cutBytes);
     }
     host.LogChanged();
-    return {true, Text(host, IDS_LOG_CUT_SET_ASIDE, cutPath, cutBytes)};
-}
-
-void ShowSetAsideNotice(Host& host, const LogEndCheck& check) {
-    if (!check.setAsideNotice.empty())
-        host.ShowText(IDS_LOG_CUT_SET_ASIDE, check.setAsideNotice, kMessageInformation);
+    return {true, Told(host, IDS_LOG_CUT_SET_ASIDE, cutPath, cutBytes, kMessageInformation)};
 }
 
 }  // namespace horalo

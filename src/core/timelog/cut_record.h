@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/host.h"
+#include "core/outcome.h"
 #include "core/timelog/log_record.h"
 
 namespace horalo {
@@ -18,10 +19,11 @@ struct LogEndCheck {
     // There is no log yet, or its last record ends exactly at its end, or
     // the cut record was set aside.
     bool mayRecord = true;
-    // When bytes were set aside, what to tell the user (string
-    // IDS_LOG_CUT_SET_ASIDE made): shown once the day's first record is
+    // When no record may follow: why, to be told at once (stop icon). When
+    // bytes were set aside: the notice (string IDS_LOG_CUT_SET_ASIDE made,
+    // information icon), to be told once the day's first record is
     // written, so a user away from the screen does not hold back the start.
-    std::string setAsideNotice;
+    Outcome outcome;
 };
 
 // A cut that an interrupted append can leave (IsInterruptedAppend) is set
@@ -29,10 +31,8 @@ struct LogEndCheck {
 // deleted), then the log is replaced without them in one step. Any other
 // cut is damage the program does not guess at: moving it would take valid
 // records behind a bad note length out of every view. It stays, as does a
-// cut the program could not set aside: the log is then left untouched, the
-// user is told at once, and no record may follow.
+// cut the program could not set aside: the log is then left untouched, and
+// no record may follow.
 LogEndCheck SetAsideCutRecord(Host& host);
-
-void ShowSetAsideNotice(Host& host, const LogEndCheck& check);
 
 }  // namespace horalo

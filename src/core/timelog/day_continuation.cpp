@@ -45,12 +45,14 @@ DayContinuation ResumeOpenDay(Host& host, LogBytes log, TimeValue now, const Las
     // A break ends after it starts: the day's latest moment is its end.
     const TimeValue latest = std::max(stored->record.time, stored->record.breakEnd);
     if (seen.time < latest || seen.time > now) return {};
-    DayContinuation continued{DayContinuation::Result::Continued, seen.breakStart ? seen.breakStart : seen.time, now};
+    DayContinuation continued{DayContinuation::Result::Continued, seen.breakStart ? seen.breakStart : seen.time, now,
+                                std::nullopt};
     const LogRecord pause = LogRecord::Break(continued.breakStart, continued.breakEnd);
     if (continued.breakEnd <= continued.breakStart) {
         continued.breakEnd = continued.breakStart;
-    } else if (!AppendRecord(host, pause)) {
+    } else if (Outcome failed = AppendRecord(host, pause)) {
         continued.result = DayContinuation::Result::Failed;
+        continued.outcome = std::move(failed);
     }
     return continued;
 }
@@ -68,13 +70,16 @@ DayContinuation ContinueDay(Host& host, TimeValue now, TimeValue wayTime, const 
     const auto ended = RecordTime(log, start);
     if (!ended || !SameLocalDay(*ended, now)) return {};
 
-    DayContinuation continued{DayContinuation::Result::Continued, *ended - wayTime, now - wayTime};
+    DayContinuation continued{DayContinuation::Result::Continued, *ended - wayTime, now - wayTime, std::nullopt};
     if (continued.breakEnd < continued.breakStart) continued.breakEnd = continued.breakStart;
     const LogRecord pause = LogRecord::Break(continued.breakStart, continued.breakEnd);
     const Bytes written = continued.breakEnd > continued.breakStart && LogCanHold(pause) ? EncodeRecord(pause) : Bytes();
     if (written.empty()) continued.breakEnd = continued.breakStart;
     const LogBytes parts[] = {log.first(start), log.subspan(end), written};
-    if (!RewriteLog(host, parts)) continued.result = DayContinuation::Result::Failed;
+    if (Outcome failed = RewriteLog(host, parts)) {
+        continued.result = DayContinuation::Result::Failed;
+        continued.outcome = std::move(failed);
+    }
     return continued;
 }
 

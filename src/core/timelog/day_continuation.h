@@ -5,6 +5,7 @@
 // day goes on instead, and the time away counts as a break.
 #include "core/clock.h"
 #include "core/host.h"
+#include "core/outcome.h"
 #include "core/timelog/open_day.h"
 
 namespace horalo {
@@ -13,13 +14,14 @@ struct DayContinuation {
     enum class Result {
         NotContinued,  // the log does not end in today's end of work: start as usual
         Continued,     // today's WorkEnd is gone, the time away written as a break
-        Failed,        // the rewrite failed (the user has been told); the log is unchanged
+        Failed,        // the rewrite or the append failed (outcome: why); the log is unchanged
     };
     Result result = Result::NotContinued;
     // The time away counted as a break; equal when it was too short to be
     // written (a start within the way time of the end).
     TimeValue breakStart = 0;
     TimeValue breakEnd = 0;
+    Outcome outcome;  // with Failed: the message
 };
 
 // At a start of work at `now`, with the way time in seconds: when the last

@@ -26,11 +26,12 @@ std::optional<LogSummary> SummariseLogFile(const std::string& path) {
     return SummariseLog(*bytes);
 }
 
-RestoreResult RestoreLog(Host& host, const std::string& backupPath) {
+WithOutcome<RestoreResult> RestoreLog(Host& host, const std::string& backupPath) {
     const std::optional<ByteBlock> bytes = ReadLogFile(backupPath);
-    if (!bytes) return RestoreResult::Unreadable;
+    if (!bytes) return {RestoreResult::Unreadable, std::nullopt};
     const LogBytes parts[] = {*bytes};
-    return RewriteLog(host, parts) ? RestoreResult::Done : RestoreResult::NotWritten;
+    if (Outcome failed = RewriteLog(host, parts)) return {RestoreResult::NotWritten, std::move(failed)};
+    return {RestoreResult::Done, std::nullopt};
 }
 
 }  // namespace horalo

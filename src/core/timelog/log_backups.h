@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/host.h"
+#include "core/outcome.h"
 #include "core/timelog/log_record.h"
 
 namespace horalo {
@@ -24,11 +25,11 @@ std::optional<LogSummary> SummariseLogFile(const std::string& path);
 enum class RestoreResult {
     Done,
     Unreadable,  // the kept log cannot be read; nothing was changed
-    NotWritten,  // the rewrite failed and said why; the log is unchanged
+    NotWritten,  // the rewrite failed (the outcome says why); the log is unchanged
 };
 
 // Makes the kept log at `backupPath` the log, in a rewrite like any other:
 // the log it replaces is kept as a backup first, and the windows are told.
-RestoreResult RestoreLog(Host& host, const std::string& backupPath);
+WithOutcome<RestoreResult> RestoreLog(Host& host, const std::string& backupPath);
 
 }  // namespace horalo

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "resource_ids.h"
+#include "core/text/text_ids.h"
 
 namespace horalo {
 namespace {
@@ -109,10 +109,9 @@ std::optional<TimeValue> LogTime(long long moment) {
 
 bool LogCanHold(const LogRecord& record) { return LogTime(record.time) && LogTime(record.breakEnd); }
 
-bool CheckLogCanHold(Host& host, std::span<const LogRecord> records) {
-    if (std::all_of(records.begin(), records.end(), LogCanHold)) return true;
-    host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
-    return false;
+Outcome CheckLogCanHold(std::span<const LogRecord> records) {
+    if (std::all_of(records.begin(), records.end(), LogCanHold)) return std::nullopt;
+    return LibraryMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
 }
 
 LogRecord LogRecord::Of(LogRecordType type, TimeValue time) {
@@ -141,11 +140,11 @@ LogRecord LogRecord::Month(TimeValue monthKey, std::int32_t hoursDeducted, std::
     return record;
 }
 
-LogFile OpenLogFile(Host& host, const char* mode, bool rewrite) {
+WithOutcome<LogFile> OpenLogFile(Host& host, const char* mode, bool rewrite) {
     const std::string path = host.ProgramFolder() + (rewrite ? kRewriteFileName : kLogFileName);
-    LogFile file(Files().Open(path, mode));
-    if (!file) host.ShowMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
-    return file;
+    WithOutcome<LogFile> opened{LogFile(Files().Open(path, mode)), std::nullopt};
+    if (!opened.value) opened.outcome = LibraryMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
+    return opened;
 }
 
 Bytes EncodeRecord(const LogRecord& record) {
@@ -180,14 +179,12 @@ Bytes EncodeRecord(const LogRecord& record) {
 // A record whose payload is lost behind its tag would make every later
 // record unreadable, so the record is written in one piece and only counts
 // as written when all of it is.
-bool WriteRecord(Host& host, const LogRecord& record, std::FILE* file) {
-    if (!CheckLogCanHold(host, std::span(&record, 1))) return false;
+Outcome WriteRecord(const LogRecord& record, std::FILE* file) {
+    if (Outcome refused = CheckLogCanHold(std::span(&record, 1))) return refused;
     const Bytes bytes = EncodeRecord(record);
-    if (Files().Write(file, bytes.data(), bytes.size()) != bytes.size()) {
-        host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
-        return false;
-    }
-    return true;
+    if (Files().Write(file, bytes.data(), bytes.size()) != bytes.size())
+        return LibraryMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
+    return std::nullopt;
 }
 
 std::optional<StoredRecord> ReadRecord(std::FILE* file) {

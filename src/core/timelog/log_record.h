@@ -14,6 +14,7 @@
 #include "core/host.h"
 #include "core/io/byte_codec.h"
 #include "core/io/file_layer.h"
+#include "core/outcome.h"
 
 namespace horalo {
 
@@ -80,10 +81,10 @@ struct LogRecord {
 // Whether every time of the record is one the log can hold (LogTime).
 bool LogCanHold(const LogRecord& record);
 
-// Whether the log can hold every record; when not, says so as a failed
-// write does (string 6022, stop icon). Every change that writes records it
-// was handed asks this first.
-bool CheckLogCanHold(Host& host, std::span<const LogRecord> records);
+// None when the log can hold every record; else the message of a failed
+// write (string 6022, stop icon). Every change that writes records it was
+// handed asks this first.
+Outcome CheckLogCanHold(std::span<const LogRecord> records);
 
 struct StoredRecord {
     RecordPosition position = 0;  // offset of the tag
@@ -93,14 +94,14 @@ struct StoredRecord {
 using LogFile = FileHandle;
 
 // Opens horalo.log (or the rewrite file horalo_b.log) in the program folder
-// with a C mode ("ab", "rb", "wb"). On failure shows string 6019 with the stop
-// icon and returns none.
-LogFile OpenLogFile(Host& host, const char* mode, bool rewrite = false);
+// with a C mode ("ab", "rb", "wb"). On failure no file, and string 6019 with
+// the stop icon.
+WithOutcome<LogFile> OpenLogFile(Host& host, const char* mode, bool rewrite = false);
 
 // Writes one record at the file's position in one piece. If any of its bytes
-// is not written, or the log cannot hold its times, shows string 6022 with
-// the stop icon and fails; what was written stays in the file.
-bool WriteRecord(Host& host, const LogRecord& record, std::FILE* file);
+// is not written, or the log cannot hold its times, fails with string 6022
+// and the stop icon; what was written stays in the file.
+Outcome WriteRecord(const LogRecord& record, std::FILE* file);
 
 // The bytes of one record as they stand in the log; its times must be ones
 // the log can hold (LogCanHold).

@@ -2,7 +2,7 @@
 
 #include "core/io/file_layer.h"
 #include "core/io/replace_beside.h"
-#include "resource_ids.h"
+#include "core/text/text_ids.h"
 
 namespace horalo {
 namespace {
@@ -18,12 +18,12 @@ unsigned MessageOf(ReplaceResult result) {
 
 }  // namespace
 
-std::optional<LogImage> LoadLog(Host& host) {
-    LogFile log = OpenLogFile(host, "rb");
-    if (!log) return std::nullopt;
-    auto bytes = ReadToEnd(log.get(), kLargestLogSize);
-    if (!bytes) host.ShowMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
-    return bytes;
+WithOutcome<std::optional<LogImage>> LoadLog(Host& host) {
+    WithOutcome<LogFile> log = OpenLogFile(host, "rb");
+    if (!log.value) return {std::nullopt, std::move(log.outcome)};
+    WithOutcome<std::optional<LogImage>> loaded{ReadToEnd(log.value.get(), kLargestLogSize), std::nullopt};
+    if (!loaded.value) loaded.outcome = LibraryMessage(IDS_LOG_OPEN_FAILED, kMessageStop);
+    return loaded;
 }
 
 std::optional<LogImage> ReadLogFile(const std::string& path) {
@@ -32,19 +32,17 @@ std::optional<LogImage> ReadLogFile(const std::string& path) {
     return ReadToEnd(file.get(), kLargestLogSize);
 }
 
-bool RewriteLog(Host& host, std::span<const LogBytes> parts) {
+Outcome RewriteLog(Host& host, std::span<const LogBytes> parts) {
     const std::string folder = host.ProgramFolder();
     const ReplaceResult result = ReplaceBeside(folder + kLogFileName, folder + kRewriteFileName, parts, KeepOld::AsBackup);
-    if (result == ReplaceResult::Done) {
-        host.LogChanged();
-        return true;
-    }
-    host.ShowMessage(MessageOf(result), kMessageStop);
-    return false;
+    if (result != ReplaceResult::Done) return LibraryMessage(MessageOf(result), kMessageStop);
+    host.LogChanged();
+    return std::nullopt;
 }
 
 EditResult RewriteEdit(Host& host, std::span<const LogBytes> parts) {
-    return RewriteLog(host, parts) ? EditResult::Done : EditResult::Failed;
+    if (Outcome failed = RewriteLog(host, parts)) return std::move(*failed);
+    return EditResult::Done;
 }
 
 }  // namespace horalo

@@ -15,7 +15,7 @@ namespace horalo {
 
 // The whole log, read in one block; none (with string 6019) when it cannot
 // be opened or read, or holds more than kLargestLogSize bytes.
-std::optional<LogImage> LoadLog(Host& host);
+WithOutcome<std::optional<LogImage>> LoadLog(Host& host);
 
 // A log file read whole and closed again, so a replace may follow; none,
 // silently, when it is missing, cannot be read or holds more than
@@ -26,8 +26,8 @@ std::optional<LogImage> ReadLogFile(const std::string& path);
 // rewrite file cannot be made, 6022 when a write, the flush or the close
 // fails, 6020 when the log is in use or protected, else 6021; the log is
 // then unchanged.
-bool RewriteLog(Host& host, std::span<const LogBytes> parts);
-// The same for an edit by reference: Done, or Failed (the user was told).
+Outcome RewriteLog(Host& host, std::span<const LogBytes> parts);
+// The same for an edit by reference: Done, or Failed with the message.
 EditResult RewriteEdit(Host& host, std::span<const LogBytes> parts);
 
 }  // namespace horalo

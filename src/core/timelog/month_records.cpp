@@ -9,7 +9,6 @@
 #include "core/timelog/log_image.h"
 #include "core/calendar/local_time.h"
 #include "core/timelog/log_rewrite.h"
-#include "resource_ids.h"
 
 namespace horalo {
 namespace {
@@ -38,24 +37,26 @@ MonthRecordList CollectMonthRecords(Next next) {
     return list;
 }
 
-std::optional<MonthRecordList> ReadMonthRecordsAgain(Host& host) {
-    LogFile log = OpenLogFile(host, "rb");
-    if (!log) return std::nullopt;
-    return ReadMonthRecords(log.get());
+using StoredMonths = WithOutcome<std::optional<MonthRecordList>>;
+
+StoredMonths ReadMonthRecordsAgain(Host& host) {
+    auto [log, outcome] = OpenLogFile(host, "rb");
+    if (!log) return {std::nullopt, std::move(outcome)};
+    return {ReadMonthRecords(log.get()), std::nullopt};
 }
 
-std::optional<MonthRecordList> RewriteAndReadAgain(Host& host, std::span<const LogBytes> parts) {
-    if (!RewriteLog(host, parts)) return std::nullopt;
+StoredMonths RewriteAndReadAgain(Host& host, std::span<const LogBytes> parts) {
+    if (Outcome failed = RewriteLog(host, parts)) return {std::nullopt, std::move(failed)};
     return ReadMonthRecordsAgain(host);
 }
 
 // Writes `log` with the month's record replaced by `replacement` (removed
 // when there is none), or with `replacement` in front of all records when
 // the month has none. `current` is the month records of `log`.
-std::optional<MonthRecordList> RewriteMonthOf(Host& host, LogBytes log, const MonthRecordList& current, TimeValue key,
-                                              const LogRecord* replacement) {
+StoredMonths RewriteMonthOf(Host& host, LogBytes log, const MonthRecordList& current, TimeValue key,
+                            const LogRecord* replacement) {
     const MonthRecordEntry* found = FindMonth(current, key);
-    if (!found && !replacement) return current;
+    if (!found && !replacement) return {current, std::nullopt};
     const Bytes record = replacement ? EncodeRecord(*replacement) : Bytes();
     const auto at = static_cast<std::size_t>(found ? found->position : 0);
     const std::size_t behind = found ? RecordEnd(log, at) : 0;
@@ -63,9 +64,9 @@ std::optional<MonthRecordList> RewriteMonthOf(Host& host, LogBytes log, const Mo
     return RewriteAndReadAgain(host, parts);
 }
 
-std::optional<MonthRecordList> RewriteMonth(Host& host, TimeValue key, const LogRecord* replacement) {
-    const auto image = LoadLog(host);
-    if (!image) return std::nullopt;
+StoredMonths RewriteMonth(Host& host, TimeValue key, const LogRecord* replacement) {
+    auto [image, outcome] = LoadLog(host);
+    if (!image) return {std::nullopt, std::move(outcome)};
     const LogBytes log(*image);
     return RewriteMonthOf(host, log, MonthRecordsOf(log), key, replacement);
 }
@@ -80,9 +81,10 @@ struct LocatedMonth {
 
 LocatedMonth LocateMonth(Host& host, const RecordRef& ref) {
     LocatedMonth located;
-    located.image = LoadLog(host);
+    auto [image, outcome] = LoadLog(host);
+    located.image = std::move(image);
     if (!located.image) {
-        located.result = EditResult::Failed;
+        located.result = std::move(*outcome);
         return located;
     }
     located.current = MonthRecordsOf(*located.image);
@@ -107,10 +109,10 @@ MonthRecordList MonthRecordsOf(LogBytes log) {
     return CollectMonthRecords([&] { return DecodeRecord(log, offset); });
 }
 
-std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,
-                                                std::int32_t hoursDeducted) {
+WithOutcome<std::optional<MonthRecordList>> StoreMonthRecord(Host& host, int year, int month,
+                                                             std::int32_t carriedBalance, std::int32_t hoursDeducted) {
     const LogRecord record = LogRecord::Month(MonthKey(year, month), hoursDeducted, carriedBalance);
-    if (!CheckLogCanHold(host, std::span(&record, 1))) return std::nullopt;
+    if (Outcome refused = CheckLogCanHold(std::span(&record, 1))) return {std::nullopt, std::move(refused)};
     return RewriteMonth(host, record.time, &record);
 }
 
@@ -132,7 +134,7 @@ EditResult RemoveMonthRecord(Host& host, const RecordRef& month) {
 EditResult ChangeMonthRecord(Host& host, const RecordRef& old, int year, int month, std::int32_t carriedBalance,
                              std::int32_t hoursDeducted) {
     const LogRecord record = LogRecord::Month(MonthKey(year, month), hoursDeducted, carriedBalance);
-    if (!CheckLogCanHold(host, std::span(&record, 1))) return EditResult::Failed;
+    if (Outcome refused = CheckLogCanHold(std::span(&record, 1))) return std::move(*refused);
     LocatedMonth located = LocateMonth(host, old);
     if (located.result != EditResult::Done) return located.result;
     const LogBytes log(*located.image);

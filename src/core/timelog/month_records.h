@@ -40,10 +40,11 @@ MonthRecordList MonthRecordsOf(LogBytes log);
 
 // Replaces the month's record where it stands, or writes a new one in front
 // of all records (which moves every position). Returns the list read anew
-// from the log, or none when the log was not changed or cannot be read again
-// (a month whose key the log cannot hold is refused with string 6022).
-std::optional<MonthRecordList> StoreMonthRecord(Host& host, int year, int month, std::int32_t carriedBalance,
-                                                std::int32_t hoursDeducted);
+// from the log, or none, with the message, when the log was not changed or
+// cannot be read again (a month whose key the log cannot hold is refused
+// with string 6022).
+WithOutcome<std::optional<MonthRecordList>> StoreMonthRecord(Host& host, int year, int month,
+                                                             std::int32_t carriedBalance, std::int32_t hoursDeducted);
 
 // What a list of month records holds of the entry it shows.
 RecordRef RefOf(const MonthRecordEntry& entry);

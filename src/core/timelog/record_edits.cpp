@@ -10,30 +10,27 @@
 #include "core/calendar/local_time.h"
 #include "core/timelog/log_image.h"
 #include "core/timelog/log_rewrite.h"
-#include "resource_ids.h"
+#include "core/text/text_ids.h"
 
 namespace horalo {
 
 // A record that is only partly written would swallow every record appended
 // after it, so a failed append cuts the log back to its old length. Where
 // even that fails, the check at the next start sets the cut bytes aside.
-bool AppendRecord(Host& host, const LogRecord& record) {
-    LogFile log = OpenLogFile(host, "ab");
-    if (!log) return false;
+Outcome AppendRecord(Host& host, const LogRecord& record) {
+    auto [log, opened] = OpenLogFile(host, "ab");
+    if (!log) return opened;
     const long oldLength = FileLength(log.get());
-    if (!WriteRecord(host, record, log.get())) {
+    if (Outcome failed = WriteRecord(record, log.get())) {
         Files().Truncate(log.get(), oldLength);
-        return false;
+        return failed;
     }
     const bool flushed = Files().FlushToDisk(log.get());
     if (!flushed) Files().Truncate(log.get(), oldLength);
     const bool closed = Files().Close(log.release());
-    if (flushed && closed) {
-        host.LogChanged();
-        return true;
-    }
-    host.ShowMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
-    return false;
+    if (!flushed || !closed) return LibraryMessage(IDS_LOG_WRITE_FAILED, kMessageStop);
+    host.LogChanged();
+    return std::nullopt;
 }
 
 namespace {
@@ -47,9 +44,10 @@ struct Located {
 
 Located Locate(Host& host, std::span<const RecordRef> refs) {
     Located located;
-    located.image = LoadLog(host);
+    auto [image, outcome] = LoadLog(host);
+    located.image = std::move(image);
     if (!located.image) {
-        located.result = EditResult::Failed;
+        located.result = std::move(*outcome);
         return located;
     }
     auto spans = FindRecords(*located.image, refs);
@@ -84,7 +82,7 @@ EditResult DeleteRecords(Host& host, std::span<const RecordRef> records) {
 
 EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<const LogRecord> records) {
     if (records.empty()) return EditResult::Changed;
-    if (!CheckLogCanHold(host, records)) return EditResult::Failed;
+    if (Outcome refused = CheckLogCanHold(records)) return std::move(*refused);
     const Located located = Locate(host, std::span(&anchor, 1));
     if (located.result != EditResult::Done) return located.result;
     const LogBytes log(*located.image);
@@ -103,9 +101,9 @@ EditResult InsertRecordsAfter(Host& host, const RecordRef& anchor, std::span<con
 
 EditResult InsertRecordsInOrder(Host& host, std::span<const LogRecord> records) {
     if (records.empty()) return EditResult::Done;
-    if (!CheckLogCanHold(host, records)) return EditResult::Failed;
-    const auto image = LoadLog(host);
-    if (!image) return EditResult::Failed;
+    if (Outcome refused = CheckLogCanHold(records)) return std::move(*refused);
+    auto [image, outcome] = LoadLog(host);
+    if (!image) return std::move(*outcome);
     const LogBytes log(*image);
     const std::size_t whole = CutRecordStart(log).value_or(log.size());
 
@@ -135,7 +133,7 @@ EditResult InsertRecordsInOrder(Host& host, std::span<const LogRecord> records) 
 }
 
 EditResult ReplaceRecord(Host& host, const RecordRef& record, const LogRecord& replacement) {
-    if (!CheckLogCanHold(host, std::span(&replacement, 1))) return EditResult::Failed;
+    if (Outcome refused = CheckLogCanHold(std::span(&replacement, 1))) return std::move(*refused);
     const Located located = Locate(host, std::span(&record, 1));
     if (located.result != EditResult::Done) return located.result;
     const LogBytes log(*located.image);
@@ -151,15 +149,15 @@ EditResult LookUpRecord(Host& host, const RecordRef& record) {
 
 // Kept records are copied as they stand, in runs, so the log keeps every
 // byte of what it keeps.
-bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& last) {
+Outcome DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& last) {
     // Daylight saving time as in effect on those days: taking it as not in
     // effect would move a summer range by an hour into the day after it.
     const long long from = MakeLocalTime(first.year, first.month, first.day, 0, 0, 0, DaylightSaving::FromCalendar);
     // Up to the next day's midnight, not to 23:59:59: where the clocks go
     // back at midnight, the repeated hour lies after 23:59:59 of its first run.
     const long long to = MakeLocalTime(last.year, last.month, last.day + 1, 0, 0, 0, DaylightSaving::FromCalendar);
-    const auto bytes = LoadLog(host);
-    if (!bytes) return false;
+    auto [bytes, outcome] = LoadLog(host);
+    if (!bytes) return outcome;
     const LogBytes log(*bytes);
 
     std::vector<LogBytes> kept;
@@ -176,6 +174,6 @@ bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& 
 
 // Not by opening the log with "wb": that empties it the moment it opens, so a
 // failure reported afterwards (a close that fails) would find it gone.
-bool DeleteWholeLog(Host& host) { return RewriteLog(host, {}); }
+Outcome DeleteWholeLog(Host& host) { return RewriteLog(host, {}); }
 
 }  // namespace horalo

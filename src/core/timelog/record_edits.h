@@ -13,9 +13,9 @@ namespace horalo {
 
 // Appends one record and flushes it to the disk before closing, so a record
 // reported as written survives a power cut; a write or flush that fails
-// cuts the log back to its old length. Messages: 6019 (open), 6022 (write,
-// flush or close, or a time the log cannot hold).
-bool AppendRecord(Host& host, const LogRecord& record);
+// cuts the log back to its old length. None when written; else the message:
+// 6019 (open), 6022 (write, flush or close, or a time the log cannot hold).
+Outcome AppendRecord(Host& host, const LogRecord& record);
 
 // The rewrites below name their records by reference and change the log
 // only when every referenced record still stands at its place with its
@@ -45,11 +45,12 @@ EditResult LookUpRecord(Host& host, const RecordRef& record);
 
 // Deletes every record from the first day 00:00:00 local time up to the
 // day after the last one, 00:00:00 (year, month and day of the dates),
-// month records included; records without a payload are kept.
-bool DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& last);
+// month records included; records without a payload are kept. None when
+// done; else the rewrite's message.
+Outcome DeleteDateRange(Host& host, const CalendarDate& first, const CalendarDate& last);
 // Empties the log, month records included, by the same rewrite as every other
 // change, so a failure leaves the old log whole. The log is not read; where
 // there is none, an empty one is made.
-bool DeleteWholeLog(Host& host);
+Outcome DeleteWholeLog(Host& host);
 
 }  // namespace horalo

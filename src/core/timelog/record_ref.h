@@ -6,9 +6,11 @@
 // each referenced record with its bytes at its place, or changes nothing.
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/io/byte_codec.h"
+#include "core/outcome.h"
 #include "core/timelog/log_record.h"
 
 namespace horalo {
@@ -23,14 +25,22 @@ struct RecordRef {
 };
 
 // What an edit by reference did.
-enum class EditResult {
-    Done,
-    // A referenced record is no longer at its place with its bytes: the log
-    // changed since the caller read it. Nothing was changed; no message.
-    Changed,
-    // The log could not be read or rewritten (the user has been told); it is
-    // unchanged.
-    Failed,
+struct EditResult {
+    enum Kind {
+        Done,
+        // A referenced record is no longer at its place with its bytes: the
+        // log changed since the caller read it. Nothing was changed; no message.
+        Changed,
+        // The log could not be read or rewritten; it is unchanged, and the
+        // message says why.
+        Failed,
+    };
+    Kind kind = Done;
+    Outcome outcome;  // with Failed: the message
+
+    EditResult(Kind done) : kind(done) {}
+    EditResult(Message failure) : kind(Failed), outcome(std::move(failure)) {}
+    bool operator==(Kind other) const { return kind == other; }
 };
 
 // Where the referenced records start and end in `log`, in the order of their

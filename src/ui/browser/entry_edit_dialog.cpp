@@ -204,9 +204,12 @@ void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
     // A copy: the browser shows the log anew while the dialog is open
     // whenever another window changes it.
     const RecordRef anchor = browser.anchor();
-    switch (LookUpRecord(host, anchor)) {
+    const EditResult found = LookUpRecord(host, anchor);
+    switch (found.kind) {
     case EditResult::Changed: return browser.ShowChangedElsewhere();
-    case EditResult::Failed: return;
+    case EditResult::Failed:
+        win::ShowOutcome(found.outcome);
+        return;
     case EditResult::Done: break;
     }
     EntryEditDialog dialog(mode);
@@ -219,11 +222,12 @@ void EditEntry(LogBrowserDialog& browser, EntryEditMode mode) {
     if (dialog.RunModal(browser.Handle()) != IDOK) return;
 
     const std::vector<LogRecord> records = ConfirmedRecords(browser.Handle(), dialog);
-    EditResult result = EditResult::Failed;
+    EditResult result = EditResult::Failed;  // nothing to write: nothing to tell
     if (mode == EntryEditMode::Edit && records.size() == 1)
         result = ReplaceRecord(host, anchor, records.front());
     else if (mode == EntryEditMode::Insert && !records.empty())
         result = InsertRecordsAfter(host, anchor, records);
+    win::ShowOutcome(result.outcome);
     if (result == EditResult::Changed) return browser.ShowChangedElsewhere();
     browser.Refill();
     browser.ShowAnchorRow();
@@ -236,7 +240,12 @@ void InsertEntryOnDay(LogBrowserDialog& browser, const CalendarDate& day) {
     dialog.SetDuration(3600);
     if (dialog.RunModal(browser.Handle()) != IDOK) return;
     const std::vector<LogRecord> records = ConfirmedRecords(browser.Handle(), dialog);
-    const bool written = !records.empty() && InsertRecordsInOrder(browser.host(), records) == EditResult::Done;
+    bool written = false;
+    if (!records.empty()) {
+        const EditResult result = InsertRecordsInOrder(browser.host(), records);
+        win::ShowOutcome(result.outcome);
+        written = result == EditResult::Done;
+    }
     browser.Refill();
     if (written) browser.ShowRecordRow(EncodeRecord(records.front()));
 }

@@ -150,8 +150,8 @@ void LogBrowserDialog::FillMonth() {
     shown_.clear();
     rowDays_.clear();
     {
-        const LogFile log = OpenLogFile(host(), "rb");
-        if (!log) return;
+        const auto [log, opened] = OpenLogFile(host(), "rb");
+        if (win::ShowOutcome(opened)) return;
         entries = ReadDayEntries(year_, month_, log.get());
     }
     const std::vector<MonthRow> rows = BuildMonthRows(entries, MakeYearInfo(year_), app_.specialDays().entries(),
@@ -280,7 +280,9 @@ void LogBrowserDialog::DeleteSelected() {
                                      ? win::FormatText(IDS_DELETE_ONE_RECORD, lines.c_str())
                                      : win::FormatText(IDS_DELETE_RECORDS, static_cast<int>(records.size()), lines.c_str());
     if (win::ShowMessageBox(Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    if (DeleteRecords(host(), records) == EditResult::Changed) ShowChangedElsewhere();
+    const EditResult deleted = DeleteRecords(host(), records);
+    win::ShowOutcome(deleted.outcome);
+    if (deleted == EditResult::Changed) ShowChangedElsewhere();
 }
 
 void LogBrowserDialog::Edit(EntryEditMode mode) {

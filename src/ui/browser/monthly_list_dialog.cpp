@@ -105,7 +105,9 @@ void MonthlyListDialog::OnOK() {
 
 void MonthlyListDialog::Fill() {
     records_.clear();
-    if (LogFile log = OpenLogFile(host_, "rb")) records_ = ReadMonthRecords(log.get());
+    auto [log, opened] = OpenLogFile(host_, "rb");
+    win::ShowOutcome(opened);
+    if (log) records_ = ReadMonthRecords(log.get());
     list_.Clear();
     EnableWindow(Item(IDC_MONTH_CHANGE), FALSE);
     EnableWindow(Item(IDC_MONTH_REMOVE), FALSE);
@@ -132,6 +134,7 @@ void MonthlyListDialog::OnLogChanged() {
 void MonthlyListDialog::Finish(EditResult result) {
     if (result == EditResult::Done) return;
     if (result == EditResult::Changed) win::ShowMessageId(Handle(), IDS_LOG_CHANGED_ELSEWHERE, MB_OK | MB_ICONEXCLAMATION);
+    win::ShowOutcome(result.outcome);
     Fill();
 }
 
@@ -149,9 +152,9 @@ const MonthRecordEntry* MonthlyListDialog::EntryOf(int row) const {
 void MonthlyListDialog::NewRecord() {
     MonthValuesDialog values;
     if (values.RunModal(Handle()) != IDOK) return;
-    const bool stored =
-        StoreMonthRecord(host_, values.Year(), values.Month(), values.CarriedBalance(), values.HoursDeducted()).has_value();
-    Finish(stored ? EditResult::Done : EditResult::Failed);
+    auto stored =
+        StoreMonthRecord(host_, values.Year(), values.Month(), values.CarriedBalance(), values.HoursDeducted());
+    Finish(stored.value ? EditResult(EditResult::Done) : EditResult(std::move(*stored.outcome)));
 }
 
 // One rewrite: removing the old month first and storing the new one after

@@ -77,14 +77,16 @@ void RestoreDialog::Restore() {
     const BackupFile& backup = backups_.at(static_cast<std::size_t>(list_.Value(rows[0])));
     const std::string question = win::FormatText(IDS_RESTORE_QUESTION, KeptOn(backup).c_str());
     if (win::ShowMessageBox(Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    switch (RestoreLog(host_, backup.path)) {
+    const WithOutcome<RestoreResult> restored = RestoreLog(host_, backup.path);
+    switch (restored.value) {
     case RestoreResult::Done:
         EndDialog(IDOK);
         break;
     case RestoreResult::Unreadable:
         win::ShowMessageId(Handle(), IDS_BACKUP_UNREADABLE, MB_OK | MB_ICONEXCLAMATION);
         break;
-    case RestoreResult::NotWritten:  // the rewrite said why
+    case RestoreResult::NotWritten:
+        win::ShowOutcome(restored.outcome);
         break;
     }
 }

@@ -122,12 +122,12 @@ void SpecialEntriesEditor::OnOK() { Close(IDOK); }
 
 void SpecialEntriesEditor::OnCancel() { Close(IDCANCEL); }
 
-// The save shows its own message when it fails; the old file stays whole
-// then, and the program's end tries again with the same list.
+// A failed save is told here; the old file stays whole then, and the
+// program's end tries again with the same list.
 void SpecialEntriesEditor::Close(INT_PTR result) {
     if (changed_) {
         changed_ = false;  // a second close while the message is up saves no more
-        app_.specialDays().SaveNow();
+        win::ShowOutcome(app_.specialDays().SaveNow());
     }
     EndDialog(result);
 }

@@ -103,12 +103,13 @@ bool DeleteRangeDialog::Confirmed(const std::string& question) {
 void DeleteRangeDialog::Delete() {
     switch (mode_) {
     case kWholeLog:
-        if (Confirmed(WholeLogQuestion(host_))) DeleteWholeLog(host_);
+        if (Confirmed(WholeLogQuestion(host_))) win::ShowOutcome(DeleteWholeLog(host_));
         return;
     case kToMonthEnd: {
         const int lastDay = MonthLength(year_, month_);
         if (Confirmed(win::FormatText(IDS_DELETE_UP_TO, lastDay, month_ + 1, year_)))
-            DeleteDateRange(host_, CalendarDate::Of(1900, 0, 1), CalendarDate::Of(year_, month_, lastDay));
+            win::ShowOutcome(
+                DeleteDateRange(host_, CalendarDate::Of(1900, 0, 1), CalendarDate::Of(year_, month_, lastDay)));
         return;
     }
     case kDays: {
@@ -116,7 +117,7 @@ void DeleteRangeDialog::Delete() {
         const std::string question = win::FormatText(IDS_DELETE_RANGE, int{firstDay_.wDay}, int{firstDay_.wMonth},
                                                       int{firstDay_.wYear}, int{lastDay_.wDay}, int{lastDay_.wMonth},
                                                       int{lastDay_.wYear});
-        if (Confirmed(question)) DeleteDateRange(host_, DateOf(firstDay_), DateOf(lastDay_));
+        if (Confirmed(question)) win::ShowOutcome(DeleteDateRange(host_, DateOf(firstDay_), DateOf(lastDay_)));
         return;
     }
     }

@@ -3,6 +3,7 @@
 #include <wtsapi32.h>
 
 #include "core/calendar/calendar_date.h"
+#include "core/timelog/record_edits.h"
 #include "ui/browser/log_browser_dialog.h"
 #include "ui/browser/monthly_list_dialog.h"
 #include "ui/extras/delete_range_dialog.h"
@@ -30,16 +31,31 @@ INT_PTR Result(HWND window, LRESULT result) {
     SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
     return TRUE;
 }
+
+// The recorder's records go to the log, and a start on a day that ended
+// today continues it; either tells a failure the moment it happens, so a
+// failed continuation is told before the start that follows it.
+RecordAppender LogAppender(Host& host) {
+    return [&host](const LogRecord& record) { return !win::ShowOutcome(AppendRecord(host, record)); };
+}
+
+DayContinuer LogContinuer(Host& host) {
+    return [&host](TimeValue now, TimeValue wayTime, const LastSeen& seen) {
+        DayContinuation continued = ContinueDay(host, now, wayTime, seen);
+        win::ShowOutcome(continued.outcome);
+        return continued;
+    };
+}
 }  // namespace
 
 MainDialog::MainDialog(AppServices& app)
     : win::Dialog(IDD_MAIN),
       app_(app),
-      recorder_(app.host(), app.settings()),
+      recorder_(LogAppender(app.host()), app.settings(), LogContinuer(app.host())),
       icon_(LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_MAIN))) {}
 
 bool MainDialog::StartWork(bool loadSpecialEntries, const LastSeen& seen) {
-    if (loadSpecialEntries && !app_.specialDays().Load()) return false;
+    if (loadSpecialEntries && win::ShowOutcome(app_.specialDays().Load())) return false;
     if (!recorder_.StartWork(seen)) return false;
     KeepLastSeen();
     // At the program's start the icon comes later, and says it then.
@@ -60,7 +76,7 @@ void MainDialog::TellDayContinued() {
 bool MainDialog::EndWork(bool saveSpecialEntries) {
     bool done = recorder_.EndWork();
     KeepLastSeen();
-    if (saveSpecialEntries && !app_.specialDays().Save()) done = false;
+    if (saveSpecialEntries && win::ShowOutcome(app_.specialDays().Save())) done = false;
     return done;
 }
 
@@ -203,7 +219,7 @@ void MainDialog::RunEndOfWorkSequence() {
     KillTimer(Handle(), HORALO_TIMER_MINUTE);
     app_.StoreSettings();
     tray_.Remove();
-    app_.specialDays().Save();
+    win::ShowOutcome(app_.specialDays().Save());
     app_.specialDays().FreeTable();
 }
 
