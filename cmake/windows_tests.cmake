@@ -10,7 +10,7 @@ endif()
 include(GoogleTest)
 
 file(GLOB HORALO_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
-add_executable(horalo_win_tests ${HORALO_WIN_TESTS} tests/win/test_templates.rc)
+add_executable(horalo_win_tests ${HORALO_WIN_TESTS} tests/support/platform_file_layer.cpp tests/win/test_templates.rc)
 target_include_directories(horalo_win_tests PRIVATE tests/win res)
 target_link_libraries(horalo_win_tests PRIVATE horalo_app GTest::gtest GTest::gtest_main)
 add_dependencies(horalo_win_tests program_folder)

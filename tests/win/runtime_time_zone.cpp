@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 #include <time.h>
 
-#include "core/calendar/local_time.h"
+#include "win/system_time_zone.h"
 
 namespace {
 
 const bool kRuntimeZoneFromSystem = [] {
-    horalo::UseSystemTimeZone();
+    horalo::win::UseSystemTimeZone();
     return true;
 }();
 
