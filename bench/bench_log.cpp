@@ -10,7 +10,9 @@
 #include <unistd.h>
 
 #include "core/calendar/local_time.h"
+#include "core/io/file_layer.h"
 #include "core/timelog/time_log.h"
+#include "posix/posix_file_layer.h"
 
 namespace horalo::bench {
 
@@ -107,6 +109,9 @@ int main(int argc, char** argv) {
     // the same zone unless TZ says otherwise.
     setenv("TZ", "Europe/Berlin", 0);
     tzset();
+    // The rewrites are measured with their flush to the disk, as they run.
+    horalo::posix::PosixFileLayer files;
+    const horalo::ScopedFileLayer filesInstalled(files);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     Prepare();

@@ -2,8 +2,9 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 file(GLOB HORALO_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp)
-add_executable(horalo_core_tests ${HORALO_CORE_TESTS})
-target_link_libraries(horalo_core_tests PRIVATE horalo_core GTest::gtest GTest::gtest_main)
+add_executable(horalo_core_tests ${HORALO_CORE_TESTS} tests/support/platform_file_layer.cpp)
+target_link_libraries(horalo_core_tests PRIVATE horalo_core horalo_posix GTest::gtest GTest::gtest_main)
+target_include_directories(horalo_core_tests PRIVATE tests/support)
 # The log keeps times in seconds and the program shows them in local time:
 # the tests pin the zone to one with daylight saving, whatever the machine's.
 gtest_discover_tests(horalo_core_tests DISCOVERY_TIMEOUT 30
@@ -11,9 +12,9 @@ gtest_discover_tests(horalo_core_tests DISCOVERY_TIMEOUT 30
 
 # horalo-cli's commands, run in-process on prepared program folders.
 file(GLOB HORALO_CLI_TESTS CONFIGURE_DEPENDS tests/cli/*.cpp)
-add_executable(horalo_cli_tests ${HORALO_CLI_TESTS})
-target_include_directories(horalo_cli_tests PRIVATE tests/core)
-target_link_libraries(horalo_cli_tests PRIVATE horalo_cli GTest::gtest GTest::gtest_main)
+add_executable(horalo_cli_tests ${HORALO_CLI_TESTS} tests/support/platform_file_layer.cpp)
+target_include_directories(horalo_cli_tests PRIVATE tests/core tests/support)
+target_link_libraries(horalo_cli_tests PRIVATE horalo_cli horalo_posix GTest::gtest GTest::gtest_main)
 target_compile_definitions(horalo_cli_tests PRIVATE
   HORALO_RC_FILE="${CMAKE_SOURCE_DIR}/res/horalo_rdll.rc"
   HORALO_RESOURCE_IDS_FILE="${CMAKE_SOURCE_DIR}/res/resource_ids.h"

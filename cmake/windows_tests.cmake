@@ -9,9 +9,13 @@ else()
 endif()
 include(GoogleTest)
 
-file(GLOB HORALO_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
-add_executable(horalo_win_tests ${HORALO_WIN_TESTS} tests/win/test_templates.rc)
-target_include_directories(horalo_win_tests PRIVATE tests/win res)
+# One program for the tests of every layer over Win32, each folder after
+# the layer it tests (win, ui, print, app), with their shared fixtures in
+# tests/support.
+file(GLOB HORALO_WIN_TESTS CONFIGURE_DEPENDS
+  tests/win/*.cpp tests/ui/*.cpp tests/print/*.cpp tests/app/*.cpp tests/support/*.cpp)
+add_executable(horalo_win_tests ${HORALO_WIN_TESTS} tests/support/test_templates.rc)
+target_include_directories(horalo_win_tests PRIVATE tests/support res)
 target_link_libraries(horalo_win_tests PRIVATE horalo_app GTest::gtest GTest::gtest_main)
 add_dependencies(horalo_win_tests program_folder)
 

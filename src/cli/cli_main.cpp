@@ -9,10 +9,24 @@
 #include <vector>
 
 #include "cli/cli_commands.h"
-#include "core/calendar/local_time.h"
+#include "core/io/file_layer.h"
+#ifdef _WIN32
+#include "win/system_time_zone.h"
+#include "win/win32_file_layer.h"
+#else
+#include "posix/posix_file_layer.h"
+#endif
 
 int main(int argc, char** argv) {
-    horalo::UseSystemTimeZone();
+    // The tool only reads, yet it takes files as the program does, so the
+    // commands meet no other file layer than the program's.
+#ifdef _WIN32
+    horalo::win::UseSystemTimeZone();
+    horalo::win::Win32FileLayer files;
+#else
+    horalo::posix::PosixFileLayer files;
+#endif
+    const horalo::ScopedFileLayer filesInstalled(files);
 #ifdef _WIN32
     // Lines end in LF on every system, so the output is the same byte for
     // byte and pipes into the same tools.

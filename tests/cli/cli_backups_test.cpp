@@ -16,7 +16,7 @@ TEST_F(CliBackupsTest, ListsEveryKindNewestFirstWithRecordsAndLastDay) {
     std::filesystem::create_directory(File("backups"));
     const std::string older = "backups/horalo.log.20261207-090000.bak",
                       newer = "backups/horalo.log.20261208-143015.bak";
-    std::vector<LogRecord> records = Day(2026, 12, 4, 8, 16, 30);
+    std::vector<LogRecord> records = Day(2026, 11, 4, 8, 16, 30);
     WriteLog(records);
     WriteBytes(older, ReadBytes(kLogFileName));
     // A month record carries no day: the last day is the end of work before it.

@@ -16,10 +16,10 @@ namespace {
 using CliLogTest = CliFolderTest;
 
 TEST_F(CliLogTest, CheckListsEveryProblemWithMonthDayAndCode) {
-    std::vector<LogRecord> records = Day(2026, 1, 2, 8, 16);  // Friday, the log's first day
+    std::vector<LogRecord> records = Day(2026, 0, 2, 8, 16);  // Friday, the log's first day
     // Monday 5 January has no records; Tuesday 6 ends without a start.
-    records.push_back(LogRecord::Of(LogRecordType::WorkEnd, At(2026, 1, 6, 16)));
-    for (const LogRecord& r : Day(2026, 3, 2, 8, 16)) records.push_back(r);
+    records.push_back(LogRecord::Of(LogRecordType::WorkEnd, LocalAt(2026, 0, 6, 16)));
+    for (const LogRecord& r : Day(2026, 2, 2, 8, 16)) records.push_back(r);
     WriteLog(records);
     const CliRun run = Run({"check"});
     EXPECT_EQ(run.code, 1) << run.err;
@@ -36,8 +36,8 @@ TEST_F(CliLogTest, CheckListsEveryProblemWithMonthDayAndCode) {
 }
 
 TEST_F(CliLogTest, CheckOfAHealthyLogExitsZero) {
-    std::vector<LogRecord> records = Day(2025, 12, 31, 8, 16);
-    for (const LogRecord& r : Day(2026, 1, 2, 8, 16)) records.push_back(r);
+    std::vector<LogRecord> records = Day(2025, 11, 31, 8, 16);
+    for (const LogRecord& r : Day(2026, 0, 2, 8, 16)) records.push_back(r);
     WriteLog(records);
     const CliRun run = Run({"check"});
     EXPECT_EQ(run.code, 0) << run.out << run.err;
@@ -55,7 +55,7 @@ TEST_F(CliLogTest, DamagedEndsAreReportedWithTheirOffset) {
         {std::string("\x03\x00\x00\x00\x10\x20\x30\x40\x09\x00\x00\x00" "abc", 15), 15},  // a cut note
     };
     for (const auto& c : cases) {
-        const auto day = Day(2026, 1, 2, 8, 16);
+        const auto day = Day(2026, 0, 2, 8, 16);
         WriteLog({day[0], day[1]}, c.tail);
         const CliRun check = Run({"check"});
         EXPECT_EQ(check.code, 1) << c.cutBytes;
@@ -71,11 +71,11 @@ TEST_F(CliLogTest, DamagedEndsAreReportedWithTheirOffset) {
 }
 
 TEST_F(CliLogTest, ExportCsvAndJsonGiveEveryRecordOfTheRange) {
-    WriteLog({LogRecord::Month(MonthKey(2026, 6), 3, -130), LogRecord::Of(LogRecordType::WorkStart, At(2026, 1, 30, 8)),
-              LogRecord::Of(LogRecordType::WorkStart, At(2026, 7, 1, 8, 5)),
-              LogRecord::Break(At(2026, 7, 1, 12), At(2026, 7, 1, 12, 40)),
-              LogRecord::Note(At(2026, 7, 1, 13), "a, \"b\"\nc"),
-              LogRecord::Of(LogRecordType::CompensationDay, At(2026, 8, 3, 8))});
+    WriteLog({LogRecord::Month(MonthKey(2026, 6), 3, -130), LogRecord::Of(LogRecordType::WorkStart, LocalAt(2026, 0, 30, 8)),
+              LogRecord::Of(LogRecordType::WorkStart, LocalAt(2026, 6, 1, 8, 5)),
+              LogRecord::Break(LocalAt(2026, 6, 1, 12), LocalAt(2026, 6, 1, 12, 40)),
+              LogRecord::Note(LocalAt(2026, 6, 1, 13), "a, \"b\"\nc"),
+              LogRecord::Of(LogRecordType::CompensationDay, LocalAt(2026, 7, 3, 8))});
     const CliRun csv = Run({"export", "--from", "2026-07", "--to", "2026-07", "--format", "csv"});
     ASSERT_EQ(csv.code, 0) << csv.err;
     const auto rows = ParseCsv(csv.out);
@@ -100,7 +100,7 @@ TEST_F(CliLogTest, ExportCsvAndJsonGiveEveryRecordOfTheRange) {
 
 // Notes are Windows-1252 (or the code page asked for); CSV and JSON are UTF-8.
 TEST_F(CliLogTest, ExportedNotesAreUtf8) {
-    WriteLog({LogRecord::Note(At(2026, 7, 1, 13), "Caf\xe9 \x80 5")});
+    WriteLog({LogRecord::Note(LocalAt(2026, 6, 1, 13), "Caf\xe9 \x80 5")});
     const std::pair<const char*, const char*> cases[] = {
         {"1252", "Caf\u00e9 \u20ac 5"}, {"28591", "Caf\u00e9 \u0080 5"}, {"utf8", "Caf\ufffd \ufffd 5"}};
     for (const auto& [page, text] : cases) {
@@ -117,7 +117,7 @@ TEST_F(CliLogTest, RecordsWithoutALocalTimeComeOnlyWithTheWholeLog) {
     LogRecord unknown;
     unknown.tag = 9;
     WriteLog({LogRecord::Of(LogRecordType::WorkStart, kLatestLogTime - 59), unknown,
-              LogRecord::Of(LogRecordType::WorkStart, At(2026, 1, 5, 8))});
+              LogRecord::Of(LogRecordType::WorkStart, LocalAt(2026, 0, 5, 8))});
     const CliRun all = Run({"export", "--format", "json"});
     ASSERT_EQ(all.code, 0) << all.err;
     const JsonValue records = JsonReader::Parse(all.out);
@@ -136,7 +136,7 @@ TEST_F(CliLogTest, RecordsWithoutALocalTimeComeOnlyWithTheWholeLog) {
 // Local times around the changes of the clocks carry the offset of their
 // moment, so every exported time converts back to the same instant.
 TEST_F(CliLogTest, ExportedTimesKeepTheirInstantAcrossTheClockChanges) {
-    const TimeValue spring = At(2026, 3, 29, 1, 59), autumn = At(2026, 10, 25, 1, 30) + 3600;
+    const TimeValue spring = LocalAt(2026, 2, 29, 1, 59), autumn = LocalAt(2026, 9, 25, 1, 30) + 3600;
     std::vector<LogRecord> records;
     for (const TimeValue t : {spring, spring + 60, autumn, autumn + 3600})
         records.push_back(LogRecord::Of(LogRecordType::Note, t)), records.back().text = "x";
@@ -175,7 +175,7 @@ TEST_F(CliLogTest, ExportedOffsetsFollowTheZone) {
 }
 
 TEST_F(CliLogTest, UsageAndFileErrorsExitTwoNamingTheFile) {
-    WriteLog(Day(2026, 1, 2, 8, 16));
+    WriteLog(Day(2026, 0, 2, 8, 16));
     WriteBytes("short.set", std::string(179, '\0'));
     const struct {
         std::vector<std::string> args;
@@ -223,7 +223,7 @@ TEST_F(CliLogTest, WhatCannotBeTheFileIsAFileErrorNamingIt) {
         {kLogFileName, 0},     {kLogFileName, k200GiB}, {kLogFileName, k3GiB},
         {kSpecialFileName, 0}, {kSpecialFileName, k200GiB}, {"settings.bin", 0}, {"user.reg", 0}};  // 0: a directory
     for (const auto& [name, size] : cases) {
-        WriteLog(Day(2026, 1, 2, 8, 16));
+        WriteLog(Day(2026, 0, 2, 8, 16));
         WriteBytes(kSpecialFileName, specialDays);
         std::filesystem::remove_all(File(name));
         if (size == 0) {
@@ -253,7 +253,7 @@ TEST_F(CliLogTest, HelpForEveryCommandExitsZero) {
 
 // Every command leaves the folder byte for byte as it was, with no file added.
 TEST_F(CliLogTest, NoCommandWritesAnything) {
-    const auto day = Day(2026, 1, 2, 8, 16);
+    const auto day = Day(2026, 0, 2, 8, 16);
     WriteLog({day[0], day[1]}, std::string("\x01\x00", 2));
     const auto snapshot = [this] {
         std::map<std::string, std::string> files;

@@ -19,10 +19,10 @@ protected:
     // carrying 1 h 30 min with 2 hours deducted.
     void WriteMarch() {
         std::vector<LogRecord> records{LogRecord::Month(MonthKey(2026, 2), 2, 130)};
-        for (const LogRecord& r : Day(2026, 3, 2, 8, 16)) records.push_back(r);
-        records.push_back(LogRecord::Note(At(2026, 3, 3, 7), "Dentist, \"late\"\nagain \xe4"));
-        for (const LogRecord& r : Day(2026, 3, 3, 9, 18)) records.push_back(r);
-        records.push_back(LogRecord::Of(LogRecordType::AbsenceDay, At(2026, 3, 4, 8)));
+        for (const LogRecord& r : Day(2026, 2, 2, 8, 16)) records.push_back(r);
+        records.push_back(LogRecord::Note(LocalAt(2026, 2, 3, 7), "Dentist, \"late\"\nagain \xe4"));
+        for (const LogRecord& r : Day(2026, 2, 3, 9, 18)) records.push_back(r);
+        records.push_back(LogRecord::Of(LogRecordType::AbsenceDay, LocalAt(2026, 2, 4, 8)));
         WriteLog(records);
     }
 };
@@ -54,7 +54,7 @@ TEST_F(CliMonthTest, MonthJsonHoldsEveryDayAndTheSheetsBalances) {
 
 // The daily figures follow the settings, wherever they come from.
 TEST_F(CliMonthTest, MonthCsvFollowsTheOverriddenSettings) {
-    WriteLog(Day(2026, 3, 2, 8, 16));
+    WriteLog(Day(2026, 2, 2, 8, 16));
     const struct {
         std::vector<std::string> options;
         const char* surplus;
@@ -82,7 +82,7 @@ TEST_F(CliMonthTest, MonthCsvFollowsTheOverriddenSettings) {
 }
 
 TEST_F(CliMonthTest, MonthOutOfOrderStillPrintsAndExitsOne) {
-    WriteLog({LogRecord::Of(LogRecordType::WorkEnd, At(2026, 3, 2, 16))});
+    WriteLog({LogRecord::Of(LogRecordType::WorkEnd, LocalAt(2026, 2, 2, 16))});
     const CliRun run = Run({"month", "2026-03"});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.out.find("March 2026"), std::string::npos);
@@ -92,9 +92,9 @@ TEST_F(CliMonthTest, MonthOutOfOrderStillPrintsAndExitsOne) {
 // A note whose length runs over the records behind it hides them (March
 // blank after the 2nd, April empty): every command tells it as check does.
 TEST_F(CliMonthTest, RecordsHiddenByADamagedOneAreToldByEveryCommand) {
-    std::vector<LogRecord> records = Day(2026, 3, 2, 8, 16);
-    records.push_back(LogRecord::Note(At(2026, 3, 2, 9), "x"));
-    for (const auto& later : {Day(2026, 3, 12, 8, 16), Day(2026, 4, 1, 8, 16)})
+    std::vector<LogRecord> records = Day(2026, 2, 2, 8, 16);
+    records.push_back(LogRecord::Note(LocalAt(2026, 2, 2, 9), "x"));
+    for (const auto& later : {Day(2026, 2, 12, 8, 16), Day(2026, 3, 1, 8, 16)})
         records.insert(records.end(), later.begin(), later.end());
     WriteLog(records);
     std::string log = ReadBytes(kLogFileName);
@@ -110,7 +110,7 @@ TEST_F(CliMonthTest, RecordsHiddenByADamagedOneAreToldByEveryCommand) {
 }
 
 TEST_F(CliMonthTest, ADayAboveTheMaximumIsToldOnTheErrorStream) {
-    WriteLog(Day(2026, 3, 2, 8, 19));  // 11 hours
+    WriteLog(Day(2026, 2, 2, 8, 19));  // 11 hours
     const struct {
         std::vector<std::string> options;
         bool told;
@@ -127,9 +127,9 @@ TEST_F(CliMonthTest, ADayAboveTheMaximumIsToldOnTheErrorStream) {
 
 // The JSON of rows is the browser's rows, field by field.
 TEST_F(CliMonthTest, RowsJsonIsWhatTheBrowserBuilds) {
-    WriteLog({LogRecord::Of(LogRecordType::WorkStart, At(2026, 3, 4, 8)),
-              LogRecord::Of(LogRecordType::WorkStart, At(2026, 3, 4, 9)),
-              LogRecord::Note(At(2026, 3, 4, 10), "x"), LogRecord::Of(LogRecordType::WorkEnd, At(2026, 3, 6, 17))});
+    WriteLog({LogRecord::Of(LogRecordType::WorkStart, LocalAt(2026, 2, 4, 8)),
+              LogRecord::Of(LogRecordType::WorkStart, LocalAt(2026, 2, 4, 9)),
+              LogRecord::Note(LocalAt(2026, 2, 4, 10), "x"), LogRecord::Of(LogRecordType::WorkEnd, LocalAt(2026, 2, 6, 17))});
     const CliRun run = Run({"rows", "2026-03", "--format", "json"});
     ASSERT_EQ(run.code, 0) << run.err;
     const JsonValue rows = JsonReader::Parse(run.out);
@@ -162,7 +162,7 @@ TEST_F(CliMonthTest, YearTellsWhetherEachMonthsBalanceWasCarriedOn) {
     // January ends 0:15 up; February carries it on, March carries a wrong one.
     std::vector<LogRecord> records{LogRecord::Month(MonthKey(2026, 1), 0, 15),
                                    LogRecord::Month(MonthKey(2026, 2), 0, 100)};
-    for (const LogRecord& r : Day(2026, 1, 5, 8, 16)) records.push_back(r);
+    for (const LogRecord& r : Day(2026, 0, 5, 8, 16)) records.push_back(r);
     WriteLog(records);
     const CliRun run = Run({"year", "2026", "--format", "json"});
     ASSERT_EQ(run.code, 0) << run.err;

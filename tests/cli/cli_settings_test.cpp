@@ -88,7 +88,7 @@ using CliSettingsTest = CliFolderTest;
 // The same day gives the surplus of the settings' source: the file before
 // the registry, the registry before the defaults, the options over both.
 TEST_F(CliSettingsTest, TheSettingsSourcesInTheirOrder) {
-    WriteLog(Day(2026, 3, 2, 8, 16));
+    WriteLog(Day(2026, 2, 2, 8, 16));
     const SettingsBytes file = EncodeSettings(WithWork(6, 0));
     WriteBytes("settings.bin", std::string(file.begin(), file.end()));
     const auto surplus = [this](std::vector<std::string> extra) {

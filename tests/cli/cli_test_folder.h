@@ -18,6 +18,7 @@
 #include "core/calendar_days/calendar_entry_file.h"
 #include "core/timelog/log_record.h"
 #include "core/timelog/month_records.h"
+#include "local_time_helper.h"
 #include "test_host.h"
 
 namespace horalo::test {
@@ -27,18 +28,6 @@ struct CliRun {
     std::string out;
     std::string err;
 };
-
-// Local time in Berlin by mktime (month 1 to 12).
-inline TimeValue At(int year, int month, int day, int hour, int minute = 0) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_isdst = -1;
-    return static_cast<TimeValue>(std::mktime(&fields));
-}
 
 class CliFolderTest : public ::testing::Test {
 protected:
@@ -85,12 +74,12 @@ protected:
         WriteBytes(kLogFileName, bytes + tail);
     }
 
-    // A day of work with one break.
+    // A day of work with one break (month 0 to 11).
     static std::vector<LogRecord> Day(int year, int month, int day, int startHour, int endHour, int breakMinutes = 0) {
-        std::vector<LogRecord> day_{LogRecord::Of(LogRecordType::WorkStart, At(year, month, day, startHour))};
+        std::vector<LogRecord> day_{LogRecord::Of(LogRecordType::WorkStart, LocalAt(year, month, day, startHour))};
         if (breakMinutes)
-            day_.push_back(LogRecord::Break(At(year, month, day, 12), At(year, month, day, 12, breakMinutes)));
-        day_.push_back(LogRecord::Of(LogRecordType::WorkEnd, At(year, month, day, endHour)));
+            day_.push_back(LogRecord::Break(LocalAt(year, month, day, 12), LocalAt(year, month, day, 12, breakMinutes)));
+        day_.push_back(LogRecord::Of(LogRecordType::WorkEnd, LocalAt(year, month, day, endHour)));
         return day_;
     }
     void WriteLog(const std::vector<LogRecord>& records) const {

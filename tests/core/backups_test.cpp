@@ -68,7 +68,7 @@ protected:
         layer.Reset();
     }
 
-    TimeValue now = Berlin(2026, 12, 8, 14, 30, 15);
+    TimeValue now = LocalAt(2026, 11, 8, 14, 30, 15);
     FaultFileLayer layer;
     ScopedFileLayer scope{layer};
     const std::string first = Words({0, 1}), second = Words({0, 2});

@@ -21,7 +21,7 @@ protected:
         host.texts[IDS_LOG_CUT_SET_ASIDE] = "set aside %u in %s";
         host.texts[IDS_LOG_DAMAGED_END] = "damaged %u in %s";
         host.texts[IDS_LOG_CUT_NOT_SET_ASIDE] = "not set aside %u in %s";
-        SetClock([] { return Berlin(2026, 12, 7, 9, 5, 3); });
+        SetClock([] { return LocalAt(2026, 11, 7, 9, 5, 3); });
     }
     void TearDown() override { SetClock({}); }
 

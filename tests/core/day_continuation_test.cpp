@@ -13,7 +13,7 @@ using Result = DayContinuation::Result;
 class DayContinuationTest : public TimeLogTest {};
 
 TEST_F(DayContinuationTest, OnlyTodaysEndWithNothingButNotesBehindIsTakenBack) {
-    const auto at = [](int hour, int minute) { return Berlin(2026, 3, 12, hour, minute); };
+    const auto at = [](int hour, int minute) { return LocalAt(2026, 2, 12, hour, minute); };
     const std::string month = Words({6, MonthKey(2026, 2), 0, 0});
     const std::string start = Words({1, at(8, 0)});
     const std::string note = NoteBytes(at(12, 10), "back soon");
@@ -59,7 +59,7 @@ TEST_F(DayContinuationTest, OnlyTodaysEndWithNothingButNotesBehindIsTakenBack) {
 // Killed or without power earlier today, the program starts again the same
 // day: the day goes on from when it was last alive, never with a second start.
 TEST_F(DayContinuationTest, ADayLeftOpenTodayGoesOnFromWhenTheProgramWasLastAlive) {
-    const auto at = [](int hour, int minute) { return Berlin(2026, 3, 12, hour, minute); };
+    const auto at = [](int hour, int minute) { return LocalAt(2026, 2, 12, hour, minute); };
     const std::string open = Words({1, at(8, 0)}) + Words({2, at(10, 0), at(10, 15)});
     const struct {
         const char* name;

@@ -25,7 +25,7 @@ TEST_F(DayEntriesTest, DayEntriesMatchEveryRecordsOwnLocalTime) {
     std::mt19937 random(7);
     std::string log = Words({6, MonthKey(2024, 2), 0, 0});
     std::vector<TimeValue> times;
-    const TimeValue anchors[] = {Berlin(2024, 3, 1), Berlin(2024, 4, 1), Berlin(2024, 10, 1), Berlin(2024, 11, 1)};
+    const TimeValue anchors[] = {LocalAt(2024, 2, 1), LocalAt(2024, 3, 1), LocalAt(2024, 9, 1), LocalAt(2024, 10, 1)};
     for (const TimeValue anchor : anchors) {
         for (int i = 0; i < 60; ++i) times.push_back(anchor + static_cast<TimeValue>(random() % 400000) - 200000);
         times.push_back(anchor);
@@ -59,7 +59,7 @@ TEST_F(DayEntriesTest, DayEntriesMatchEveryRecordsOwnLocalTime) {
 }
 
 TEST_F(DayEntriesTest, EqualTimesKeepFileOrderAndTopBitTimesLieIn2105And2106) {
-    const TimeValue t = Berlin(2023, 5, 10, 8);
+    const TimeValue t = LocalAt(2023, 4, 10, 8);
     // -1 and -86400 * 400 as signed fields; unsigned, 7 February 2106 and 3 January 2105.
     SetLog(Words({0, t + 60}) + Words({1, t}) + Words({9}) + Words({4, -1}) + NoteBytes(t, "b") + Words({5, t}) +
            Words({2, -86400 * 400, 5}));
@@ -95,7 +95,7 @@ TEST_F(DayEntriesTest, TimesAcross2038UpTo2106ReadBackInTheirMonth) {
 }
 
 TEST_F(DayEntriesTest, DayEntriesStartAtTheFilesPosition) {
-    const TimeValue t = Berlin(2023, 5, 10, 8);
+    const TimeValue t = LocalAt(2023, 4, 10, 8);
     SetLog(Words({1, t}) + Words({0, t + 1}));
     LogFile file = OpenLogFile(host, "rb").value;
     ASSERT_EQ(std::fseek(file.get(), 8, SEEK_SET), 0);

@@ -16,7 +16,7 @@
 namespace horalo {
 namespace {
 
-using test::Berlin;
+using test::LocalAt;
 using Type = DayEntryType;
 
 struct Step {
@@ -28,7 +28,7 @@ struct Step {
 std::vector<DayEntry> Entries(const std::vector<Step>& steps) {
     std::vector<DayEntry> entries;
     for (const Step& step : steps) {
-        const TimeValue time = Berlin(2026, 3, step.day, step.hour);
+        const TimeValue time = LocalAt(2026, 2, step.day, step.hour);
         LogRecord record = LogRecord::Of(static_cast<LogRecordType>(step.type), time);
         if (step.type == Type::Break) record = LogRecord::Break(time, time + 1800);
         if (step.type == Type::Note) record = LogRecord::Note(time, "n");

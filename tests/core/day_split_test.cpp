@@ -9,7 +9,7 @@ namespace horalo {
 namespace {
 
 TEST(DaySplit, OfferedOnlyForAWholeNightAwayAfterTheDayBegan) {
-    auto at = [](int day, int hour, int minute) { return test::Berlin(2024, 3, day, hour, minute); };
+    auto at = [](int day, int hour, int minute) { return test::LocalAt(2024, 2, day, hour, minute); };
     auto end = [&](int day, int hour, int minute) { return LogRecord::Of(LogRecordType::WorkEnd, at(day, hour, minute)); };
     auto start = [&](int day, int hour, int minute) { return LogRecord::Of(LogRecordType::WorkStart, at(day, hour, minute)); };
     struct Case {

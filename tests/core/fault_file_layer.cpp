@@ -23,50 +23,50 @@ bool FaultFileLayer::Fails(FileStep step) {
 }
 
 std::FILE* FaultFileLayer::Open(const std::string& path, const char* mode) {
-    return Fails(FileStep::Open) ? nullptr : StdioFileLayer::Open(path, mode);
+    return Fails(FileStep::Open) ? nullptr : inner_.Open(path, mode);
 }
 
 std::size_t FaultFileLayer::Read(std::FILE* file, void* buffer, std::size_t count) {
-    return Fails(FileStep::Read) ? 0 : StdioFileLayer::Read(file, buffer, count);
+    return Fails(FileStep::Read) ? 0 : inner_.Read(file, buffer, count);
 }
 
 // A failed write has written a part, as on a full disk: the first half.
 std::size_t FaultFileLayer::Write(std::FILE* file, const void* data, std::size_t count) {
-    if (!Fails(FileStep::Write)) return StdioFileLayer::Write(file, data, count);
-    StdioFileLayer::Write(file, data, count / 2);
+    if (!Fails(FileStep::Write)) return inner_.Write(file, data, count);
+    inner_.Write(file, data, count / 2);
     return count / 2;
 }
 
 bool FaultFileLayer::Seek(std::FILE* file, long offset, int origin) {
-    return !Fails(FileStep::Seek) && StdioFileLayer::Seek(file, offset, origin);
+    return !Fails(FileStep::Seek) && inner_.Seek(file, offset, origin);
 }
 
-long FaultFileLayer::Tell(std::FILE* file) { return Fails(FileStep::Tell) ? -1 : StdioFileLayer::Tell(file); }
+long FaultFileLayer::Tell(std::FILE* file) { return Fails(FileStep::Tell) ? -1 : inner_.Tell(file); }
 
 bool FaultFileLayer::FlushToDisk(std::FILE* file) {
-    return !Fails(FileStep::Flush) && StdioFileLayer::FlushToDisk(file);
+    return !Fails(FileStep::Flush) && inner_.FlushToDisk(file);
 }
 
 // Like fclose, a failed close still releases the file.
 bool FaultFileLayer::Close(std::FILE* file) {
     const bool fails = Fails(FileStep::Close);
-    return StdioFileLayer::Close(file) && !fails;
+    return inner_.Close(file) && !fails;
 }
 
 bool FaultFileLayer::Truncate(std::FILE* file, long length) {
-    return !Fails(FileStep::Truncate) && StdioFileLayer::Truncate(file, length);
+    return !Fails(FileStep::Truncate) && inner_.Truncate(file, length);
 }
 
 bool FaultFileLayer::Remove(const std::string& path) {
-    return !Fails(FileStep::Remove) && StdioFileLayer::Remove(path);
+    return !Fails(FileStep::Remove) && inner_.Remove(path);
 }
 
 ReplaceOutcome FaultFileLayer::Replace(const std::string& from, const std::string& to) {
-    return Fails(FileStep::Replace) ? failOutcome_ : StdioFileLayer::Replace(from, to);
+    return Fails(FileStep::Replace) ? failOutcome_ : inner_.Replace(from, to);
 }
 
 bool FaultFileLayer::Link(const std::string& path, const std::string& alias) {
-    return !Fails(FileStep::Link) && StdioFileLayer::Link(path, alias);
+    return !Fails(FileStep::Link) && inner_.Link(path, alias);
 }
 
 }  // namespace horalo

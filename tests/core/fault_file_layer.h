@@ -1,6 +1,8 @@
 #pragma once
 // A file layer for tests that makes the Nth call of one kind of step fail,
 // and counts the calls of every kind so a test can try each one in turn.
+// The steps that do not fail are done by the layer installed when it was
+// made: the platform's layer the test program installs at its start.
 #include <array>
 
 #include "core/io/file_layer.h"
@@ -10,7 +12,7 @@ namespace horalo {
 enum class FileStep { Open, Read, Write, Seek, Tell, Flush, Close, Replace, Truncate, Remove, Link };
 inline constexpr std::size_t kFileStepCount = 11;
 
-class FaultFileLayer : public StdioFileLayer {
+class FaultFileLayer : public FileLayer {
 public:
     // Makes call number `count` (from 1) of `step` fail; a failed replace
     // reports `outcome`. One fault at a time; the counts start again at 0.
@@ -36,6 +38,7 @@ public:
 private:
     bool Fails(FileStep step);
 
+    FileLayer& inner_ = Files();
     std::array<int, kFileStepCount> calls_{};
     FileStep failStep_ = FileStep::Open;
     int failCount_ = 0;  // 0: no fault

@@ -50,7 +50,7 @@ TEST_F(LogImageTest, MemoryAndFileReadDamagedLogsAlike) {
 // A directory in the log's place, or a file of 200 GiB (sparse: it takes no
 // disk), is refused by the program's reads before they allocate for it.
 TEST_F(LogImageTest, ReadsRefuseWhatNoLogCanBe) {
-    const std::string head = Words({1, Berlin(2024, 6, 3, 8)}) + Words({3, Berlin(2024, 6, 3, 9), 0x7fffffff});
+    const std::string head = Words({1, LocalAt(2024, 5, 3, 8)}) + Words({3, LocalAt(2024, 5, 3, 9), 0x7fffffff});
     for (const std::uintmax_t size : {std::uintmax_t{100}, std::uintmax_t{200} << 30, std::uintmax_t{0}}) {
         std::filesystem::remove_all(host.File(kLogFileName));
         if (size == 0) {
@@ -67,7 +67,7 @@ TEST_F(LogImageTest, ReadsRefuseWhatNoLogCanBe) {
         // The note's length points far beyond: its text ends at the first NUL.
         LogFile file = OpenLogFile(host, "rb").value;
         const auto note = file && std::fseek(file.get(), 8, SEEK_SET) == 0 ? ReadRecord(file.get()) : std::nullopt;
-        EXPECT_EQ(note ? note->record : LogRecord(), size ? LogRecord::Note(Berlin(2024, 6, 3, 9), "") : LogRecord());
+        EXPECT_EQ(note ? note->record : LogRecord(), size ? LogRecord::Note(LocalAt(2024, 5, 3, 9), "") : LogRecord());
     }
 }
 

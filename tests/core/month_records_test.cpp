@@ -42,8 +42,8 @@ TEST_F(MonthRecordsTest, MonthRecordsAreTheHeadOfTheLogSortedByKey) {
 }
 
 TEST_F(MonthRecordsTest, MonthKeyIsStandardTimeMidnight) {
-    EXPECT_EQ(MonthKey(2024, 0), Berlin(2024, 1, 1));
-    EXPECT_EQ(MonthKey(2024, 6), Berlin(2024, 7, 1, 1));  // 00:00 CET is 01:00 in summer time
+    EXPECT_EQ(MonthKey(2024, 0), LocalAt(2024, 0, 1));
+    EXPECT_EQ(MonthKey(2024, 6), LocalAt(2024, 6, 1, 1));  // 00:00 CET is 01:00 in summer time
     EXPECT_EQ(MonthKey(2024, 12), MonthKey(2025, 0));
 }
 

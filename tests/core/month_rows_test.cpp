@@ -23,7 +23,7 @@ void PrintTo(const MonthRow& row, std::ostream* os) {
 namespace {
 
 namespace chr = std::chrono;
-using test::Berlin;
+using test::LocalAt;
 
 const char* const kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
@@ -42,7 +42,7 @@ DayEntry Unreadable() {
     return {0, DayEntryType::UnreadableEntry, LogRecord::Of(LogRecordType::Break, kLatestLogTime), {}};
 }
 
-TimeValue March(int day, int hour, int minute = 0, int second = 0) { return Berlin(2026, 3, day, hour, minute, second); }
+TimeValue March(int day, int hour, int minute = 0, int second = 0) { return LocalAt(2026, 2, day, hour, minute, second); }
 
 std::string DateText(chr::year_month_day date) {
     char text[16];
@@ -142,7 +142,7 @@ TEST_F(MonthRowsTest, EveryDayUpToTheLastRecordShowsOnceAndFillersFollowTheCalen
         SCOPED_TRACE(c.label);
         std::vector<DayEntry> entries;
         for (const Time& t : c.records)
-            entries.push_back(Start(Berlin(c.year, static_cast<int>(c.month), t.day, t.hour, t.minute)));
+            entries.push_back(Start(LocalAt(c.year, static_cast<int>(c.month) - 1, t.day, t.hour, t.minute)));
         const std::vector<MonthRow> rows = Build(entries, c.year);
         const chr::year_month month{chr::year{c.year}, chr::month{c.month}};
 
@@ -194,8 +194,8 @@ TEST_F(MonthRowsTest, WeekdayAndDateOnlyOnTheFirstRowOfADayNotesPassedOver) {
         {{Start(March(5, 8)), Note(March(5, 9)), Note(March(5, 10)), End(March(5, 16))}, {true, false, false, false}},
         {{Start(March(5, 8)), Note(March(6, 7)), Start(March(6, 8))}, {true, true, true}},
         {{Note(March(5, 7)), Start(March(5, 8)), End(March(5, 16))}, {true, true, false}},
-        {{Start(Berlin(2026, 1, 1, 0))}, {true}},
-        {{Unreadable(), Start(Berlin(2026, 1, 1, 8))}, {true, true}},
+        {{Start(LocalAt(2026, 0, 1, 0))}, {true}},
+        {{Unreadable(), Start(LocalAt(2026, 0, 1, 8))}, {true, true}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         std::vector<bool> shown;

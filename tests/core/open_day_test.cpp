@@ -10,7 +10,7 @@ using namespace test;
 
 LogBytes Span(const std::string& bytes) { return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}; }
 
-TimeValue At(int day, int hour, int minute) { return Berlin(2026, 3, day, hour, minute); }
+TimeValue At(int day, int hour, int minute) { return LocalAt(2026, 2, day, hour, minute); }
 
 class OpenDayTest : public TimeLogTest {};
 

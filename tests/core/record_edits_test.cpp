@@ -30,7 +30,7 @@ constexpr EditResult::Kind kChanged = EditResult::Changed;
 // Every type written by the operations and read back by the second reader,
 // which knows only the byte table.
 TEST_F(RecordEditsTest, EveryTypeRoundTripsThroughTheOperations) {
-    const TimeValue day = Berlin(2024, 5, 6, 8);
+    const TimeValue day = LocalAt(2024, 4, 6, 8);
     const std::vector<LogRecord> appended = {
         LogRecord::Of(LogRecordType::WorkStart, day),
         LogRecord::Break(day + 3600, day + 5400),
@@ -264,10 +264,10 @@ TEST_F(RecordEditsTest, InsertRecordsInOrderPutsEachBehindTheLastRecordNotLaterT
 }
 
 TEST_F(RecordEditsTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
-    const std::string before = Words({1, Berlin(2024, 2, 28, 23, 59, 59)});
-    const std::string first = Words({1, Berlin(2024, 3, 1, 0, 0, 0)});
-    const std::string last = NoteBytes(Berlin(2024, 3, 1, 23, 59, 59), "late");
-    const std::string after = Words({0, Berlin(2024, 3, 2, 0, 0, 0)});
+    const std::string before = Words({1, LocalAt(2024, 1, 28, 23, 59, 59)});
+    const std::string first = Words({1, LocalAt(2024, 2, 1, 0, 0, 0)});
+    const std::string last = NoteBytes(LocalAt(2024, 2, 1, 23, 59, 59), "late");
+    const std::string after = Words({0, LocalAt(2024, 2, 2, 0, 0, 0)});
     const std::string marchKey = Words({6, MonthKey(2024, 2), 1, 2});
     const std::string aprilKey = Words({6, MonthKey(2024, 3), 3, 4});
     const std::string unknown = Words({9});
@@ -279,16 +279,16 @@ TEST_F(RecordEditsTest, DeleteDateRangeTakesWholeDaysOfAnyType) {
 TEST_F(RecordEditsTest, DeleteDateRangeInSummerKeepsTheDayAfter) {
     // Just after midnight in summer time: taken as standard time, the range
     // would reach an hour into 2 July and miss the first hour of 1 July.
-    const std::string early = Words({1, Berlin(2024, 7, 1, 0, 30)});
-    const std::string nextDay = Words({1, Berlin(2024, 7, 2, 0, 30)});
+    const std::string early = Words({1, LocalAt(2024, 6, 1, 0, 30)});
+    const std::string nextDay = Words({1, LocalAt(2024, 6, 2, 0, 30)});
     const std::string julyKey = Words({6, MonthKey(2024, 6), 0, 0});
     const std::string augustKey = Words({6, MonthKey(2024, 7), 0, 0});
     SetLog(julyKey + augustKey + early + nextDay);
     EXPECT_EQ(DeleteDateRange(host, CalendarDate::Of(2024, 6, 1), CalendarDate::Of(2024, 6, 1)), std::nullopt);
     EXPECT_EQ(Log(), augustKey + nextDay);
 
-    const std::string lateJuly = Words({0, Berlin(2024, 7, 31, 23, 30)});
-    const std::string earlyAugust = Words({1, Berlin(2024, 8, 1, 0, 30)});
+    const std::string lateJuly = Words({0, LocalAt(2024, 6, 31, 23, 30)});
+    const std::string earlyAugust = Words({1, LocalAt(2024, 7, 1, 0, 30)});
     SetLog(augustKey + lateJuly + earlyAugust);
     EXPECT_EQ(DeleteDateRange(host, CalendarDate::Of(2024, 5, 1), CalendarDate::Of(2024, 6, 31)), std::nullopt);
     EXPECT_EQ(Log(), augustKey + earlyAugust);

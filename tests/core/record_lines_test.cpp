@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(RecordLinesTest, EachRecordIsNamedByItsDayTimeAndKind) {
-    const TimeValue at = Berlin(2026, 4, 7, 8, 5, 59);  // seconds are not shown
+    const TimeValue at = LocalAt(2026, 3, 7, 8, 5, 59);  // seconds are not shown
     const struct {
         RecordRef record;
         const char* line;
@@ -39,7 +39,7 @@ TEST_F(RecordLinesTest, EachRecordIsNamedByItsDayTimeAndKind) {
         {RefTo(LogRecord::Note(at, "Dentist")), "Tue 07.04.2026 08:05  Note: Dentist"},
         {RefTo(LogRecord::Note(at, std::string(41, 'x'))),
          "Tue 07.04.2026 08:05  Note: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx..."},
-        {RefTo(LogRecord::Of(LogRecordType::CompensationDay, Berlin(2026, 12, 31, 8))), "Thu 31.12.2026 08:00  Comp"},
+        {RefTo(LogRecord::Of(LogRecordType::CompensationDay, LocalAt(2026, 11, 31, 8))), "Thu 31.12.2026 08:00  Comp"},
         {RecordRef{0, Bytes{9, 0, 0, 0}}, "Unreadable"},
         {RecordRef{0, Bytes{1, 0}}, "Unreadable"},
     };
@@ -48,7 +48,7 @@ TEST_F(RecordLinesTest, EachRecordIsNamedByItsDayTimeAndKind) {
 
 TEST_F(RecordLinesTest, FiveRecordsAreNamedAndTheRestCounted) {
     std::vector<RecordRef> records;
-    for (int day = 1; day <= 7; ++day) records.push_back(RefTo(LogRecord::Of(LogRecordType::AbsenceDay, Berlin(2026, 4, day, 8))));
+    for (int day = 1; day <= 7; ++day) records.push_back(RefTo(LogRecord::Of(LogRecordType::AbsenceDay, LocalAt(2026, 3, day, 8))));
     const struct {
         std::size_t count;
         const char* lines;

@@ -11,7 +11,7 @@
 namespace horalo {
 namespace {
 
-using test::Berlin;
+using test::LocalAt;
 
 enum class State { Absent, Present, OnBreak };
 enum class Command { StartWork, EndWork, BeginBreak, EndBreak, EndOfWork };
@@ -60,7 +60,7 @@ protected:
     }
 
     SettingsRecord settings = DefaultSettings();
-    TimeValue now = Berlin(2024, 3, 5, 8, 0);
+    TimeValue now = LocalAt(2024, 2, 5, 8, 0);
     std::vector<LogRecord> records;
     bool refuse = false;  // the log takes no record
     int room = -1;        // how many more records the log takes; -1 any number
@@ -72,7 +72,7 @@ LogRecord At(LogRecordType type, TimeValue time) { return LogRecord::Of(type, ti
 TEST_F(RecorderTest, EveryCommandInEveryState) {
     // The break began at 08:00; every command comes at 12:00. The way time
     // (10 minutes) moves the start back and the end forward, nothing else.
-    const TimeValue begun = Berlin(2024, 3, 5, 8, 0), at = Berlin(2024, 3, 5, 12, 0);
+    const TimeValue begun = LocalAt(2024, 2, 5, 8, 0), at = LocalAt(2024, 2, 5, 12, 0);
     const LogRecord start = At(LogRecordType::WorkStart, at - 600), end = At(LogRecordType::WorkEnd, at + 600);
     const LogRecord breakRecord = LogRecord::Break(begun, at);
     struct Case {
@@ -136,10 +136,10 @@ TEST_F(RecorderTest, TheWayTimeIsReadAtEveryCommand) {
     Recorder& recorder = In(State::Absent);
     recorder.StartWork();
     settings.wayMinutes = 0;
-    now = Berlin(2024, 3, 5, 16, 0);
+    now = LocalAt(2024, 2, 5, 16, 0);
     recorder.EndWork();
-    EXPECT_EQ(records, (std::vector{At(LogRecordType::WorkStart, Berlin(2024, 3, 5, 7, 50)),
-                                    At(LogRecordType::WorkEnd, Berlin(2024, 3, 5, 16, 0))}));
+    EXPECT_EQ(records, (std::vector{At(LogRecordType::WorkStart, LocalAt(2024, 2, 5, 7, 50)),
+                                    At(LogRecordType::WorkEnd, LocalAt(2024, 2, 5, 16, 0))}));
 }
 
 TEST_F(RecorderTest, NotesAreTakenAsTheyComeUpToTheLongestText) {
@@ -154,10 +154,10 @@ TEST_F(RecorderTest, NotesAreTakenAsTheyComeUpToTheLongestText) {
 }
 
 TEST_F(RecorderTest, ASplitWritesWhatWasPlannedAndStopsAtARefusal) {
-    const TimeValue left = Berlin(2024, 3, 5, 18, 0);
-    now = Berlin(2024, 3, 5, 17, 0);
+    const TimeValue left = LocalAt(2024, 2, 5, 18, 0);
+    now = LocalAt(2024, 2, 5, 17, 0);
     In(State::OnBreak);
-    now = Berlin(2024, 3, 6, 8, 0);
+    now = LocalAt(2024, 2, 6, 8, 0);
     const DaySplit split = recorder->PlanSplit(left);  // the break, the end, today's start
     room = 1;
     EXPECT_FALSE(recorder->Split(split));

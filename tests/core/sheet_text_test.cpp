@@ -154,7 +154,7 @@ TEST(SheetText, DaysPastTheMonthsEndDrawNothing) {
     const SettingsRecord settings = DefaultSettings();
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month1);
-        const auto at = [&](int hour) { return test::Berlin(c.year, c.month1, c.length, hour); };
+        const auto at = [&](int hour) { return test::LocalAt(c.year, c.month1 - 1, c.length, hour); };
         const DayEntry worked[] = {{0, DayEntryType::WorkStart, LogRecord::Of(LogRecordType::WorkStart, at(8)), {}},
                                    {0, DayEntryType::WorkEnd, LogRecord::Of(LogRecordType::WorkEnd, at(17)), {}}};
         TimeSheet sheet;

@@ -1,24 +1,20 @@
 #include "core/calendar/local_time.h"
 
-#include <stdlib.h>
+#include <mutex>
 
 namespace horalo {
-
-void UseSystemTimeZone() {
-#ifdef _WIN32
-    _putenv("TZ=");
-    _tzset();
-#endif
-}
 
 bool ToLocalTime(TimeValue time, std::tm& out) {
     if (time < 0) return false;
     const std::time_t value = time;
-#ifdef _WIN32
-    return localtime_s(&out, &value) == 0;
-#else
-    return localtime_r(&value, &out) != nullptr;
-#endif
+    // The C library's localtime fills one buffer shared by its callers; the
+    // lock keeps two threads of ours from filling it at once.
+    static std::mutex mutex;
+    const std::lock_guard lock(mutex);
+    const std::tm* local = std::localtime(&value);
+    if (!local) return false;
+    out = *local;
+    return true;
 }
 
 long long MakeLocalTime(int year, int month, int day, int hour, int minute, int second, DaylightSaving dst) {

@@ -6,14 +6,6 @@
 
 namespace horalo {
 
-// Makes the C runtime take the system's zone, as a Windows program does
-// where TZ is not set. The Windows C runtime reads TZ itself and misreads
-// a zone name ("Europe/Berlin" becomes UTC with another country's change
-// dates), yet Wine derives the system's zone from the user's TZ correctly.
-// Elsewhere the C library reads TZ well and nothing changes. Every program
-// of ours calls it first.
-void UseSystemTimeZone();
-
 // Local time of a time. Times before 1970 (a clock set wrong, never a time
 // of the log) have no local time, as in the Windows C runtime, whatever the
 // host's C library could do; the 64-bit time_t of both runtimes converts

@@ -38,7 +38,13 @@ public:
     virtual bool Link(const std::string& path, const std::string& alias) = 0;
 };
 
-// The C library's buffered files and the platform's atomic replace.
+// The C and C++ libraries' files, the same on every system. What the
+// standard libraries cannot do is left to the layer of each platform
+// (src/win, src/posix), which every program installs at its start: reaching
+// the disk itself (here only the C library's buffer is handed to the
+// system), cutting an open file short (refused here) and a replace that
+// also takes the place of an existing file (std::rename does so where
+// POSIX holds, not on Windows).
 class StdioFileLayer : public FileLayer {
 public:
     std::FILE* Open(const std::string& path, const char* mode) override;
@@ -54,7 +60,8 @@ public:
     bool Link(const std::string& path, const std::string& alias) override;
 };
 
-// The layer the store uses now; the stdio layer unless a test set another.
+// The layer the store uses now: the stdio layer until a program installs
+// its platform's layer, or a test sets another.
 FileLayer& Files();
 
 // Closes through the file layer; code that must know whether the close

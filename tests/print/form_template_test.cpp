@@ -11,6 +11,7 @@
 #include "core/calendar/local_time.h"
 #include "core/settings/settings_record.h"
 #include "registry_fixture.h"
+#include "local_time_helper.h"
 #include "print/form_template.h"
 
 namespace horalo {
@@ -149,7 +150,7 @@ protected:
         sheet.carriedBalance = 130;
         sheet.absenceMark = "Absent from work";
         DayEvaluation& fifth = sheet.evaluation.days[4];
-        fifth.start = static_cast<TimeValue>(MakeLocalTime(2024, 2, 5, 8, 5, 0, DaylightSaving::FromCalendar));
+        fifth.start = test::LocalAt(2024, 2, 5, 8, 5);
         fifth.presence = 27000;
         fifth.hasStart = true;
         sheet.evaluation.days[5].absence = true;

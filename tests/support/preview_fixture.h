@@ -6,18 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "core/calendar/local_time.h"
 #include "core/timelog/log_record.h"
 #include "core/timelog/month_records.h"
 #include "main_dialog_fixture.h"
 #include "print/preview_frame.h"
 
 namespace horalo::test {
-
-// Local time of a day (month 0 to 11), as the log keeps it.
-inline TimeValue LocalAt(int year, int month, int day, int hour, int minute) {
-    return static_cast<TimeValue>(MakeLocalTime(year, month, day, hour, minute, 0, DaylightSaving::FromCalendar));
-}
 
 class PreviewTest : public MainDialogTest {
 protected:

@@ -14,9 +14,6 @@ namespace {
 
 constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
 
-TimeValue Local(int year, int month, int day, int hour, int minute, int second) {
-    return static_cast<TimeValue>(MakeLocalTime(year, month, day, hour, minute, second, DaylightSaving::FromCalendar));
-}
 LogRecord WorkStart(TimeValue time) { return LogRecord::Of(LogRecordType::WorkStart, time); }
 LogRecord WorkEnd(TimeValue time) { return LogRecord::Of(LogRecordType::WorkEnd, time); }
 LogRecord MonthOf(int year, int month) { return LogRecord::Month(MonthKey(year, month), 20, 130); }
@@ -80,9 +77,9 @@ TEST_F(DeleteRangeTest, OffersTheMonthThatLay31DaysBackAndDeletesUpToItsEnd) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<LogRecord> kept = {MonthOf(c.year, c.month + 1), WorkStart(Local(c.year, c.month + 1, 1, 0, 0, 0))};
-        WriteLog({MonthOf(c.year, c.month), kept[0], WorkStart(Local(1971, 5, 1, 8, 0, 0)),
-                  WorkEnd(Local(c.year, c.month, c.lastDay, 23, 59, 59)), kept[1]});
+        const std::vector<LogRecord> kept = {MonthOf(c.year, c.month + 1), WorkStart(LocalAt(c.year, c.month + 1, 1, 0, 0, 0))};
+        WriteLog({MonthOf(c.year, c.month), kept[0], WorkStart(LocalAt(1971, 5, 1, 8, 0, 0)),
+                  WorkEnd(LocalAt(c.year, c.month, c.lastDay, 23, 59, 59)), kept[1]});
         now_ = c.now;
         answer_ = IDYES;
         shown_.clear();
@@ -106,9 +103,9 @@ TEST_F(DeleteRangeTest, EachModeDeletesOnYesOnlyAndClosesEitherWay) {
     // Opened on 15 March 2023: the month offered is February.
     now_ = LocalAt(2023, 2, 15, 12, 0);
     const LogRecord january = MonthOf(2023, 0), february = MonthOf(2023, 1), march = MonthOf(2023, 2);
-    const LogRecord lastOf30 = WorkEnd(Local(2023, 0, 30, 23, 59, 59)), on31 = WorkStart(Local(2023, 0, 31, 8, 0, 0)),
-                    lastOf1 = WorkEnd(Local(2023, 1, 1, 23, 59, 59)), firstOf2 = WorkStart(Local(2023, 1, 2, 0, 0, 0)),
-                    firstOfMarch = WorkStart(Local(2023, 2, 1, 0, 0, 0));
+    const LogRecord lastOf30 = WorkEnd(LocalAt(2023, 0, 30, 23, 59, 59)), on31 = WorkStart(LocalAt(2023, 0, 31, 8, 0, 0)),
+                    lastOf1 = WorkEnd(LocalAt(2023, 1, 1, 23, 59, 59)), firstOf2 = WorkStart(LocalAt(2023, 1, 2, 0, 0, 0)),
+                    firstOfMarch = WorkStart(LocalAt(2023, 2, 1, 0, 0, 0));
     LogRecord timeless;  // a tag of a later version, without a time: only emptying the log removes it
     timeless.tag = 9;
     const std::vector<LogRecord> log = {january, february, march, lastOf30, on31, timeless, lastOf1, firstOf2,

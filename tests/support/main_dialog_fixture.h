@@ -19,6 +19,7 @@
 #include "core/clock.h"
 #include "core/timelog/log_record.h"
 #include "dialog_fixture.h"
+#include "local_time_helper.h"
 #include "registry_fixture.h"
 #include "resource_ids.h"
 #include "ui/main/main_dialog.h"
@@ -33,17 +34,7 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 // 5 March 2024 (winter time in Berlin) at the given local time.
-inline TimeValue At(int hour, int minute, int second = 0) {
-    std::tm fields{};
-    fields.tm_year = 2024 - 1900;
-    fields.tm_mon = 2;
-    fields.tm_mday = 5;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    fields.tm_isdst = -1;
-    return static_cast<TimeValue>(std::mktime(&fields));
-}
+inline TimeValue At(int hour, int minute, int second = 0) { return LocalAt(2024, 2, 5, hour, minute, second); }
 
 class MainDialogTest : public ::testing::Test {
 protected:

@@ -14,15 +14,16 @@
 #include "preview_fixture.h"
 #include "ui/browser/log_browser_dialog.h"
 #include "win/list_view.h"
+#include "win/win32_file_layer.h"
 
 namespace horalo::test {
 
 // Counts the rewrites of the log: each ends in one replace.
-class CountingReplace : public StdioFileLayer {
+class CountingReplace : public win::Win32FileLayer {
 public:
     ReplaceOutcome Replace(const std::string& from, const std::string& to) override {
         ++replaces;
-        return StdioFileLayer::Replace(from, to);
+        return win::Win32FileLayer::Replace(from, to);
     }
     int replaces = 0;
 };

@@ -9,6 +9,7 @@
 #include "preview_fixture.h"
 #include "ui/browser/monthly_list_dialog.h"
 #include "win/list_view.h"
+#include "win/win32_file_layer.h"
 
 namespace horalo::test {
 namespace {
@@ -43,11 +44,11 @@ void Type(HWND dialog, const Typed& typed) {
 }
 
 // Fails the nth replace of a file and every one after it.
-class FailingReplace : public StdioFileLayer {
+class FailingReplace : public win::Win32FileLayer {
 public:
     explicit FailingReplace(int nth) : nth_(nth) {}
     ReplaceOutcome Replace(const std::string& from, const std::string& to) override {
-        return ++count_ >= nth_ ? ReplaceOutcome::Failed : StdioFileLayer::Replace(from, to);
+        return ++count_ >= nth_ ? ReplaceOutcome::Failed : win::Win32FileLayer::Replace(from, to);
     }
 
 private:

@@ -66,7 +66,7 @@ protected:
     // Opens the view on the day (month 0 to 11), the previous one closed.
     void OpenOn(int year, int month, int day) {
         if (IsWindow(view_)) DestroyWindow(view_);
-        now_ = static_cast<TimeValue>(MakeLocalTime(year, month, day, 12, 0, 0, DaylightSaving::FromCalendar));
+        now_ = LocalAt(year, month, day, 12);
         app_->OpenCalendar();
         const auto views = Views();
         ASSERT_EQ(views.size(), 1u);

@@ -8,6 +8,7 @@
 
 #include "app/last_seen_store.h"
 #include "core/calendar/calendar_date.h"
+#include "local_time_helper.h"
 #include "program_run_fixture.h"
 #include "ui/main/main_dialog.h"
 
@@ -27,7 +28,7 @@ TEST_F(OpenDayRun, RecordEndsTheDayBeforeTodaysStartLeaveOpenWritesOnlyTheStart)
     CalendarDate today;
     ASSERT_TRUE(CurrentDate(today));
     const auto yesterday = [&](int hour, int minute) -> TimeValue {
-        return MakeLocalTime(today.year, today.month, today.day - 1, hour, minute, 0, DaylightSaving::FromCalendar);
+        return test::LocalAt(today.year, today.month, today.day - 1, hour, minute);
     };
     const std::string open = Bytes({LogRecord::Of(LogRecordType::WorkStart, yesterday(8, 0))});
     const struct {
