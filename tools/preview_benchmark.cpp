@@ -38,7 +38,7 @@
 
 #include "core/calendar/local_time.h"
 #include "core/calendar_days/calendar_entry_store.h"
-#include "core/evaluation/month_evaluation.h"
+#include "core/evaluation/loaded_month.h"
 #include "core/settings/settings_record.h"
 #include "core/sheet/placeholder.h"
 #include "core/sheet/sheet_text.h"
@@ -63,35 +63,22 @@ constexpr COLORREF kDeskColour = RGB(128, 128, 128);  // the canvas's own desk
 
 // ---------------------------------------------------------------- repaint
 
-// The month as the preview fills it: month records, entries, evaluation.
+// The month as the preview fills it: one read of the log for the month
+// records and the entries, and their evaluation.
 bool FillSheet(BenchServices& app, TimeSheet& sheet) {
     Host& host = app.host();
-    MonthRecordList months;
-    {
-        auto [log, opened] = OpenLogFile(host, "rb");
-        app.benchHost().Count(opened);
-        if (log) months = ReadMonthRecords(log.get());
-    }
+    WithOutcome<LoadedMonth> loaded = LoadMonth(host, kYear, kMonth, app.settings(), app.specialDays().entries());
+    app.benchHost().Count(loaded.outcome);
+    app.benchHost().Count(loaded.value.maximumNotice);
     sheet.settings = &app.settings();
     sheet.absenceMark = host.LoadText(IDS_ABSENCE_MARK);
     sheet.compensationMark = host.LoadText(IDS_COMPENSATION_MARK);
     sheet.month = kMonth;
     sheet.year = kYear;
-    sheet.hoursDeducted = MonthHoursDeducted(months, kYear, kMonth);
-    sheet.carriedBalance = MonthCarriedBalance(months, kYear, kMonth);
-    std::vector<DayEntry> entries;
-    {
-        auto [log, opened] = OpenLogFile(host, "rb");
-        app.benchHost().Count(opened);
-        if (log) entries = ReadDayEntries(kYear, kMonth, log.get());
-    }
-    const StringList weekdays = SplitStringResource(host, IDS_WEEKDAY_NAMES);
-    const MonthEvaluationContext context{kYear,    kMonth, sheet.carriedBalance, app.settings(), true,
-                                         app.specialDays().entries(), weekdays};
-    if (entries.empty()) return false;
-    const WithOutcome<bool> evaluated = EvaluateMonth(host, entries, context, sheet.evaluation);
-    app.benchHost().Count(evaluated.outcome);
-    return evaluated.value;
+    sheet.hoursDeducted = loaded.value.hoursDeducted;
+    sheet.carriedBalance = loaded.value.carriedBalance;
+    sheet.evaluation = std::move(loaded.value.evaluation);
+    return !loaded.value.entries.empty() && loaded.value.complete;
 }
 
 struct FormCount {
@@ -263,7 +250,7 @@ bool MeasureOpen(BenchServices& app, int opens, OpenFigures& figures) {
                                {"  and destroyed", {}},
                                {"  FormTemplate::Load", {}},
                                {"  ReadMonthRecords", {}},
-                               {"  month records, entries, evaluation", {}}};
+                               {"  LoadMonth: month records, entries, evaluation", {}}};
     bool ok = true;
     int paintedInside = 0;
     RECT placed{};

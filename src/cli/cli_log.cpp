@@ -15,7 +15,7 @@
 #include "core/calendar/local_time.h"
 #include "core/calendar/year_info.h"
 #include "core/calendar_days/calendar_day_table.h"
-#include "core/evaluation/month_evaluation.h"
+#include "core/evaluation/loaded_month.h"
 #include "core/text/string_list.h"
 #include "resource_ids.h"
 
@@ -78,13 +78,14 @@ int RunCheck(CommandContext& context) {
     int first = 0, last = 0;
     const bool dated = LogMonthRange(*image, first, last);
     const RowStrings strings = RowStrings::Load(context.host);
-    const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
+    const MonthRecordList records = MonthRecordsOf(*image);
     const TimeValue now = Now();
     for (int index = first; dated && index <= last; ++index) {
         const int year = index / 12, month = index % 12;
-        const std::vector<DayEntry> entries = DayEntriesOf(*image, year, month);
+        const LoadedMonth loaded = MonthOfLog(context.host, *image, records, year, month, context.settings,
+                                              context.specialDays);
         const std::vector<MonthRow> rows =
-            BuildMonthRows(entries, MakeYearInfo(year), context.specialDays, context.settings, strings, now);
+            BuildMonthRows(loaded.entries, MakeYearInfo(year), context.specialDays, context.settings, strings, now);
         std::string date;
         // Before its first record the log did not exist yet: those days lack
         // no records.
@@ -99,11 +100,8 @@ int RunCheck(CommandContext& context) {
             if (row.position >= 0) context.out << " (record at byte " << row.position << ")";
             context.out << '\n';
         }
-        MonthEvaluation evaluation;
-        const MonthEvaluationContext evaluationContext{year, month, 0, context.settings, false,
-                                                       context.specialDays, weekdays};
-        // A day above the maximum is no problem of the log: `warn` is off.
-        if (!EvaluateMonth(context.host, entries, evaluationContext, evaluation).value) {
+        // A day above the maximum is no problem of the log.
+        if (!loaded.complete) {
             ++problems;
             const std::string text = context.host.LoadText(IDS_SHEET_ORDER_PROBLEM);
             context.out << MonthText(year, month) << " evaluation: " << text.substr(0, text.find('\n')) << '\n';

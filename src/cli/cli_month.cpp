@@ -8,7 +8,7 @@
 #include "core/browser/month_rows.h"
 #include "core/calendar/local_time.h"
 #include "core/calendar/year_info.h"
-#include "core/evaluation/month_evaluation.h"
+#include "core/evaluation/loaded_month.h"
 #include "core/sheet/time_sheet.h"
 #include "core/text/string_list.h"
 #include "resource_ids.h"
@@ -53,20 +53,18 @@ struct EvaluatedMonth {
 // With `warn`, a day above the daily maximum is told on the error stream,
 // as the sheet tells it in a box.
 EvaluatedMonth EvaluateShownMonth(CommandContext& context, LogBytes log, int year, int month,
-                                  const MonthRecordList& records, const StringList& weekdays, bool warn) {
-    const std::vector<DayEntry> entries = DayEntriesOf(log, year, month);
+                                  const MonthRecordList& records, bool warn) {
+    LoadedMonth loaded = MonthOfLog(context.host, log, records, year, month, context.settings, context.specialDays);
     EvaluatedMonth result;
     TimeSheet& sheet = result.sheet;
     sheet.year = year;
     sheet.month = month;
-    sheet.carriedBalance = MonthCarriedBalance(records, year, month);
-    sheet.hoursDeducted = MonthHoursDeducted(records, year, month);
+    sheet.carriedBalance = loaded.carriedBalance;
+    sheet.hoursDeducted = loaded.hoursDeducted;
     sheet.settings = &context.settings;
-    const MonthEvaluationContext evaluation{year, month, sheet.carriedBalance, context.settings, warn,
-                                            context.specialDays, weekdays};
-    const WithOutcome<bool> evaluated = EvaluateMonth(context.host, entries, evaluation, sheet.evaluation);
-    result.complete = evaluated.value;
-    context.Report(evaluated.outcome, MonthText(year, month));
+    sheet.evaluation = std::move(loaded.evaluation);
+    result.complete = loaded.complete;
+    if (warn) context.Report(loaded.maximumNotice, MonthText(year, month));
     for (const DayEvaluation& day : sheet.evaluation.days) result.presence += day.presence;
     return result;
 }
@@ -87,7 +85,7 @@ int RunMonth(CommandContext& context) {
     const bool cut = ReportCutEnd(context, *image);
     const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
     const EvaluatedMonth evaluated =
-        EvaluateShownMonth(context, *image, year, month, MonthRecordsOf(*image), weekdays, true);
+        EvaluateShownMonth(context, *image, year, month, MonthRecordsOf(*image), true);
     const TimeSheet& sheet = evaluated.sheet;
     const MonthEvaluation& ev = sheet.evaluation;
     const std::int64_t final = MonthFinalBalance(sheet);
@@ -227,7 +225,6 @@ int RunYear(CommandContext& context) {
     const std::optional<LogImage> image = LoadWholeLog(context);
     if (!image) return kExitUsage;
     const MonthRecordList records = MonthRecordsOf(*image);
-    const StringList weekdays = SplitStringResource(context.host, IDS_WEEKDAY_NAMES);
     std::ostream& out = context.out;
     bool problems = ReportCutEnd(context, *image);
     char line[256];
@@ -241,7 +238,7 @@ int RunYear(CommandContext& context) {
         out << line;
     }
     for (int month = 0; month < 12; ++month) {
-        const EvaluatedMonth evaluated = EvaluateShownMonth(context, *image, year, month, records, weekdays, false);
+        const EvaluatedMonth evaluated = EvaluateShownMonth(context, *image, year, month, records, false);
         const TimeSheet& sheet = evaluated.sheet;
         const std::int32_t final = MonthFinalBalance(sheet);
         const int nextYear = month == 11 ? year + 1 : year;

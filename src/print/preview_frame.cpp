@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/evaluation/loaded_month.h"
 #include "core/evaluation/month_evaluation.h"
 #include "core/sheet/carried_balance_fields.h"
 #include "core/text/string_list.h"
@@ -77,7 +78,8 @@ bool CPreView::OnCreate() {
     form_.sheet().settings = &app_.settings();
     form_.sheet().absenceMark = host.LoadText(IDS_ABSENCE_MARK);
     form_.sheet().compensationMark = host.LoadText(IDS_COMPENSATION_MARK);
-    LoadMonthInputs(true);
+    ReadMonth();
+    LoadMonthInputs();
     if (!FillSheet(true)) {
         error_ = IDS_SHEET_ORDER_PROBLEM;
         return false;
@@ -124,12 +126,16 @@ void CPreView::LayOut() {
                      SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CPreView::LoadMonthInputs(bool readLog) {
-    if (readLog) {
-        auto [log, opened] = OpenLogFile(app_.host(), "rb");
-        win::ShowOutcome(opened);
-        if (log) monthRecords_ = ReadMonthRecords(log.get());
-    }
+void CPreView::ReadMonth() {
+    WithOutcome<LoadedMonth> loaded =
+        LoadMonth(app_.host(), year_, month_, app_.settings(), app_.specialDays().entries());
+    win::ShowOutcome(loaded.outcome);
+    // A log that cannot be read keeps the month records read before.
+    if (!loaded.outcome) monthRecords_ = std::move(loaded.value.monthRecords);
+    entries_ = std::move(loaded.value.entries);
+}
+
+void CPreView::LoadMonthInputs() {
     TimeSheet& sheet = form_.sheet();
     sheet.hoursDeducted = MonthHoursDeducted(monthRecords_, year_, month_);
     sheet.carriedBalance = MonthCarriedBalance(monthRecords_, year_, month_);
@@ -145,13 +151,8 @@ void CPreView::LoadMonthInputs(bool readLog) {
 
 void CPreView::OnLogChanged() {
     if (!Handle() || !bar_) return;
-    if (inputsTyped_) {
-        auto [log, opened] = OpenLogFile(app_.host(), "rb");
-        win::ShowOutcome(opened);
-        if (log) monthRecords_ = ReadMonthRecords(log.get());
-    } else {
-        LoadMonthInputs(true);
-    }
+    ReadMonth();
+    if (!inputsTyped_) LoadMonthInputs();
     FillSheet(false);
     InvalidateRect(canvas_.Handle(), nullptr, FALSE);
 }
@@ -169,17 +170,11 @@ bool CPreView::FillSheet(bool warn) {
     sheet.year = year_;
     UpdateTitleAndMenu();
     Host& host = app_.host();
-    std::vector<DayEntry> entries;
-    {
-        auto [log, opened] = OpenLogFile(host, "rb");
-        win::ShowOutcome(opened);
-        if (log) entries = ReadDayEntries(year_, month_, log.get());
-    }
     const StringList weekdays = SplitStringResource(host, IDS_WEEKDAY_NAMES);
     const MonthEvaluationContext context{year_, month_, sheet.carriedBalance, app_.settings(), warn,
                                          app_.specialDays().entries(), weekdays};
     // The daily maximum is told as the sheet is evaluated, before it shows.
-    const WithOutcome<bool> evaluated = EvaluateMonth(host, entries, context, sheet.evaluation);
+    const WithOutcome<bool> evaluated = EvaluateMonth(host, entries_, context, sheet.evaluation);
     win::ShowOutcome(evaluated.outcome);
     return evaluated.value;
 }
@@ -205,7 +200,8 @@ void CPreView::Move(int monthStep, int yearStep) {
     const int oldYear = year_;
     month_ = (month_ + monthStep + kMonths) % kMonths;
     year_ += yearStep;
-    LoadMonthInputs(false);
+    ReadMonth();
+    LoadMonthInputs();
     if (FillSheet(true)) {
         InvalidateRect(canvas_.Handle(), nullptr, FALSE);
         return;
@@ -213,7 +209,8 @@ void CPreView::Move(int monthStep, int yearStep) {
     win::ShowMessageId(Handle(), IDS_SHEET_ORDER_PROBLEM, MB_OK | MB_ICONEXCLAMATION);
     month_ = oldMonth;
     year_ = oldYear;
-    LoadMonthInputs(false);
+    ReadMonth();
+    LoadMonthInputs();
     FillSheet(false);
 }
 

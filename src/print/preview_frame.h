@@ -7,7 +7,9 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "core/timelog/day_entries.h"
 #include "core/timelog/month_records.h"
 #include "print/form_template.h"
 #include "print/preview_canvas.h"
@@ -45,8 +47,13 @@ private:
     void LayOut();
     void PlaceOnWorkArea();
 
-    void LoadMonthInputs(bool readLog);
+    // One read of the log: the month records and the shown month's entries.
+    void ReadMonth();
+    // The month inputs as the month's record has them.
+    void LoadMonthInputs();
     void ReadMonthInputs();
+    // Evaluates the entries read with the month inputs; false when their
+    // order makes no sheet.
     bool FillSheet(bool warn);
     void UpdateTitleAndMenu();
     void Move(int monthStep, int yearStep);
@@ -58,6 +65,7 @@ private:
     FormTemplate form_;
     PreviewCanvas canvas_{form_};
     MonthRecordList monthRecords_;
+    std::vector<DayEntry> entries_;  // of the shown month
     PreviewBar* bar_ = nullptr;  // a child dialog; it goes with the frame
     unsigned error_ = 0;         // why creation failed, 0 when not known
     bool settingInputs_ = false;
