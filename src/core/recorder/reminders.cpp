@@ -1,5 +1,8 @@
 #include "core/recorder/reminders.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "core/calendar/calendar_date.h"
 #include "core/recorder/day_split.h"
 

@@ -3,7 +3,6 @@
 // registry value beside the settings record, which keeps its size and
 // layout.
 #include <cstdint>
-#include <optional>
 
 #include "core/io/byte_codec.h"
 
@@ -48,7 +47,6 @@ inline constexpr std::int32_t kMaxAwayMinimumMinutes = 4 * 60;
 // version unknown here reads as the defaults, since none of its fields can
 // be trusted. A missing value (no bytes) reads as the defaults.
 inline constexpr std::uint32_t kReminderSettingsVersion = 1;
-inline constexpr const char* kReminderSettingsValue = "Reminders";
 
 Bytes EncodeReminderSettings(const ReminderSettings& settings);
 ReminderSettings DecodeReminderSettings(ByteSpan bytes);
