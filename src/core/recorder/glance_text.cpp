@@ -13,9 +13,9 @@ namespace {
 
 using Buffer = char[48];
 
-// The parts in the order they are shown, with how much each is worth
+// The pieces in the order they are shown, with how much each is worth
 // keeping when the tooltip runs out of room: lower goes first.
-struct Part {
+struct Piece {
     std::string text;
     int keep = 0;
 };
@@ -25,10 +25,10 @@ std::string Fill(const std::string& format, const std::string& a = {}, const std
     return FormatString(format.c_str(), a.c_str(), b.c_str());
 }
 
-std::vector<Part> Parts(const DayFigures& f, long long balance, const GlanceFormats& formats) {
-    std::vector<Part> parts;
-    const auto add = [&parts](std::string text, int keep) {
-        if (!text.empty()) parts.push_back({std::move(text), keep});
+std::vector<Piece> Pieces(const DayFigures& f, long long balance, const GlanceFormats& formats) {
+    std::vector<Piece> pieces;
+    const auto add = [&pieces](std::string text, int keep) {
+        if (!text.empty()) pieces.push_back({std::move(text), keep});
     };
     switch (f.state) {
     case DayState::NotStarted: add(Fill(formats.notStarted), 9); break;
@@ -45,14 +45,14 @@ std::vector<Part> Parts(const DayFigures& f, long long balance, const GlanceForm
         if (f.maximumReached != 0) add(Fill(formats.maximumAt, ClockText(f.maximumReached)), 4);
     }
     add(Fill(formats.balance, BalanceText(balance)), 7);
-    return parts;
+    return pieces;
 }
 
-std::string Join(const std::vector<Part>& parts, const std::string& separator) {
+std::string Join(const std::vector<Piece>& pieces, const std::string& separator) {
     std::string text;
-    for (const Part& part : parts) {
+    for (const Piece& piece : pieces) {
         if (!text.empty()) text += separator;
-        text += part.text;
+        text += piece.text;
     }
     return text;
 }
@@ -89,20 +89,20 @@ std::string BalanceText(long long seconds) {
 }
 
 std::string GlanceTooltip(const DayFigures& figures, long long balance, const GlanceFormats& formats) {
-    std::vector<Part> parts = Parts(figures, balance, formats);
-    if (!formats.title.empty()) parts.insert(parts.begin(), {formats.title, 6});
+    std::vector<Piece> pieces = Pieces(figures, balance, formats);
+    if (!formats.title.empty()) pieces.insert(pieces.begin(), {formats.title, 6});
     // Whole lines go, the least needed first, until the rest fits.
-    while (parts.size() > 1 && Join(parts, "\n").size() > kLongestTooltip) {
-        auto least = parts.begin();
-        for (auto it = parts.begin(); it != parts.end(); ++it)
+    while (pieces.size() > 1 && Join(pieces, "\n").size() > kLongestTooltip) {
+        auto least = pieces.begin();
+        for (auto it = pieces.begin(); it != pieces.end(); ++it)
             if (it->keep < least->keep) least = it;
-        parts.erase(least);
+        pieces.erase(least);
     }
-    return CutToLimit(Join(parts, "\n"));
+    return CutToLimit(Join(pieces, "\n"));
 }
 
 std::string GlanceStatus(const DayFigures& figures, long long balance, const GlanceFormats& formats) {
-    return Join(Parts(figures, balance, formats), formats.separator);
+    return Join(Pieces(figures, balance, formats), formats.separator);
 }
 
 }  // namespace horalo

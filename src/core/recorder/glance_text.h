@@ -14,7 +14,7 @@ inline constexpr std::size_t kLongestTooltip = 127;
 
 // The formats, loaded by the caller from the language library. Each takes
 // exactly the %s arguments named (times as hh:mm, balances with their sign);
-// an empty format leaves its part out.
+// an empty format leaves its piece out.
 struct GlanceFormats {
     std::string title;            // none: the tooltip's first line, e.g. the program's name
     std::string notStarted;       // none
@@ -27,7 +27,7 @@ struct GlanceFormats {
     std::string nothingRequired;  // none: a weekend day
     std::string maximumAt;        // the moment the daily maximum is reached
     std::string balance;          // the month's balance
-    std::string separator = "  ";  // between the parts of the status line
+    std::string separator = "  ";  // between the pieces of the status line
 };
 
 // The month's running balance, today included, comes in seconds.
