@@ -7,7 +7,7 @@
 namespace horalo {
 namespace {
 
-using test::Berlin;
+using test::LocalAt;
 
 GlanceFormats Formats() {
     return {"Horalo", "Not started", "Present since %s", "Since %s, on a break since %s", "Worked %s to %s",
@@ -16,8 +16,8 @@ GlanceFormats Formats() {
 }
 
 DayFigures Running(DayState state = DayState::Present) {
-    return {state,         Berlin(2026, 3, 3, 7, 5), Berlin(2026, 3, 3, 15, 0), Berlin(2026, 3, 3, 9, 0), 125 * 60,
-            5 * 60,        true,                     Berlin(2026, 3, 3, 14, 55), Berlin(2026, 3, 3, 17, 55)};
+    return {state,         LocalAt(2026, 2, 3, 7, 5), LocalAt(2026, 2, 3, 15, 0), LocalAt(2026, 2, 3, 9, 0), 125 * 60,
+            5 * 60,        true,                     LocalAt(2026, 2, 3, 14, 55), LocalAt(2026, 2, 3, 17, 55)};
 }
 
 TEST(GlanceTextTest, StatusLineByStateAndBalance) {

@@ -12,7 +12,7 @@ namespace {
 
 constexpr TimeValue kMinute = 60;
 // Tuesday 3 March 2026 and the days after it.
-TimeValue Mar(int day, int hour, int minute) { return test::Berlin(2026, 3, day, hour, minute); }
+TimeValue Mar(int day, int hour, int minute) { return test::LocalAt(2026, 2, day, hour, minute); }
 
 struct Plan {
     int startHour = 8;
