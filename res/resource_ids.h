@@ -87,6 +87,26 @@
 #define IDS_DELETE_UP_TO          7605 /* day, month, year of the last day */
 #define IDS_DELETE_WHOLE_LOG      7606 /* %d records; %s, %s: the first and the last month */
 
+/* Today at a glance, the reminders and the offer of time away as a break:
+   7750-7799, the main dialog's status line at 7790. The glance texts take
+   only %s arguments: times as hh:mm, balances with their sign. */
+#define IDS_GLANCE_NOT_STARTED    7750
+#define IDS_GLANCE_PRESENT        7751 /* the start */
+#define IDS_GLANCE_ON_BREAK       7752 /* the start, the break's start */
+#define IDS_GLANCE_ENDED          7753 /* the start, the end */
+#define IDS_GLANCE_DAY_OFF        7754
+#define IDS_GLANCE_PRESENCE       7755 /* the presence, the breaks */
+#define IDS_GLANCE_REQUIRED_AT    7756 /* the moment */
+#define IDS_GLANCE_NOTHING_REQUIRED 7757
+#define IDS_GLANCE_MAXIMUM_AT     7758 /* the moment */
+#define IDS_GLANCE_BALANCE        7759 /* the month's balance */
+#define IDS_REMIND_REQUIRED       7760
+#define IDS_REMIND_MAXIMUM_SOON   7761 /* %s: the moment */
+#define IDS_REMIND_MAXIMUM        7762
+#define IDS_REMIND_BREAK          7763 /* %s, %s: the presence, the breaks so far */
+#define IDS_AWAY_AS_BREAK         7764 /* %s, %s: from, to; %d: minutes */
+#define IDC_GLANCE_STATUS         7790
+
 /* Backups of the time log and their restore: 7300-7399 hold everything of
    theirs, strings from 7301, the dialog at 7350, its controls and the time
    log window's button from 7360. */

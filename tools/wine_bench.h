@@ -125,6 +125,7 @@ public:
     void KeepLastSeen(const LastSeen&) override {}
     std::optional<WindowPlace> KeptPlace(WindowId) override { return std::nullopt; }
     void KeepPlace(WindowId, const WindowPlace&) override {}
+    ReminderSettings& reminders() override { return reminders_; }
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}
@@ -134,6 +135,7 @@ public:
 private:
     BenchHost host_;
     SettingsRecord settings_ = DefaultSettings();
+    ReminderSettings reminders_;
     SpecialEntryStore specialDays_;
 };
 

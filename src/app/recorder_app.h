@@ -32,6 +32,7 @@ public:
     void KeepLastSeen(const LastSeen& seen) override;
     std::optional<WindowPlace> KeptPlace(WindowId window) override;
     void KeepPlace(WindowId window, const WindowPlace& place) override;
+    ReminderSettings& reminders() override { return reminders_; }
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
     void OpenCalendar() override;
@@ -55,6 +56,7 @@ private:
 
     WinHost host_;
     SettingsRecord settings_;
+    ReminderSettings reminders_;
     // Whether the end of work writes the record: a first start's defaults,
     // or options the user stored; never over a record merely unreadable.
     bool storeSettingsRecord_ = false;

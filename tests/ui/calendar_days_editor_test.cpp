@@ -79,6 +79,7 @@ public:
     void KeepLastSeen(const LastSeen&) override {}
     std::optional<WindowPlace> KeptPlace(WindowId) override { return std::nullopt; }
     void KeepPlace(WindowId, const WindowPlace&) override {}
+    ReminderSettings& reminders() override { return reminders_; }
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}
@@ -87,6 +88,7 @@ public:
 
     TestHost host_;
     SettingsRecord settings_;
+    ReminderSettings reminders_;
     SpecialEntryStore store_{host_};
 };
 

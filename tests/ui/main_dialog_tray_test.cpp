@@ -161,8 +161,8 @@ TEST_F(MainDialogTest, ANightInSuspendBecomesTwoDaysOnlyWhenTheUserSaysYes) {
 }
 
 TEST(TrayTooltip, IsCutToWhatTheNotificationAreaHolds) {
-    EXPECT_EQ(TrayTooltip(std::string(63, 't')), std::string(63, 't'));
-    EXPECT_EQ(TrayTooltip(std::string(64, 't') + "more"), std::string(63, 't'));
+    EXPECT_EQ(TrayTooltip(std::string(127, 't')), std::string(127, 't'));
+    EXPECT_EQ(TrayTooltip(std::string(128, 't') + "more"), std::string(127, 't'));
     EXPECT_EQ(TrayTooltip(""), "");
 }
 

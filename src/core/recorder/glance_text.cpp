@@ -85,7 +85,8 @@ std::string DurationText(long long seconds) {
 }
 
 std::string BalanceText(long long seconds) {
-    return (seconds / 60 < 0 ? "-" : "+") + DurationText(seconds);
+    std::string text(1, seconds / 60 < 0 ? '-' : '+');
+    return text += DurationText(seconds);
 }
 
 std::string GlanceTooltip(const DayFigures& figures, long long balance, const GlanceFormats& formats) {

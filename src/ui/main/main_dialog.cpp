@@ -2,6 +2,8 @@
 
 #include <wtsapi32.h>
 
+#include <cstring>
+
 #include "core/calendar/calendar_date.h"
 #include "core/timelog/record_edits.h"
 #include "ui/browser/log_browser_dialog.h"
@@ -13,6 +15,7 @@
 #include "win/data_exchange.h"
 #include "win/message_box.h"
 #include "win/resources.h"
+#include "win/window_text.h"
 
 namespace horalo {
 namespace {
@@ -39,6 +42,42 @@ RecordAppender LogAppender(Host& host) {
     return [&host](const LogRecord& record) { return !win::ShowOutcome(AppendRecord(host, record)); };
 }
 
+GlanceFormats LoadGlanceFormats() {
+    GlanceFormats formats;
+    formats.notStarted = win::LoadText(IDS_GLANCE_NOT_STARTED);
+    formats.present = win::LoadText(IDS_GLANCE_PRESENT);
+    formats.onBreak = win::LoadText(IDS_GLANCE_ON_BREAK);
+    formats.ended = win::LoadText(IDS_GLANCE_ENDED);
+    formats.dayOff = win::LoadText(IDS_GLANCE_DAY_OFF);
+    formats.presence = win::LoadText(IDS_GLANCE_PRESENCE);
+    formats.requiredAt = win::LoadText(IDS_GLANCE_REQUIRED_AT);
+    formats.nothingRequired = win::LoadText(IDS_GLANCE_NOTHING_REQUIRED);
+    formats.maximumAt = win::LoadText(IDS_GLANCE_MAXIMUM_AT);
+    formats.balance = win::LoadText(IDS_GLANCE_BALANCE);
+    return formats;
+}
+
+// The message box a window owns while one is open.
+HWND OwnedMessageBox(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{owner, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(param);
+            char name[16] = {};
+            if (GetWindow(window, GW_OWNER) != search->owner || !GetClassNameA(window, name, sizeof name) ||
+                std::strcmp(name, "#32770") != 0)
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 DayContinuer LogContinuer(Host& host) {
     return [&host](TimeValue now, TimeValue wayTime, const LastSeen& seen) {
         DayContinuation continued = ContinueDay(host, now, wayTime, seen);
@@ -53,6 +92,8 @@ MainDialog::MainDialog(AppServices& app)
       app_(app),
       recorder_(LogAppender(app.host()), app.settings(), LogContinuer(app.host())),
       icon_(LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_MAIN))) {}
+
+MainDialog::~MainDialog() { app_.UnwatchLog(*this); }
 
 bool MainDialog::StartWork(bool loadSpecialEntries, const LastSeen& seen) {
     if (loadSpecialEntries && win::ShowOutcome(app_.specialDays().Load())) return false;
@@ -74,6 +115,7 @@ void MainDialog::TellDayContinued() {
 }
 
 bool MainDialog::EndWork(bool saveSpecialEntries) {
+    CloseAwayQuestion();
     bool done = recorder_.EndWork();
     KeepLastSeen();
     if (saveSpecialEntries && win::ShowOutcome(app_.specialDays().Save())) done = false;
@@ -86,6 +128,7 @@ void MainDialog::KeepLastSeen() {
 }
 
 void MainDialog::BeginBreak() {
+    CloseAwayQuestion();
     if (!recorder_.BeginBreak()) return;
     KeepLastSeen();
     UpdateButtons();
@@ -117,6 +160,41 @@ void MainDialog::UpdateButtons() {
     EnableWindow(Item(IDC_END_BREAK), commands.endBreak);
     if (focus && GetParent(focus) == Handle() && !IsWindowEnabled(focus))
         SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_NOTE_EDIT)), TRUE);
+    // A break begun is held in memory only: no change of the log tells it.
+    RefreshGlance(false);
+}
+
+void MainDialog::OnLogChanged() {
+    ++logChanges_;
+    glance_.LogChanged();
+    RefreshGlance(false);
+}
+
+void MainDialog::RefreshGlance(bool remind) {
+    if (!Handle()) return;
+    const TimeValue now = Now();
+    const Glance glance = glance_.At(app_.host(), now, onBreak() ? recorder_.breakStart() : 0, app_.settings(),
+                                     app_.specialDays().entries());
+    const std::string status = GlanceStatus(glance.day, glance.balance, glanceFormats_);
+    if (win::WindowText(Item(IDC_GLANCE_STATUS)) != status) SetDlgItemTextA(Handle(), IDC_GLANCE_STATUS, status.c_str());
+    GlanceFormats tip = glanceFormats_;
+    tip.title = win::LoadText(onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
+    tray_.SetTooltip(GlanceTooltip(glance.day, glance.balance, tip));
+    if (!remind) return;
+    for (const Reminder reminder : DueReminders(glance.day, now, app_.reminders(), reminded_)) Remind(reminder, glance.day);
+}
+
+void MainDialog::Remind(Reminder reminder, const DayFigures& day) {
+    switch (reminder) {
+    case Reminder::RequiredReached: return tray_.Tell(win::LoadText(IDS_REMIND_REQUIRED));
+    case Reminder::MaximumSoon:
+        return tray_.Tell(win::FormatText(IDS_REMIND_MAXIMUM_SOON, ClockText(day.maximumReached).c_str()), true);
+    case Reminder::MaximumReached: return tray_.Tell(win::LoadText(IDS_REMIND_MAXIMUM), true);
+    case Reminder::FirstBreak:
+    case Reminder::SecondBreak:
+        return tray_.Tell(
+            win::FormatText(IDS_REMIND_BREAK, DurationText(day.presence).c_str(), DurationText(day.breaks).c_str()));
+    }
 }
 
 // Phase 0 shows the break icon next, any other the normal one; the result
@@ -141,6 +219,8 @@ bool MainDialog::OnInitDialog() {
     SetTimer(Handle(), HORALO_TIMER_MINUTE, kMinute, nullptr);
     WTSRegisterSessionNotification(Handle(), NOTIFY_FOR_THIS_SESSION);
     BindCommands();
+    glanceFormats_ = LoadGlanceFormats();
+    app_.WatchLog(*this);
     UpdateButtons();
     // Not the first button: Enter or Space on End work would end the day.
     SetFocus(Item(IDC_NOTE_EDIT));
@@ -213,6 +293,7 @@ void MainDialog::QuitProgram() {
 void MainDialog::RunEndOfWorkSequence() {
     if (workEnded_) return;
     workEnded_ = true;
+    CloseAwayQuestion();
     recorder_.EndOfWork();
     KeepLastSeen();
     KillTimer(Handle(), HORALO_TIMER_BLINK);
@@ -284,6 +365,37 @@ void MainDialog::OfferDaySplit(TimeValue left) {
     blinkPhase_ = 0;
 }
 
+void MainDialog::NoteLock() { locked_ = Lock{Now(), present() && !onBreak(), logChanges_}; }
+
+// After the day split's offer, which takes a night away: what it records
+// counts as a change, and then nothing is offered here.
+void MainDialog::OfferAwayAsBreak() {
+    const std::optional<Lock> lock = locked_;
+    locked_.reset();
+    if (!lock || !Handle()) return;
+    const TimeValue now = Now();
+    const Glance glance = glance_.At(app_.host(), now, onBreak() ? recorder_.breakStart() : 0, app_.settings(),
+                                     app_.specialDays().entries());
+    const AwaySpan away{glance.day.start, lock->at, now, lock->working,
+                        present() && !onBreak() && logChanges_ == lock->logChanges};
+    const std::optional<BreakOffer> offer = OfferAwayBreak(away, app_.reminders());
+    if (!offer) return;
+    const std::string question =
+        win::FormatText(IDS_AWAY_AS_BREAK, ClockText(offer->start).c_str(), ClockText(offer->end).c_str(),
+                        static_cast<int>((offer->end - offer->start) / 60));
+    awayQuestionOpen_ = true;
+    const int answer = win::ShowMessageBox(Handle(), question, MB_YESNO | MB_ICONQUESTION);
+    awayQuestionOpen_ = false;
+    // Asked again, as the day may have changed while the question waited.
+    if (answer != IDYES || !Handle() || !present() || onBreak()) return;
+    win::ShowOutcome(AppendRecord(app_.host(), LogRecord::Break(offer->start, offer->end)));
+}
+
+void MainDialog::CloseAwayQuestion() {
+    if (!awayQuestionOpen_) return;
+    if (HWND question = OwnedMessageBox(Handle())) PostMessageA(question, WM_COMMAND, IDNO, 0);
+}
+
 bool MainDialog::PaintMinimised() {
     if (!IsIconic(Handle())) return false;
     PAINTSTRUCT paint;
@@ -316,8 +428,14 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OfferDaySplitOnReturn();
         return Result(Handle(), TRUE);
     case WM_WTSSESSION_CHANGE:
-        if (wParam == WTS_SESSION_LOCK) NoteLeaving();
-        if (wParam == WTS_SESSION_UNLOCK) OfferDaySplitOnReturn();
+        if (wParam == WTS_SESSION_LOCK) {
+            NoteLeaving();
+            NoteLock();
+        }
+        if (wParam == WTS_SESSION_UNLOCK) {
+            OfferDaySplitOnReturn();
+            OfferAwayAsBreak();
+        }
         break;
     case WM_HORALO_QUIT_REQUEST:
         Result(Handle(), TRUE);
@@ -330,6 +448,7 @@ INT_PTR MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == HORALO_TIMER_MINUTE) {
             KeepLastSeen();
             CheckInput();
+            RefreshGlance(true);
         } else if (onBreak()) {
             blinkPhase_ = SwapTrayIcon(blinkPhase_);
         }

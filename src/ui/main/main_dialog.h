@@ -6,7 +6,10 @@
 #include <string>
 
 #include "core/calendar/calendar_date.h"
+#include "core/recorder/glance.h"
+#include "core/recorder/glance_text.h"
 #include "core/recorder/recorder.h"
+#include "core/recorder/reminders.h"
 #include "resource_ids.h"
 #include "ui/app_services.h"
 #include "ui/main/static_link.h"
@@ -19,9 +22,10 @@ namespace horalo {
 // main dialog among the desktop's windows.
 inline constexpr const char* kMainDialogProperty = HORALO_MAIN_DIALOG_PROPERTY;
 
-class MainDialog : public win::Dialog {
+class MainDialog : public win::Dialog, public LogWatcher {
 public:
     explicit MainDialog(AppServices& app);
+    ~MainDialog() override;
 
     // Appends a WorkStart (now minus the way time) unless present already,
     // or continues a day that ended earlier today and says so beside the
@@ -38,6 +42,8 @@ public:
     void EndBreak();
     void AddNote();
     void UpdateButtons();
+    // The day and the account anew, in the status line and the tooltip.
+    void OnLogChanged() override;
 
     bool present() const { return recorder_.present(); }
     bool onBreak() const { return recorder_.onBreak(); }
@@ -64,6 +70,14 @@ private:
     bool PaintMinimised();
     void RunEndOfWorkSequence();
     void TellDayContinued();
+    // The status line and the tooltip from today's figures; with `remind`
+    // (each minute) the reminders that are due beside the tray icon.
+    void RefreshGlance(bool remind);
+    void Remind(Reminder reminder, const DayFigures& day);
+    void NoteLock();
+    void OfferAwayAsBreak();
+    // A break begun or the day ended instead: the question goes unanswered.
+    void CloseAwayQuestion();
     // Every state change and every minute: when the program was last
     // alive, and since when on a break; nothing once the day has ended.
     void KeepLastSeen();
@@ -87,6 +101,19 @@ private:
     // The last input seen by the input check, and when it came.
     DWORD lastInputTick_ = 0;
     TimeValue lastInput_ = 0;
+    GlanceSource glance_;
+    GlanceFormats glanceFormats_;
+    ReminderDay reminded_;
+    // Every change of the log counts: time away is offered as a break only
+    // when nothing was recorded in between.
+    int logChanges_ = 0;
+    struct Lock {
+        TimeValue at = 0;
+        bool working = false;
+        int logChanges = 0;
+    };
+    std::optional<Lock> locked_;
+    bool awayQuestionOpen_ = false;
 };
 
 }  // namespace horalo

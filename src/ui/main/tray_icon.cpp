@@ -9,9 +9,9 @@
 
 namespace horalo {
 namespace {
-// The tooltip of the first form of the icon data, which every shell shows
-// whole.
-constexpr std::size_t kTooltipCapacity = 64;
+// The tooltip of the icon data since Windows 2000.
+constexpr std::size_t kTooltipCapacity = 128;
+static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= kTooltipCapacity);
 }  // namespace
 
 std::string TrayTooltip(const std::string& text) { return text.substr(0, kTooltipCapacity - 1); }
@@ -36,7 +36,7 @@ bool TrayIcon::Send(DWORD action) {
     // The small size, so the shell need not shrink a large picture.
     HICON icon = static_cast<HICON>(LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(iconId_), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    const std::string tooltip = win::LoadText(tooltipId_);
+    const std::string tooltip = tooltip_.empty() ? win::LoadText(tooltipId_) : tooltip_;
     return SetTrayIcon(owner_, action, icon, tooltip.c_str());
 }
 
@@ -64,7 +64,21 @@ void TrayIcon::Restore() {
     if (added_) Send(NIM_ADD);
 }
 
-void TrayIcon::Tell(const std::string& text) {
+void TrayIcon::SetTooltip(const std::string& text) {
+    if (text == tooltip_) return;
+    tooltip_ = text;
+    if (!added_) return;
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner_;
+    data.uID = HORALO_TRAY_ICON_ID;
+    data.uFlags = NIF_TIP;
+    const std::string tip = TrayTooltip(tooltip_.empty() ? win::LoadText(tooltipId_) : tooltip_);
+    std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
+    Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
+void TrayIcon::Tell(const std::string& text, bool warning) {
     if (!added_) return;
     told_ = text;
     NOTIFYICONDATAA data{};
@@ -72,7 +86,7 @@ void TrayIcon::Tell(const std::string& text) {
     data.hWnd = owner_;
     data.uID = HORALO_TRAY_ICON_ID;
     data.uFlags = NIF_INFO;
-    data.dwInfoFlags = NIIF_INFO;
+    data.dwInfoFlags = warning ? NIIF_WARNING : NIIF_INFO;
     const std::string info = text.substr(0, sizeof data.szInfo - 1);
     std::memcpy(data.szInfo, info.c_str(), info.size() + 1);
     std::memcpy(data.szInfoTitle, "Horalo", sizeof "Horalo");

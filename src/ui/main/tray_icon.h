@@ -7,7 +7,7 @@
 
 namespace horalo {
 
-// The tooltip the notification area can hold (63 characters and the NUL),
+// The tooltip the notification area can hold (127 characters and the NUL),
 // cut from a longer text.
 std::string TrayTooltip(const std::string& text);
 
@@ -28,9 +28,13 @@ public:
     void Remove();
     // Adds the icon again as last shown, after the shell has restarted.
     void Restore();
+    // The tooltip's text from now on, in place of the text of the tooltip
+    // identifier; empty goes back to that text.
+    void SetTooltip(const std::string& text);
+    const std::string& tooltip() const { return tooltip_; }
     // A note beside the icon that goes by itself: for what the user should
     // know of but need not answer. Nothing while the icon is removed.
-    void Tell(const std::string& text);
+    void Tell(const std::string& text, bool warning = false);
     const std::string& told() const { return told_; }
 
     bool Added() const { return added_; }
@@ -44,6 +48,7 @@ private:
     bool added_ = false;
     int iconId_ = 0;
     UINT tooltipId_ = 0;
+    std::string tooltip_;
     std::string told_;
 };
 
