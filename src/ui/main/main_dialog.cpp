@@ -177,8 +177,9 @@ void MainDialog::RefreshGlance(bool remind) {
                                      app_.specialDays().entries());
     const std::string status = GlanceStatus(glance.day, glance.balance, glanceFormats_);
     if (win::WindowText(Item(IDC_GLANCE_STATUS)) != status) SetDlgItemTextA(Handle(), IDC_GLANCE_STATUS, status.c_str());
+    // On a break the title says how to end it; else the figures need the room.
     GlanceFormats tip = glanceFormats_;
-    tip.title = win::LoadText(onBreak() ? IDS_TIP_BREAK : IDS_TIP_PRESENT);
+    tip.title = onBreak() ? win::LoadText(IDS_TIP_BREAK) : std::string("Horalo");
     tray_.SetTooltip(GlanceTooltip(glance.day, glance.balance, tip));
     if (!remind) return;
     for (const Reminder reminder : DueReminders(glance.day, now, app_.reminders(), reminded_)) Remind(reminder, glance.day);
