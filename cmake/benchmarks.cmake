@@ -3,7 +3,7 @@
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
   add_executable(horalo_benchmarks bench/bench_log.cpp bench/time_log_benchmark.cpp bench/browser_benchmark.cpp
-    bench/cli_benchmark.cpp)
+    bench/cli_benchmark.cpp bench/glance_benchmark.cpp)
   target_link_libraries(horalo_benchmarks PRIVATE horalo_cli horalo_posix benchmark::benchmark)
   # The browser's rows are made with the special days the program starts with.
   target_compile_definitions(horalo_benchmarks PRIVATE HORALO_SPECIAL_DAYS_FILE="${HORALO_SPECIAL_DAYS_FILE}")
