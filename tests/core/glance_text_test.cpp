@@ -30,14 +30,14 @@ TEST(GlanceTextTest, StatusLineByStateAndBalance) {
         long long balance;
         std::string status;
     } cases[] = {
-        {{}, -59, "Not started | Balance +00:00"},  // seconds go before the sign is chosen
-        {{DayState::DayOff}, -60, "Day off | Balance -00:01"},
+        {{}, -59, "Not started\nBalance +00:00"},  // seconds go before the sign is chosen
+        {{DayState::DayOff}, -60, "Day off\nBalance -00:01"},
         {Running(), 100 * 3600 + 59,
-         "Present since 07:05" + day + " | Required at 14:55 | Maximum at 17:55 | Balance +100:00"},
+         "Present since 07:05" + day + "\nRequired at 14:55 | Maximum at 17:55 | Balance +100:00"},
         {Running(DayState::OnBreak), 0,
-         "Since 07:05, on a break since 09:00" + day + " | Required at 14:55 | Maximum at 17:55 | Balance +00:00"},
-        {weekend, -(13 * 3600 + 7 * 60), "Present since 07:05" + day + " | Nothing required | Balance -13:07"},
-        {Running(DayState::Ended), 0, "Worked 07:05 to 15:00" + day + " | Balance +00:00"},
+         "Since 07:05, on a break since 09:00" + day + "\nRequired at 14:55 | Maximum at 17:55 | Balance +00:00"},
+        {weekend, -(13 * 3600 + 7 * 60), "Present since 07:05" + day + "\nNothing required | Balance -13:07"},
+        {Running(DayState::Ended), 0, "Worked 07:05 to 15:00" + day + "\nBalance +00:00"},
     };
     for (const auto& c : cases) EXPECT_EQ(GlanceStatus(c.figures, c.balance, Formats()), c.status);
 }

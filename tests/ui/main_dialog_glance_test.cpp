@@ -21,7 +21,7 @@ TEST_F(MainDialogTest, TheMorningShowsInTheStatusLineAndTheTooltip) {
 
     // 5:10 present less 0:30 of breaks is 4:40 of the 7:45 a Tuesday asks.
     EXPECT_EQ(win::WindowText(GetDlgItem(window_, IDC_GLANCE_STATUS)),
-              "Present since 07:50  Presence 05:10, breaks 00:30  Required time reached at 15:55  Balance -03:05");
+              "Present since 07:50  Presence 05:10, breaks 00:30\nRequired time reached at 15:55  Balance -03:05");
     EXPECT_EQ(dialog_->trayIcon().tooltip(),
               "Horalo\nPresent since 07:50\nPresence 05:10, breaks 00:30\nRequired time reached at 15:55\n"
               "Balance -03:05");

@@ -18,6 +18,7 @@ using Buffer = char[48];
 struct Piece {
     std::string text;
     int keep = 0;
+    bool outlook = false;  // what is to come, on the status line's second line
 };
 
 std::string Fill(const std::string& format, const std::string& a = {}, const std::string& b = {}) {
@@ -27,8 +28,8 @@ std::string Fill(const std::string& format, const std::string& a = {}, const std
 
 std::vector<Piece> Pieces(const DayFigures& f, long long balance, const GlanceFormats& formats) {
     std::vector<Piece> pieces;
-    const auto add = [&pieces](std::string text, int keep) {
-        if (!text.empty()) pieces.push_back({std::move(text), keep});
+    const auto add = [&pieces](std::string text, int keep, bool outlook = false) {
+        if (!text.empty()) pieces.push_back({std::move(text), keep, outlook});
     };
     switch (f.state) {
     case DayState::NotStarted: add(Fill(formats.notStarted), 9); break;
@@ -41,10 +42,10 @@ std::vector<Piece> Pieces(const DayFigures& f, long long balance, const GlanceFo
         add(Fill(formats.presence, DurationText(f.presence), DurationText(f.breaks)), 2);
     if (f.Running()) {
         add(f.workRequired ? Fill(formats.requiredAt, ClockText(f.requiredReached)) : Fill(formats.nothingRequired),
-            5);
-        if (f.maximumReached != 0) add(Fill(formats.maximumAt, ClockText(f.maximumReached)), 4);
+            5, true);
+        if (f.maximumReached != 0) add(Fill(formats.maximumAt, ClockText(f.maximumReached)), 4, true);
     }
-    add(Fill(formats.balance, BalanceText(balance)), 7);
+    add(Fill(formats.balance, BalanceText(balance)), 7, true);
     return pieces;
 }
 
@@ -102,8 +103,12 @@ std::string GlanceTooltip(const DayFigures& figures, long long balance, const Gl
     return CutToLimit(Join(pieces, "\n"));
 }
 
+// Two lines, so no piece is broken where the line runs out: the day so far,
+// then what is to come and the account.
 std::string GlanceStatus(const DayFigures& figures, long long balance, const GlanceFormats& formats) {
-    return Join(Pieces(figures, balance, formats), formats.separator);
+    std::vector<Piece> day, outlook;
+    for (Piece& piece : Pieces(figures, balance, formats)) (piece.outlook ? outlook : day).push_back(std::move(piece));
+    return Join(day, formats.separator) + "\n" + Join(outlook, formats.separator);
 }
 
 }  // namespace horalo

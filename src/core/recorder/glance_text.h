@@ -32,6 +32,7 @@ struct GlanceFormats {
 
 // The month's running balance, today included, comes in seconds.
 std::string GlanceTooltip(const DayFigures& figures, long long balance, const GlanceFormats& formats);
+// The status line is two: the day so far, then what is to come and the balance.
 std::string GlanceStatus(const DayFigures& figures, long long balance, const GlanceFormats& formats);
 
 // "hh:mm" of a local time, "hh:mm" of a duration, and "+hh:mm" or "-hh:mm"
