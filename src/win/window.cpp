@@ -3,6 +3,23 @@
 #include "win/message_loop.h"
 
 namespace horalo::win {
+
+HWND FindThreadWindow(const std::function<bool(HWND)>& match) {
+    struct Search {
+        const std::function<bool(HWND)>& match;
+        HWND found;
+    } search{match, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(param);
+            if (!search->match(window)) return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 namespace {
 
 bool RegisterOnce(const WindowClass& windowClass, WNDPROC procedure) {

@@ -5,9 +5,15 @@
 // themselves once the window is gone, as modeless dialogs do.
 #include <windows.h>
 
+#include <functional>
+
 #include "win/window_lifetime.h"
 
 namespace horalo::win {
+
+// The first top-level window of the calling thread that `match` accepts, or
+// none.
+HWND FindThreadWindow(const std::function<bool(HWND)>& match);
 
 struct WindowClass {
     const char* name = nullptr;

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "win/window.h"
+
 namespace horalo::test {
 
 class ModalScript {
@@ -31,20 +33,8 @@ public:
 
 private:
     static HWND FindDialog(int controlId) {
-        struct Search {
-            int id;
-            HWND found;
-        } search{controlId, nullptr};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(param);
-                if (!IsWindowVisible(window) || !GetDlgItem(window, s->id)) return TRUE;
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return win::FindThreadWindow(
+            [controlId](HWND window) { return IsWindowVisible(window) && GetDlgItem(window, controlId); });
     }
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         ModalScript* self = current_;

@@ -15,6 +15,7 @@
 #include "win/data_exchange.h"
 #include "win/message_box.h"
 #include "win/resources.h"
+#include "win/window.h"
 #include "win/window_text.h"
 
 namespace horalo {
@@ -59,23 +60,11 @@ GlanceFormats LoadGlanceFormats() {
 
 // The message box a window owns while one is open.
 HWND OwnedMessageBox(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(param);
-            char name[16] = {};
-            if (GetWindow(window, GW_OWNER) != search->owner || !GetClassNameA(window, name, sizeof name) ||
-                std::strcmp(name, "#32770") != 0)
-                return TRUE;
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return win::FindThreadWindow([owner](HWND window) {
+        char name[16] = {};
+        return GetWindow(window, GW_OWNER) == owner && GetClassNameA(window, name, sizeof name) &&
+               std::strcmp(name, "#32770") == 0;
+    });
 }
 
 DayContinuer LogContinuer(Host& host) {
