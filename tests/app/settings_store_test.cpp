@@ -91,11 +91,13 @@ TEST_F(SettingsStoreTest, RemindersAreReadAtTheStartAndWrittenWhenOptionsAreStor
     };
     EXPECT_EQ(load(), ReminderSettings{});
 
+    ReminderSettings changed;
+    changed.awayAsBreak = true;
+    changed.secondBreak = {8 * 60, 20};
     {
         RecorderApp app;
         app.LoadSettings();
-        app.reminders().awayAsBreak = true;
-        app.reminders().secondBreak = {8 * 60, 20};
+        app.reminders() = changed;
         app.StoreSettings();
         EXPECT_FALSE(test::ReadRawValue(kProgramKey, kRemindersValue)) << "only stored options are written";
         app.OptionsStored();
@@ -103,9 +105,6 @@ TEST_F(SettingsStoreTest, RemindersAreReadAtTheStartAndWrittenWhenOptionsAreStor
         ASSERT_TRUE(raw);
         EXPECT_EQ(raw->type, static_cast<DWORD>(REG_BINARY));
     }
-    ReminderSettings changed;
-    changed.awayAsBreak = true;
-    changed.secondBreak = {8 * 60, 20};
     EXPECT_EQ(load(), changed);
 
     // A record from before the later fields: version, required reached on,
