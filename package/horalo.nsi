@@ -209,14 +209,15 @@ Section "$(ProgramSection)" SecProgram
 
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateDirectory "$SMPROGRAMS\Horalo"
-  ; The program file holds no icon: every picture lives in the language library.
-  CreateShortcut "$SMPROGRAMS\Horalo\Horalo.lnk" "$INSTDIR\horalo.exe" "" "$INSTDIR\HoraloRDLL.dll" 0
+  ; The program's own icon: the language library is replaced when the
+  ; language changes, the program file stays.
+  CreateShortcut "$SMPROGRAMS\Horalo\Horalo.lnk" "$INSTDIR\horalo.exe" "" "$INSTDIR\horalo.exe" 0
   CreateShortcut "$SMPROGRAMS\Horalo\$(HelpLink).lnk" "$INSTDIR\HORALO.CHM"
 
   WriteRegStr HKCU "${APP_KEY}" "DisplayName" "Horalo"
   WriteRegStr HKCU "${APP_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKCU "${APP_KEY}" "Publisher" "Pellwick"
-  WriteRegStr HKCU "${APP_KEY}" "DisplayIcon" "$INSTDIR\HoraloRDLL.dll,0"
+  WriteRegStr HKCU "${APP_KEY}" "DisplayIcon" "$INSTDIR\horalo.exe,0"
   WriteRegStr HKCU "${APP_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${APP_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKCU "${APP_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'

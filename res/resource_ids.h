@@ -166,6 +166,18 @@
 #define IDC_AUTOSTART        5049
 #define IDC_WAY_MINUTES      5040
 #define IDC_POWER_EVENTS     20008
+/* its reminders */
+#define IDC_REMIND_REQUIRED     5100
+#define IDC_REMIND_MAXIMUM      5101
+#define IDC_MINUTES_BEFORE_MAX  5102
+#define IDC_REMIND_AT_MAXIMUM   5103
+#define IDC_REMIND_BREAKS       5104
+#define IDC_FIRST_PRESENCE      5105
+#define IDC_FIRST_BREAK         5106
+#define IDC_SECOND_PRESENCE     5107
+#define IDC_SECOND_BREAK        5108
+#define IDC_AWAY_AS_BREAK       5109
+#define IDC_AWAY_MINIMUM        5110
 
 /* Preview help command */
 #define IDC_HELP_FORM        5078

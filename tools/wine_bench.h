@@ -120,6 +120,7 @@ public:
     BenchHost& benchHost() { return host_; }
     SettingsRecord& settings() override { return settings_; }
     SpecialEntryStore& specialDays() override { return specialDays_; }
+    ReminderSettings& reminders() override { return reminders_; }
     void StoreSettings() override {}
     void OptionsStored() override {}
     void KeepLastSeen(const LastSeen&) override {}

@@ -4,6 +4,7 @@
 
 #include "app/help_launcher.h"
 #include "app/last_seen_store.h"
+#include "app/reminder_store.h"
 #include "app/window_place_store.h"
 #include "app/settings_store.h"
 #include "core/timelog/cut_record.h"
@@ -48,6 +49,16 @@ void RecorderApp::LoadSettings() {
     // The files are found through the stored program folder, which a start
     // without settings most likely lacks too: it cannot wait for the end.
     if (read != ValueRead::Read) ApplyAutostartAndPath(settings_, programPath);
+    reminders_ = LoadReminderSettings();
+}
+
+// The reminders are written now rather than at the end of work: nothing
+// else lives in their value, so a run that ends without its last words
+// keeps what the user chose. The settings record waits for the end, which
+// writes it together with the autostart entry and the program folder.
+void RecorderApp::OptionsStored() {
+    storeSettingsRecord_ = true;
+    StoreReminderSettings(reminders_);
 }
 
 void RecorderApp::StoreSettings() {

@@ -10,6 +10,7 @@
 
 #include "app/single_instance.h"
 #include "app/win_host.h"
+#include "core/settings/reminder_settings.h"
 #include "core/settings/settings_record.h"
 #include "core/calendar_days/calendar_entry_store.h"
 #include "print/preview_frame.h"
@@ -27,8 +28,9 @@ public:
     Host& host() override { return host_; }
     SettingsRecord& settings() override { return settings_; }
     SpecialEntryStore& specialDays() override { return specialDays_; }
+    ReminderSettings& reminders() override { return reminders_; }
     void StoreSettings() override;
-    void OptionsStored() override { storeSettingsRecord_ = true; }
+    void OptionsStored() override;
     void KeepLastSeen(const LastSeen& seen) override;
     std::optional<WindowPlace> KeptPlace(WindowId window) override;
     void KeepPlace(WindowId window, const WindowPlace& place) override;
@@ -42,8 +44,8 @@ public:
     // Written as autostart command and program folder at the end of work.
     std::string programPath;
 
-    // The settings from the registry, or the defaults when there are none
-    // or they cannot be read; the start of every run.
+    // The settings and the reminders from the registry, or the defaults
+    // when there are none or they cannot be read; the start of every run.
     void LoadSettings();
 
 protected:
@@ -60,6 +62,7 @@ private:
     // Whether the end of work writes the record: a first start's defaults,
     // or options the user stored; never over a record merely unreadable.
     bool storeSettingsRecord_ = false;
+    ReminderSettings reminders_;
     SpecialEntryStore specialDays_{host_};
     HMODULE languageLibrary_ = nullptr;
     SingleInstance instance_;

@@ -27,6 +27,23 @@ ValueRead ReadRegistryValue(const char* name, void* buffer, DWORD& size) {
     return ValueRead::Read;
 }
 
+ValueRead ReadRegistryBytes(const char* name, std::vector<unsigned char>& bytes, DWORD most) {
+    bytes.assign(most, 0);
+    DWORD size = most;
+    HKEY key;
+    if (const LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, KEY_READ, &key); opened != ERROR_SUCCESS)
+        return Failed(opened);
+    DWORD type = 0;
+    const LONG result = RegQueryValueExA(key, name, nullptr, &type, bytes.data(), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) {
+        bytes.clear();
+        return Failed(result);
+    }
+    bytes.resize(size);
+    return type == REG_BINARY ? ValueRead::Read : ValueRead::Unreadable;
+}
+
 bool WriteRegistryValue(const char* name, const void* data, DWORD size, bool asString) {
     HKEY key;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace horalo {
 
@@ -21,6 +22,10 @@ enum class ValueRead { Read, Missing, Unreadable };
 // the buffer exactly; a string value is accepted at any length that leaves
 // room for its terminator, and is terminated. `size` becomes the bytes read.
 ValueRead ReadRegistryValue(const char* name, void* buffer, DWORD& size);
+
+// Reads a binary value of any length up to `most` bytes, for records that
+// grow at their end from one version to the next.
+ValueRead ReadRegistryBytes(const char* name, std::vector<unsigned char>& bytes, DWORD most);
 
 // Creates or opens the program key and writes the value (REG_SZ when
 // asString, else REG_BINARY). Only a failure to open the key is reported.

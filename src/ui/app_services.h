@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/host.h"
+#include "core/settings/reminder_settings.h"
 #include "core/settings/settings_record.h"
 #include "core/calendar_days/calendar_entry_store.h"
 #include "core/settings/reminder_settings.h"
@@ -34,10 +35,14 @@ public:
     // Edited in memory; written to the registry at the end of work.
     virtual SettingsRecord& settings() = 0;
     virtual SpecialEntryStore& specialDays() = 0;
+    // Which reminders the user wants; edited in memory by the options and
+    // written when the user confirms them.
+    virtual ReminderSettings& reminders() = 0;
     // Writes the autostart value, the program folder and, when it is to be
     // stored, the settings record.
     virtual void StoreSettings() = 0;
-    // The user confirmed the options: the end of work stores the record.
+    // The user confirmed the options: the end of work stores the record;
+    // the reminders, a value of their own, are written at once.
     virtual void OptionsStored() = 0;
     // Keeps when the program was last alive, for the next start to offer
     // as the end of a day that was never ended.

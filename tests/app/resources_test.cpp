@@ -125,7 +125,11 @@ std::vector<TemplateControls> AllTemplates() {
        {{IDC_FORM_TEXT1, K::Edit}, {IDC_FORM_TEXT2, K::Edit}, {IDC_NUMBER1, K::Edit}, {IDC_NUMBER2, K::Edit},
         {IDC_WORK_TIME, K::Picker}, {IDC_BREAK_TIME, K::Picker}, {IDC_MAX_TIME, K::Picker},
         {IDC_START_HIDDEN, K::Check}, {IDC_AUTOSTART, K::Check}, {IDC_WAY_MINUTES, K::Edit},
-        {IDC_POWER_EVENTS, K::Check}, {IDOK, K::Push}, {IDCANCEL, K::Push}}},
+        {IDC_POWER_EVENTS, K::Check}, {IDC_REMIND_REQUIRED, K::Check}, {IDC_REMIND_MAXIMUM, K::Check},
+        {IDC_MINUTES_BEFORE_MAX, K::Edit}, {IDC_REMIND_AT_MAXIMUM, K::Check}, {IDC_REMIND_BREAKS, K::Check},
+        {IDC_FIRST_PRESENCE, K::Picker}, {IDC_FIRST_BREAK, K::Edit}, {IDC_SECOND_PRESENCE, K::Picker},
+        {IDC_SECOND_BREAK, K::Edit}, {IDC_AWAY_AS_BREAK, K::Check}, {IDC_AWAY_MINIMUM, K::Edit},
+        {IDOK, K::Push}, {IDCANCEL, K::Push}}},
       {IDD_PREVIEW_BAR,
        {{IDC_CARRIED_HOURS, K::Edit}, {IDC_CARRIED_MINUTES, K::Edit}, {IDC_HOURS_DEDUCTED, K::Edit},
         {IDM_STORE_MONTH, K::Push}, {IDM_PRINT, K::Push}}},
@@ -357,6 +361,20 @@ TEST_P(LanguageLibrary, EachIconHas16And32And48PixelImages) {
       DestroyIcon(icon);
     }
   }
+}
+
+// Explorer, a pinned taskbar button and the shortcuts show the first icon
+// of the program file itself, which would otherwise be a generic one.
+TEST(ProgramFile, CarriesTheApplicationIcon) {
+  char path[MAX_PATH];
+  std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  exe = exe.substr(0, exe.find_last_of('\\') + 1) + "..\\program\\horalo.exe";
+  HMODULE program = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr) << exe;
+  HICON icon = static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON, 48, 48, 0));
+  EXPECT_NE(icon, nullptr);
+  if (icon) DestroyIcon(icon);
+  FreeLibrary(program);
 }
 
 TEST_P(LanguageLibrary, MenuAcceleratorsCursorAndTitleOfThePreview) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/recorder_app.h"
+#include "app/reminder_store.h"
 #include "registry_fixture.h"
 
 namespace horalo {
@@ -78,6 +79,46 @@ TEST_F(SettingsStoreTest, TheEndOfARunWritesTheRecordOnlyWhenNoneWasThereOrOptio
         EXPECT_EQ(test::ReadRawValue(kProgramKey, kSettingsValue)->bytes, c.after) << c.optionsStored;
         EXPECT_EQ(ReadProgramFolder(), "C:\\Tools\\");
     }
+}
+
+// The reminders have a value of their own: read at the start, written as
+// soon as the user confirms the options, and read back by the next run.
+TEST_F(SettingsStoreTest, RemindersAreReadAtTheStartAndWrittenWhenOptionsAreStored) {
+    const auto load = [] {
+        RecorderApp app;
+        app.LoadSettings();
+        return app.reminders();
+    };
+    EXPECT_EQ(load(), ReminderSettings{});
+
+    ReminderSettings changed;
+    changed.awayAsBreak = true;
+    changed.secondBreak = {8 * 60, 20};
+    {
+        RecorderApp app;
+        app.LoadSettings();
+        app.reminders() = changed;
+        app.StoreSettings();
+        EXPECT_FALSE(test::ReadRawValue(kProgramKey, kRemindersValue)) << "only stored options are written";
+        app.OptionsStored();
+        const auto raw = test::ReadRawValue(kProgramKey, kRemindersValue);
+        ASSERT_TRUE(raw);
+        EXPECT_EQ(raw->type, static_cast<DWORD>(REG_BINARY));
+    }
+    EXPECT_EQ(load(), changed);
+
+    // A record from before the later fields: version, required reached on,
+    // maximum warning off; the rest as the defaults.
+    const unsigned char older[] = {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    WriteRegistryValue(kRemindersValue, older, sizeof older, false);
+    ReminderSettings expected;
+    expected.requiredReached = true;
+    expected.maximumWarning = false;
+    EXPECT_EQ(load(), expected);
+
+    // Text where bytes belong is nothing this program wrote.
+    WriteRegistryValue(kRemindersValue, "1", 1, true);
+    EXPECT_EQ(load(), ReminderSettings{});
 }
 
 TEST_F(SettingsStoreTest, AutostartValueFollowsTheAutostartField) {

@@ -74,6 +74,7 @@ public:
     Host& host() override { return host_; }
     SettingsRecord& settings() override { return settings_; }
     SpecialEntryStore& specialDays() override { return store_; }
+    ReminderSettings& reminders() override { return reminders_; }
     void StoreSettings() override {}
     void OptionsStored() override {}
     void KeepLastSeen(const LastSeen&) override {}

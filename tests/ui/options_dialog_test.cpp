@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/settings/settings_record.h"
 #include "dialog_fixture.h"
@@ -50,12 +51,31 @@ SettingsRecord UnusualSettings() {
     return settings;
 }
 
+// Every reminder field away from its default, every box the other way.
+ReminderSettings UnusualReminders() {
+    ReminderSettings reminders;
+    reminders.requiredReached = true;
+    reminders.maximumWarning = false;
+    reminders.minutesBeforeMaximum = 120;
+    reminders.atMaximum = false;
+    reminders.breaks = false;
+    reminders.firstBreak = {1, 1};
+    reminders.secondBreak = {kMaxRulePresenceMinutes, kMaxRuleBreakMinutes};
+    reminders.awayAsBreak = true;
+    reminders.awayMinimumMinutes = 1;
+    return reminders;
+}
+
 class OptionsDialogTest : public DialogFixture {
 protected:
     // Runs the dialog on settings with the script; the script must end it.
     bool Run(SettingsRecord& settings, std::function<void(HWND)> script) {
+        ReminderSettings reminders;
+        return Run(settings, reminders, std::move(script));
+    }
+    bool Run(SettingsRecord& settings, ReminderSettings& reminders, std::function<void(HWND)> script) {
         ModalScript driver(IDC_WAY_MINUTES, std::move(script));
-        const bool confirmed = RunOptionsDialog(settings);
+        const bool confirmed = RunOptionsDialog(settings, reminders);
         EXPECT_TRUE(driver.Ran()) << "the dialog never showed";
         EXPECT_FALSE(driver.Rescued()) << "the script left the dialog open";
         return confirmed;
@@ -67,6 +87,12 @@ TEST_F(OptionsDialogTest, OkWithoutChangesKeepsEveryByte) {
         SettingsRecord settings = original;
         EXPECT_TRUE(Run(settings, [](HWND dialog) { Click(dialog, IDOK); }));
         EXPECT_EQ(EncodeSettings(settings), EncodeSettings(original));
+    }
+    for (const ReminderSettings& original : {ReminderSettings{}, UnusualReminders()}) {
+        SettingsRecord settings = DefaultSettings();
+        ReminderSettings reminders = original;
+        EXPECT_TRUE(Run(settings, reminders, [](HWND dialog) { Click(dialog, IDOK); }));
+        EXPECT_EQ(reminders, original);
     }
     EXPECT_TRUE(shown.empty());
 }
@@ -187,6 +213,51 @@ TEST_F(OptionsDialogTest, PairsBeyondADayWrapLikeAClockAndChecksBecomeZeroOrOne)
     EXPECT_EQ(settings.maxHours, 1);
     EXPECT_EQ(settings.maxMinutes, 15);
     EXPECT_EQ(settings.startHidden, 1);
+}
+
+// Each box opens its fields and no others; a field it closes keeps its
+// value, even one the user had typed wrong, and an open one is validated.
+TEST_F(OptionsDialogTest, ReminderFieldsFollowTheirBoxes) {
+    const struct {
+        int box;
+        std::vector<int> fields;
+    } boxes[] = {{IDC_REMIND_MAXIMUM, {IDC_MINUTES_BEFORE_MAX, IDC_REMIND_AT_MAXIMUM}},
+                 {IDC_REMIND_BREAKS, {IDC_FIRST_PRESENCE, IDC_FIRST_BREAK, IDC_SECOND_PRESENCE, IDC_SECOND_BREAK}},
+                 {IDC_AWAY_AS_BREAK, {IDC_AWAY_MINIMUM}}};
+    SettingsRecord settings = DefaultSettings();
+    ReminderSettings reminders = UnusualReminders();  // maximum and breaks off, away on
+    Run(settings, reminders, [&](HWND dialog) {
+        for (const auto& b : boxes) {
+            const bool ticked = IsDlgButtonChecked(dialog, b.box) == BST_CHECKED;
+            for (const bool open : {ticked, !ticked}) {
+                for (const int field : b.fields) EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, field)) != 0, open) << field;
+                if (open == ticked) Click(dialog, b.box);
+            }
+        }
+        // Now maximum and breaks on, away off.
+        SetDlgItemTextA(dialog, IDC_AWAY_MINIMUM, "0");
+        SetDlgItemTextA(dialog, IDC_MINUTES_BEFORE_MAX, "121");
+        SetDlgItemTextA(dialog, IDC_FIRST_BREAK, "45");
+        Click(dialog, IDOK);
+        ASSERT_TRUE(IsWindowVisible(dialog));
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, win::FormatText(IDS_DDX_NUMBER_RANGE, 1u, 120u));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_MINUTES_BEFORE_MAX));
+        SetDlgItemTextA(dialog, IDC_MINUTES_BEFORE_MAX, "5");
+        SetDlgItemTextA(dialog, IDC_SECOND_BREAK, "60");
+        SetPicker(dialog, IDC_FIRST_PRESENCE, 0, 0);  // no rule starts before its first minute
+        SetPicker(dialog, IDC_SECOND_PRESENCE, 10, 30);
+        Click(dialog, IDOK);
+    });
+    EXPECT_EQ(shown.size(), 1u);
+    ReminderSettings expected = UnusualReminders();
+    expected.maximumWarning = true;
+    expected.minutesBeforeMaximum = 5;
+    expected.breaks = true;
+    expected.firstBreak = {1, 45};
+    expected.secondBreak = {10 * 60 + 30, 60};
+    expected.awayAsBreak = false;  // its wrong minimum untaken
+    EXPECT_EQ(reminders, expected);
 }
 
 }  // namespace

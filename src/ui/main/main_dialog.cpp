@@ -238,7 +238,7 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_UNUSED_1004, [] {});
     OnCommand(IDC_UNUSED_1005, [] {});
     OnCommand(IDC_OPTIONS, [this] {
-        if (RunOptionsDialog(app_.settings())) app_.OptionsStored();
+        if (RunOptionsDialog(app_.settings(), app_.reminders())) app_.OptionsStored();
     });
     OnCommand(IDC_LOG_BROWSER, [this] { LogBrowserDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_).RunModal(nullptr); });

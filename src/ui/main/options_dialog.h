@@ -1,12 +1,13 @@
 #pragma once
-// The settings the user edits by hand. The dialog works on copies: the
-// record changes only when the user confirms with OK, and then only in
-// memory (the registry follows at exit).
+// The settings and reminders the user edits by hand. The dialog works on
+// copies: they change only when the user confirms with OK, and then only in
+// memory (the caller has them written).
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
+#include "core/settings/reminder_settings.h"
 #include "core/settings/settings_record.h"
 #include "win/dialog.h"
 
@@ -16,15 +17,18 @@ class OptionsDialog : public win::Dialog {
 public:
     OptionsDialog();
 
-    void LoadFrom(const SettingsRecord& settings);
+    void LoadFrom(const SettingsRecord& settings, const ReminderSettings& reminders);
     // Every edited field; calendarOnTop is not this dialog's.
-    void CopyTo(SettingsRecord& settings) const;
+    void CopyTo(SettingsRecord& settings, ReminderSettings& reminders) const;
 
 protected:
     void DoDataExchange(win::DataExchange& dx) override;
     bool OnInitDialog() override;
 
 private:
+    // The fields of a reminder are open only while its box is ticked.
+    void EnableReminderFields();
+
     std::string text1_;
     std::string text2_;
     std::uint32_t number1_ = 0;
@@ -36,10 +40,22 @@ private:
     int autostart_ = 0;
     std::uint32_t wayMinutes_ = 0;
     int powerEvents_ = 0;
+
+    int requiredReached_ = 0;
+    int maximumWarning_ = 0;
+    std::uint32_t minutesBeforeMaximum_ = 0;
+    int atMaximum_ = 0;
+    int breaks_ = 0;
+    SYSTEMTIME firstPresence_{};
+    std::uint32_t firstBreakMinutes_ = 0;
+    SYSTEMTIME secondPresence_{};
+    std::uint32_t secondBreakMinutes_ = 0;
+    int awayAsBreak_ = 0;
+    std::uint32_t awayMinimumMinutes_ = 0;
 };
 
 // Modal, without a parent window. True when the user confirmed with OK and
-// the record was updated; false leaves it untouched.
-bool RunOptionsDialog(SettingsRecord& settings);
+// both were updated; false leaves them untouched.
+bool RunOptionsDialog(SettingsRecord& settings, ReminderSettings& reminders);
 
 }  // namespace horalo
