@@ -126,7 +126,6 @@ public:
     void KeepLastSeen(const LastSeen&) override {}
     std::optional<WindowPlace> KeptPlace(WindowId) override { return std::nullopt; }
     void KeepPlace(WindowId, const WindowPlace&) override {}
-    ReminderSettings& reminders() override { return reminders_; }
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
     void OpenCalendar() override {}

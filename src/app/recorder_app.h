@@ -34,7 +34,6 @@ public:
     void KeepLastSeen(const LastSeen& seen) override;
     std::optional<WindowPlace> KeptPlace(WindowId window) override;
     void KeepPlace(WindowId window, const WindowPlace& place) override;
-    ReminderSettings& reminders() override { return reminders_; }
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
     void OpenCalendar() override;
@@ -62,7 +61,6 @@ private:
     // Whether the end of work writes the record: a first start's defaults,
     // or options the user stored; never over a record merely unreadable.
     bool storeSettingsRecord_ = false;
-    ReminderSettings reminders_;
     SpecialEntryStore specialDays_{host_};
     HMODULE languageLibrary_ = nullptr;
     SingleInstance instance_;

@@ -51,9 +51,6 @@ public:
     // earlier one; none when nothing (readable) is kept.
     virtual std::optional<WindowPlace> KeptPlace(WindowId window) = 0;
     virtual void KeepPlace(WindowId window, const WindowPlace& place) = 0;
-    // Which reminders the user wants; edited by the options, kept in a
-    // registry value of its own.
-    virtual ReminderSettings& reminders() = 0;
     // Opens a topic of the help file in the program folder.
     virtual void ShowHelp(HelpTopic topic) = 0;
     // Shows the time sheet of the month (0 to 11); while one is open, that

@@ -238,7 +238,12 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_UNUSED_1004, [] {});
     OnCommand(IDC_UNUSED_1005, [] {});
     OnCommand(IDC_OPTIONS, [this] {
-        if (RunOptionsDialog(app_.settings(), app_.reminders())) app_.OptionsStored();
+        if (!RunOptionsDialog(app_.settings(), app_.reminders())) return;
+        app_.OptionsStored();
+        // The settings change the month's evaluation; a maximum set below
+        // what the day has come to is told now.
+        glance_.LogChanged();
+        RefreshGlance(true);
     });
     OnCommand(IDC_LOG_BROWSER, [this] { LogBrowserDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_).RunModal(nullptr); });
