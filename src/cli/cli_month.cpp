@@ -9,6 +9,7 @@
 #include "core/calendar/local_time.h"
 #include "core/calendar/year_info.h"
 #include "core/evaluation/loaded_month.h"
+#include "core/evaluation/year_account.h"
 #include "core/sheet/time_sheet.h"
 #include "core/text/string_list.h"
 #include "resource_ids.h"
@@ -237,37 +238,34 @@ int RunYear(CommandContext& context) {
                       "Deficit", "Carried", "Deducted", "Final", "Next", "Carried over");
         out << line;
     }
-    for (int month = 0; month < 12; ++month) {
-        const EvaluatedMonth evaluated = EvaluateShownMonth(context, *image, year, month, records, false);
-        const TimeSheet& sheet = evaluated.sheet;
-        const std::int32_t final = MonthFinalBalance(sheet);
-        const int nextYear = month == 11 ? year + 1 : year;
-        const int nextMonth = (month + 1) % 12;
-        const std::int32_t next = MonthCarriedBalance(records, nextYear, nextMonth);
-        const bool matches = next == CarriedBalanceOf(final);
-        problems = problems || !evaluated.complete;
-        const MonthEvaluation& ev = sheet.evaluation;
+    const YearAccount account = YearOfLog(context.host, *image, records, year, context.settings, context.specialDays);
+    for (const MonthAccount& row : account.months) {
+        const int month = row.month;
+        const std::int32_t final = row.finalBalance;
+        const std::int32_t next = row.nextCarriedBalance;
+        const bool matches = row.carriedOver;
+        problems = problems || !row.complete;
         if (context.format == OutputFormat::Json) {
             out << (month ? "," : "") << "\n{\"month\":" << JsonString(MonthText(year, month))
-                << ",\"complete\":" << (evaluated.complete ? "true" : "false")
-                << ",\"presence\":" << evaluated.presence << ",\"surplus\":" << ev.surplusTotal
-                << ",\"deficit\":" << ev.deficitTotal << ",\"carriedBalance\":" << CarriedSeconds(sheet.carriedBalance)
-                << ",\"hoursDeducted\":" << sheet.hoursDeducted << ",\"finalBalance\":" << final
+                << ",\"complete\":" << (row.complete ? "true" : "false")
+                << ",\"presence\":" << row.presence << ",\"surplus\":" << row.surplus
+                << ",\"deficit\":" << row.deficit << ",\"carriedBalance\":" << CarriedSeconds(row.carriedBalance)
+                << ",\"hoursDeducted\":" << row.hoursDeducted << ",\"finalBalance\":" << final
                 << ",\"nextCarriedBalance\":" << CarriedSeconds(next)
                 << ",\"carriedMatches\":" << (matches ? "true" : "false") << "}";
         } else if (context.format == OutputFormat::Csv) {
-            out << CsvLine({MonthText(year, month), evaluated.complete ? "1" : "0", Duration(evaluated.presence),
-                            Duration(ev.surplusTotal), Duration(ev.deficitTotal),
-                            Duration(CarriedSeconds(sheet.carriedBalance)), std::to_string(sheet.hoursDeducted),
+            out << CsvLine({MonthText(year, month), row.complete ? "1" : "0", Duration(row.presence),
+                            Duration(row.surplus), Duration(row.deficit),
+                            Duration(CarriedSeconds(row.carriedBalance)), std::to_string(row.hoursDeducted),
                             Duration(final), Duration(CarriedSeconds(next)), matches ? "1" : "0"})
                 << '\n';
         } else {
             std::snprintf(line, sizeof line, "%-7s %9s %8s %8s %8s %8d %8s %10s  %s%s\n",
-                          MonthText(year, month).c_str(), Duration(evaluated.presence).c_str(),
-                          Duration(ev.surplusTotal).c_str(), Duration(ev.deficitTotal).c_str(),
-                          Duration(CarriedSeconds(sheet.carriedBalance)).c_str(), sheet.hoursDeducted,
+                          MonthText(year, month).c_str(), Duration(row.presence).c_str(),
+                          Duration(row.surplus).c_str(), Duration(row.deficit).c_str(),
+                          Duration(CarriedSeconds(row.carriedBalance)).c_str(), row.hoursDeducted,
                           Duration(final).c_str(), Duration(CarriedSeconds(next)).c_str(), matches ? "yes" : "NO",
-                          evaluated.complete ? "" : "  (records out of order)");
+                          row.complete ? "" : "  (records out of order)");
             out << line;
         }
     }
