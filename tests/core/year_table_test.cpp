@@ -1,0 +1,41 @@
+// The year's account as a spreadsheet reads it.
+#include "core/evaluation/year_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace horalo {
+namespace {
+
+TEST(YearTable, DurationsAsASpreadsheetReadsThem) {
+    const struct {
+        long long seconds;
+        const char* text;
+    } cases[] = {{0, "0:00"}, {59, "0:00"}, {-59, "0:00"}, {-60, "-0:01"}, {3 * 3600 + 5 * 60, "3:05"},
+                 {-(125 * 3600 + 30 * 60), "-125:30"}};
+    for (const auto& c : cases) EXPECT_EQ(SpreadsheetDuration(c.seconds), c.text) << c.seconds;
+}
+
+TEST(YearTable, AHeaderLineThenAMonthALineTabSeparated) {
+    YearAccount year;
+    year.year = 2026;
+    for (int month = 0; month < 12; ++month) year.months[static_cast<std::size_t>(month)].month = month;
+    MonthAccount& january = year.months[0];
+    january = {0, true, 10 * 3600, 2 * 3600 + 15 * 60, 0, -130, 2, -(1 * 3600 + 15 * 60), 0, false};
+    const YearTableTexts texts{{"Month", "Presence", "Surplus", "Deficit", "Carried in", "Deducted", "Final", "Carried over"},
+                               {"January", "February"},
+                               "yes",
+                               "no"};
+    const std::string text = YearTableText(year, texts);
+    const std::string expected =
+        "Month\tPresence\tSurplus\tDeficit\tCarried in\tDeducted\tFinal\tCarried over\r\n"
+        "January 2026\t10:00\t2:15\t0:00\t-1:30\t2\t-1:15\tno\r\n"
+        "February 2026\t0:00\t0:00\t0:00\t0:00\t0\t0:00\tno\r\n";
+    EXPECT_EQ(text.substr(0, expected.size()), expected);
+    EXPECT_NE(text.find("\r\n12 2026\t"), std::string::npos) << "a month without a name keeps its number";
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 13);
+}
+
+}  // namespace
+}  // namespace horalo
