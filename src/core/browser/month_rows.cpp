@@ -104,11 +104,7 @@ RowKind KindOf(DayEntryType type) {
 class MonthRowBuilder {
 public:
     MonthRowBuilder(const RowStrings& strings, const SettingsRecord& settings, TimeValue now)
-        : strings_(strings), now_(now) {
-        const long long minutes = (static_cast<long long>(settings.workHours) + settings.breakHours) * 60 +
-                                  settings.workMinutes + settings.breakMinutes;
-        targetSeconds_ = minutes * 60;
-    }
+        : strings_(strings), now_(now), targetSeconds_(RequiredNetSeconds(settings)) {}
 
     // Entries come in time order, so the days without records since the
     // previous recorded day (or the first of the month) are known here and

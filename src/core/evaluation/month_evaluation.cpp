@@ -79,10 +79,9 @@ private:
         day.hasEnd = true;
         day.presence = Clamp(end - day.start);
         long long net = static_cast<long long>(day.presence) - day.breaks;
-        const long long maximum = ((s.maxHours + s.breakHours) * 60LL + s.maxMinutes + s.breakMinutes) * kMinute;
-        if (context_.warn && s.maxHours != 0 && net > maximum) aboveMaximum_ = true;
+        if (context_.warn && s.maxHours != 0 && net > MaximumNetSeconds(s)) aboveMaximum_ = true;
         const bool workday = !IsWeekend(weekday);
-        if (workday) net -= (s.workHours + s.breakHours) * 1LL * kHour + (s.workMinutes + s.breakMinutes) * kMinute;
+        if (workday) net -= RequiredNetSeconds(s);
         if (net < 0) {
             day.deficit = Clamp(-net);
             out_.deficitTotal = Clamp(out_.deficitTotal - net);

@@ -19,8 +19,6 @@ bool OpensDay(DayEntryType type) {
            type == DayEntryType::CompensationDay;
 }
 
-TimeValue HoursAndMinutes(long long hours, long long minutes) { return (hours * 60 + minutes) * kMinute; }
-
 // The moments an end of work reaches a net presence of `net`: the end is
 // written with the way time added, so it is given that much earlier.
 void SetMoments(DayFigures& f, const SettingsRecord& s) {
@@ -28,15 +26,10 @@ void SetMoments(DayFigures& f, const SettingsRecord& s) {
     const TimeValue base = f.start + f.breaks - way;
     CalendarDate date;
     f.workRequired = ToCalendarDate(f.start, date) && !IsWeekend(date.weekday);
-    if (f.workRequired)
-        f.requiredReached =
-            base + HoursAndMinutes(static_cast<long long>(s.workHours) + s.breakHours,
-                                   static_cast<long long>(s.workMinutes) + s.breakMinutes);
-    // As in the evaluation: the maximum is of work time, the break allowance
-    // on top of it, and there is none while its hours are 0.
-    if (s.maxHours != 0)
-        f.maximumReached = base + HoursAndMinutes(static_cast<long long>(s.maxHours) + s.breakHours,
-                                                  static_cast<long long>(s.maxMinutes) + s.breakMinutes);
+    if (f.workRequired) f.requiredReached = base + RequiredNetSeconds(s);
+    // As in the evaluation: the break allowance on top of the maximum, and
+    // none while its hours are 0.
+    if (s.maxHours != 0) f.maximumReached = base + MaximumNetSeconds(s);
 }
 
 }  // namespace

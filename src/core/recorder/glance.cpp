@@ -32,11 +32,7 @@ Glance GlanceSource::At(Host& host, TimeValue now, TimeValue breakStart, const S
     CalendarDate started;
     if (glance.day.Running() && ToCalendarDate(glance.day.start, started) && started.month == today.month &&
         started.year == today.year) {
-        const long long required =
-            glance.day.workRequired
-                ? (settings.workHours + settings.breakHours) * 3600LL + (settings.workMinutes + settings.breakMinutes) * 60LL
-                : 0;
-        glance.balance += glance.day.Net() - required;
+        glance.balance += glance.day.Net() - (glance.day.workRequired ? RequiredNetSeconds(settings) : 0);
     }
     return glance;
 }

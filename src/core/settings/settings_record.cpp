@@ -103,4 +103,13 @@ void SetFormText(std::array<char, kFormTextSize>& field, const std::string& text
     std::copy_n(stored.begin(), std::min(stored.size(), kFormTextSize - 1), field.begin());
 }
 
+long long RequiredNetSeconds(const SettingsRecord& s) {
+    return ((static_cast<long long>(s.workHours) + s.breakHours) * 60 + s.workMinutes + s.breakMinutes) * 60;
+}
+
+long long MaximumNetSeconds(const SettingsRecord& s) {
+    if (s.maxHours == 0) return 0;
+    return ((static_cast<long long>(s.maxHours) + s.breakHours) * 60 + s.maxMinutes + s.breakMinutes) * 60;
+}
+
 }  // namespace horalo

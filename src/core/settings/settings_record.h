@@ -45,6 +45,13 @@ inline constexpr std::uint32_t kMaxNumber2 = 999999;
 SettingsRecord DefaultSettings();
 
 SettingsBytes EncodeSettings(const SettingsRecord& settings);
+// What a working day asks, net of the breaks taken: the work time and the
+// break allowance, in seconds.
+long long RequiredNetSeconds(const SettingsRecord& settings);
+// The daily maximum in the same measure (the allowance on top of it); 0
+// while its hours are 0, which means no maximum.
+long long MaximumNetSeconds(const SettingsRecord& settings);
+
 // Accepts exactly 180 bytes; any other size is a record of another version.
 // Numbers beyond the options dialog's ranges come back held to them; the
 // flags and the form texts come back as stored.
