@@ -41,7 +41,7 @@ horalo_language_library(HoraloRDLL_de res/horalo_rdll_de.rc ${HORALO_BIN}/langua
 # The layers, each a target of its own whose includes the build checks.
 file(GLOB_RECURSE HORALO_WIN_SOURCES CONFIGURE_DEPENDS src/win/*.cpp)
 add_library(horalo_win STATIC ${HORALO_WIN_SOURCES})
-target_link_libraries(horalo_win PUBLIC horalo_core comctl32 gdi32 user32 advapi32 shell32)
+target_link_libraries(horalo_win PUBLIC horalo_core comctl32 comdlg32 gdi32 user32 advapi32 shell32)
 horalo_check_layer(horalo_win win ALLOWED core/ win/ resource_ids.h)
 
 file(GLOB_RECURSE HORALO_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)

@@ -107,6 +107,26 @@
 #define IDS_AWAY_AS_BREAK         7764 /* %s, %s: from, to; %d: minutes */
 #define IDC_GLANCE_STATUS         7790
 
+/* The year's flextime account: strings from 7801, the window and its
+   controls from 7850, the commands that open it from 7870. */
+#define IDS_YEAR_TITLE            7801 /* %d: the year */
+#define IDS_YEAR_COLUMNS          7802
+#define IDS_YEAR_MARKS            7803 /* carried over: yes, no, out of order */
+#define IDS_YEAR_LEGEND           7804 /* surplus, deficit, account, paid out */
+#define IDS_YEAR_MONTH_SHORT      7805
+#define IDS_YEAR_HOURS            7806 /* %s: a signed number of hours */
+#define IDD_YEAR                  7850
+#define IDC_YEAR_PREV             7851
+#define IDC_YEAR_LABEL            7852
+#define IDC_YEAR_NEXT             7853
+#define IDC_YEAR_CHART            7854
+#define IDC_YEAR_LIST             7855
+#define IDC_YEAR_COPY             7856
+#define IDC_YEAR_PRINT            7857
+#define IDC_YEAR_HELP             7858
+#define IDC_YEAR_ACCOUNT          7870 /* the main dialog's button */
+#define IDM_YEAR_ACCOUNT          7871 /* the time sheet's menu */
+
 /* Backups of the time log and their restore: 7300-7399 hold everything of
    theirs, strings from 7301, the dialog at 7350, its controls and the time
    log window's button from 7360. */

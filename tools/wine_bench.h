@@ -128,6 +128,7 @@ public:
     void KeepPlace(WindowId, const WindowPlace&) override {}
     void ShowHelp(HelpTopic) override {}
     void OpenPreview(int, int, HWND) override {}
+    void OpenYear(int) override {}
     void OpenCalendar() override {}
     void WatchLog(LogWatcher&) override {}
     void UnwatchLog(LogWatcher&) override {}

@@ -11,6 +11,7 @@
 #include "core/timelog/record_edits.h"
 #include "resource_ids.h"
 #include "ui/extras/calendar_view.h"
+#include "ui/year/year_view.h"
 #include "ui/main/main_dialog.h"
 #include "ui/main/open_day_dialog.h"
 #include "win/message_box.h"
@@ -70,11 +71,13 @@ void RecorderApp::ShowHelp(HelpTopic topic) {
     const char* name = kHelpIndexTopic;
     if (topic == HelpTopic::MainDialog) name = kHelpMainTopic;
     if (topic == HelpTopic::Form) name = kHelpFormTopic;
+    if (topic == HelpTopic::Year) name = kHelpYearTopic;
     ShowHelpTopic(host_.ProgramFolder(), name);
 }
 
 void RecorderApp::OpenPreview(int month, int year, HWND owner) {
     if (previewFrame_) {
+        previewFrame_->GoTo(month, year);
         if (IsIconic(previewFrame_->Handle())) ShowWindow(previewFrame_->Handle(), SW_RESTORE);
         SetForegroundWindow(previewFrame_->Handle());
         return;
@@ -88,6 +91,14 @@ void RecorderApp::OpenCalendar() {
         return;
     }
     calendar_ = CalendarView::Open(*this, [this] { calendar_ = nullptr; });
+}
+
+void RecorderApp::OpenYear(int year) {
+    if (yearView_) {
+        yearView_->BringToFront(year);
+        return;
+    }
+    yearView_ = YearView::Open(*this, year, [this] { yearView_ = nullptr; });
 }
 
 void RecorderApp::KeepLastSeen(const LastSeen& seen) { StoreLastSeen(seen); }

@@ -20,6 +20,7 @@
 namespace horalo {
 
 class CalendarView;
+class YearView;
 
 class RecorderApp : public win::Application, public AppServices {
 public:
@@ -37,6 +38,7 @@ public:
     void ShowHelp(HelpTopic topic) override;
     void OpenPreview(int month, int year, HWND owner) override;
     void OpenCalendar() override;
+    void OpenYear(int year) override;
     void WatchLog(LogWatcher& watcher) override;
     void UnwatchLog(LogWatcher& watcher) override;
 
@@ -66,6 +68,7 @@ private:
     SingleInstance instance_;
     CPreView* previewFrame_ = nullptr;  // the one open preview
     CalendarView* calendar_ = nullptr;  // the one open calendar
+    YearView* yearView_ = nullptr;      // the one open year account
     std::vector<LogWatcher*> logWatchers_;
 };
 

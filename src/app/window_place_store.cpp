@@ -8,6 +8,8 @@ const char* WindowPlaceValue(WindowId window) {
         return "LogBrowserPlace";
     case WindowId::MonthlyList:
         return "MonthlyListPlace";
+    case WindowId::YearView:
+        return "YearViewPlace";
     }
     return "WindowPlace";
 }

@@ -214,6 +214,10 @@ void CPreView::Move(int monthStep, int yearStep) {
     FillSheet(false);
 }
 
+void CPreView::GoTo(int month, int year) {
+    if (month != month_ || year != year_) Move(month - month_, year - year_);
+}
+
 void CPreView::StoreMonthInputs() {
     Host& host = app_.host();
     const TimeSheet& sheet = form_.sheet();
@@ -243,6 +247,7 @@ void CPreView::OnCommand(int id, int code) {
     case IDM_ZOOM_1: canvas_.SetZoom(1); return;
     case IDM_ZOOM_2: canvas_.SetZoom(2); return;
     case IDC_HELP_FORM: app_.ShowHelp(HelpTopic::Form); return;
+    case IDM_YEAR_ACCOUNT: app_.OpenYear(year_); return;
     case IDM_PREVIEW_CLOSE: DestroyWindow(Handle()); return;
     case IDC_CARRIED_HOURS:
     case IDC_CARRIED_MINUTES:

@@ -32,6 +32,8 @@ public:
     FormTemplate& Form() { return form_; }
     PreviewCanvas& Canvas() { return canvas_; }
     HWND Bar() const;
+    // Shows the month (0 to 11) of the year, as stepping to it would.
+    void GoTo(int month, int year);
     // Evaluates the month anew; month inputs the user has typed are kept.
     void OnLogChanged() override;
 

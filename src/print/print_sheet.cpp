@@ -1,42 +1,11 @@
 #include "print/print_sheet.h"
 
-#include <commdlg.h>
+#include "win/print_page.h"
 
 namespace horalo {
 
-RECT PrintTargetRect(int offsetX, int offsetY, int physicalWidth, int physicalHeight) {
-    return RECT{-offsetX, -offsetY, physicalWidth - offsetX, physicalHeight - offsetY};
-}
-
-void PrintPage(HDC printer, FormTemplate& form) {
-    DOCINFOA document{};
-    document.cbSize = sizeof document;
-    document.lpszDocName = kPrintDocumentName;
-    const RECT target = PrintTargetRect(GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY),
-                                        GetDeviceCaps(printer, PHYSICALWIDTH), GetDeviceCaps(printer, PHYSICALHEIGHT));
-    StartDocA(printer, &document);
-    StartPage(printer);
-    form.Play(printer, target, 0);
-    EndPage(printer);
-    EndDoc(printer);
-}
-
 void PrintSheet(HWND owner, FormTemplate& form) {
-    PRINTDLGA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.Flags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION |
-                   PD_RETURNDC;
-    const BOOL chosen = PrintDlgA(&dialog);
-    if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
-    if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-    if (!chosen) {
-        if (dialog.hDC) DeleteDC(dialog.hDC);
-        return;
-    }
-    if (!dialog.hDC) return;
-    PrintPage(dialog.hDC, form);
-    DeleteDC(dialog.hDC);
+    win::PrintOnePage(owner, [&form](HDC printer, const RECT& paper) { form.Play(printer, paper, 0); });
 }
 
 }  // namespace horalo

@@ -24,7 +24,7 @@ public:
 };
 
 // The topics of the help file that windows open.
-enum class HelpTopic { Index, MainDialog, Form };
+enum class HelpTopic { Index, MainDialog, Form, Year };
 
 class AppServices {
 public:
@@ -54,10 +54,13 @@ public:
     // Opens a topic of the help file in the program folder.
     virtual void ShowHelp(HelpTopic topic) = 0;
     // Shows the time sheet of the month (0 to 11); while one is open, that
-    // one is brought to the front instead.
+    // one turns to the month and is brought to the front.
     virtual void OpenPreview(int month, int year, HWND owner) = 0;
     // Shows the calendar; while one is open, that one is brought to the front.
     virtual void OpenCalendar() = 0;
+    // Shows the year's flextime account; while one is open, that one turns
+    // to the year and is brought to the front.
+    virtual void OpenYear(int year) = 0;
     // A window that shows the log is told of every change of it, wherever
     // it was made, from WatchLog until UnwatchLog.
     virtual void WatchLog(LogWatcher& watcher) = 0;

@@ -20,14 +20,18 @@ TEST(YearTable, DurationsAsASpreadsheetReadsThem) {
 TEST(YearTable, AHeaderLineThenAMonthALineTabSeparated) {
     YearAccount year;
     year.year = 2026;
-    for (int month = 0; month < 12; ++month) year.months[static_cast<std::size_t>(month)].month = month;
+    for (int month = 0; month < 12; ++month) {
+        year.months[static_cast<std::size_t>(month)].month = month;
+        year.months[static_cast<std::size_t>(month)].complete = true;
+    }
     MonthAccount& january = year.months[0];
     january = {0, true, 10 * 3600, 2 * 3600 + 15 * 60, 0, -130, 2, -(1 * 3600 + 15 * 60), 0, false};
     const YearTableTexts texts{{"Month", "Presence", "Surplus", "Deficit", "Carried in", "Deducted", "Final", "Carried over"},
                                {"January", "February"},
                                "yes",
-                               "no"};
-    const std::string text = YearTableText(year, texts);
+                               "no",
+                               "out of order"};
+    const std::string text = YearTableText(year, texts, 12);
     const std::string expected =
         "Month\tPresence\tSurplus\tDeficit\tCarried in\tDeducted\tFinal\tCarried over\r\n"
         "January 2026\t10:00\t2:15\t0:00\t-1:30\t2\t-1:15\tno\r\n"
@@ -35,6 +39,29 @@ TEST(YearTable, AHeaderLineThenAMonthALineTabSeparated) {
     EXPECT_EQ(text.substr(0, expected.size()), expected);
     EXPECT_NE(text.find("\r\n12 2026\t"), std::string::npos) << "a month without a name keeps its number";
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 13);
+}
+
+// A month still running or to come has carried nothing over yet: warning
+// there would cry wolf every month.
+TEST(YearTable, TheCarriedMarkOnlyForMonthsThatEnded) {
+    EXPECT_EQ(MonthsEnded(2025, 2026, 11), 12);
+    EXPECT_EQ(MonthsEnded(2026, 2026, 11), 11);
+    EXPECT_EQ(MonthsEnded(2026, 2026, 0), 0);
+    EXPECT_EQ(MonthsEnded(2027, 2026, 11), 0);
+
+    const YearTableTexts texts{{}, {"January"}, "yes", "no", "out of order"};
+    const struct {
+        bool complete, carriedOver, ended;
+        const char* mark;
+    } cases[] = {{true, true, true, "yes"},       {true, false, true, "no"},
+                 {true, false, false, ""},        {false, true, true, "out of order"},
+                 {false, false, false, "out of order"}};
+    for (const auto& c : cases) {
+        MonthAccount month;
+        month.complete = c.complete;
+        month.carriedOver = c.carriedOver;
+        EXPECT_EQ(YearRowTexts(month, texts, c.ended).back(), c.mark) << c.complete << c.carriedOver << c.ended;
+    }
 }
 
 }  // namespace

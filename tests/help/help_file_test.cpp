@@ -70,7 +70,8 @@ TEST(HelpFile, HoldsThePagesTheProgramOpens) {
     const std::string file = ReadFile(HORALO_HELP_FILE);
     ASSERT_FALSE(file.empty()) << HORALO_HELP_FILE;
     const auto pages = PagesOf(file);
-    for (const char* topic : {horalo::kHelpIndexTopic, horalo::kHelpMainTopic, horalo::kHelpFormTopic}) {
+    for (const char* topic :
+         {horalo::kHelpIndexTopic, horalo::kHelpMainTopic, horalo::kHelpFormTopic, horalo::kHelpYearTopic}) {
         EXPECT_EQ(std::string(topic).rfind("HORALO.CHM::/", 0), 0u) << topic;
         EXPECT_EQ(pages.count(PageOfTopic(topic)), 1u) << topic;
     }

@@ -12,19 +12,39 @@ std::string SpreadsheetDuration(long long seconds) {
     return FormatString("%s%lld:%02lld", seconds <= -60 ? "-" : "", minutes / 60, minutes % 60);
 }
 
-std::string YearTableText(const YearAccount& account, const YearTableTexts& texts) {
+int MonthsEnded(int year, int todayYear, int todayMonth) {
+    if (year < todayYear) return 12;
+    if (year > todayYear) return 0;
+    return todayMonth;
+}
+
+std::vector<std::string> YearRowTexts(const MonthAccount& month, const YearTableTexts& texts, bool ended) {
+    const auto index = static_cast<std::size_t>(month.month);
+    std::string mark;
+    if (!month.complete)
+        mark = texts.outOfOrder;
+    else if (ended)
+        mark = month.carriedOver ? texts.yes : texts.no;
+    return {index < texts.monthNames.size() ? texts.monthNames[index] : std::to_string(index + 1),
+            SpreadsheetDuration(month.presence),
+            SpreadsheetDuration(month.surplus),
+            SpreadsheetDuration(month.deficit),
+            SpreadsheetDuration(CarriedSeconds(month.carriedBalance)),
+            std::to_string(month.hoursDeducted),
+            SpreadsheetDuration(month.finalBalance),
+            mark};
+}
+
+std::string YearTableText(const YearAccount& account, const YearTableTexts& texts, int monthsEnded) {
     std::string text;
     for (std::size_t column = 0; column < texts.headers.size(); ++column)
         text += (column ? "\t" : "") + texts.headers[column];
     text += "\r\n";
     for (const MonthAccount& month : account.months) {
-        const auto index = static_cast<std::size_t>(month.month);
-        const std::string name = index < texts.monthNames.size() ? texts.monthNames[index] : std::to_string(index + 1);
-        text += name + ' ' + std::to_string(account.year) + '\t' + SpreadsheetDuration(month.presence) + '\t' +
-                SpreadsheetDuration(month.surplus) + '\t' + SpreadsheetDuration(month.deficit) + '\t' +
-                SpreadsheetDuration(CarriedSeconds(month.carriedBalance)) + '\t' + std::to_string(month.hoursDeducted) +
-                '\t' + SpreadsheetDuration(month.finalBalance) + '\t' + (month.carriedOver ? texts.yes : texts.no) +
-                "\r\n";
+        std::vector<std::string> cells = YearRowTexts(month, texts, month.month < monthsEnded);
+        cells[0] += ' ' + std::to_string(account.year);
+        for (std::size_t column = 0; column < cells.size(); ++column) text += (column ? "\t" : "") + cells[column];
+        text += "\r\n";
     }
     return text;
 }

@@ -11,7 +11,7 @@
 namespace horalo {
 
 // The resizable windows, each with a place of its own.
-enum class WindowId { LogBrowser, MonthlyList };
+enum class WindowId { LogBrowser, MonthlyList, YearView };
 
 struct WindowPlace {
     int left = 0;

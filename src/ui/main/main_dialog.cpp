@@ -248,6 +248,10 @@ void MainDialog::BindCommands() {
     OnCommand(IDC_LOG_BROWSER, [this] { LogBrowserDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_MONTHLY_LIST, [this] { MonthlyListDialog(app_).RunModal(nullptr); });
     OnCommand(IDC_CALENDAR, [this] { app_.OpenCalendar(); });
+    OnCommand(IDC_YEAR_ACCOUNT, [this] {
+        CalendarDate today;
+        app_.OpenYear(CurrentDate(today) ? today.year : 1970);
+    });
     OnCommand(IDC_SPECIAL_EDITOR, [this] { SpecialEntriesEditor(app_).RunModal(nullptr); });
     OnCommand(IDC_DELETE_RANGE, [this] { DeleteRangeDialog(app_.host()).RunModal(nullptr); });
     OnCommand(IDC_PREVIEW, [this] {

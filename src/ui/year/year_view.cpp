@@ -1,0 +1,278 @@
+#include "ui/year/year_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "core/calendar/calendar_date.h"
+#include "core/text/format_text.h"
+#include "core/text/string_list.h"
+#include "resource_ids.h"
+#include "ui/year/year_page.h"
+#include "win/clipboard.h"
+#include "win/gdi_object.h"
+#include "win/message_box.h"
+#include "win/print_page.h"
+
+namespace horalo {
+namespace {
+
+constexpr int kMonths = 12;
+// The years the log's times reach.
+constexpr int kFirstYear = 1970;
+constexpr int kLastYear = 2037;
+constexpr int kColumnPadding = 16;
+constexpr std::size_t kMarkColumn = 7;
+
+std::string Entry(const StringList& list, std::size_t index) { return index < list.size() ? list[index] : ""; }
+
+}  // namespace
+
+YearView::YearView(AppServices& app, int year, std::function<void()> closed)
+    : Dialog(IDD_YEAR), app_(app), closed_(std::move(closed)) {
+    account_.year = std::clamp(year, kFirstYear, kLastYear);
+    OnCommand(IDC_YEAR_PREV, [this] { ShowYear(account_.year - 1); });
+    OnCommand(IDC_YEAR_NEXT, [this] { ShowYear(account_.year + 1); });
+    OnCommand(IDC_YEAR_COPY, [this] { Copy(); });
+    OnCommand(IDC_YEAR_PRINT, [this] { Print(); });
+    OnCommand(IDC_YEAR_HELP, [this] { app_.ShowHelp(HelpTopic::Year); });
+    OnCommandCode(IDC_YEAR_CHART, STN_DBLCLK, [this] {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(Item(IDC_YEAR_CHART), &cursor);
+        OpenMonth(YearChartPainter::MonthAt(plot_, cursor.x));
+    });
+    OnNotify(IDC_YEAR_LIST, LVN_ITEMACTIVATE, [this](NMHDR* header) {
+        const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+        if (row >= 0) OpenMonth(static_cast<int>(list_.Value(row)));
+        return LRESULT{0};
+    });
+    OnNotify(IDC_YEAR_LIST, NM_CUSTOMDRAW,
+             [this](NMHDR* header) { return ListColours(*reinterpret_cast<NMLVCUSTOMDRAW*>(header)); });
+}
+
+YearView* YearView::Open(AppServices& app, int year, std::function<void()> closed) {
+    auto* view = new YearView(app, year, std::move(closed));
+    if (!view->CreateModeless(nullptr)) {
+        delete view;
+        return nullptr;
+    }
+    ShowWindow(view->Handle(), SW_SHOW);
+    return view;
+}
+
+void YearView::BringToFront(int year) {
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    if (year != account_.year) ShowYear(year);
+    SetForegroundWindow(Handle());
+}
+
+bool YearView::OnInitDialog() {
+    Dialog::OnInitDialog();
+    Host& host = app_.host();
+    const StringList marks = SplitStringResource(host, IDS_YEAR_MARKS);
+    tableTexts_ = {SplitStringResource(host, IDS_YEAR_COLUMNS), SplitStringResource(host, IDS_MONTH_NAMES),
+                   Entry(marks, 0), Entry(marks, 1), Entry(marks, 2)};
+    chartTexts_ = {SplitStringResource(host, IDS_YEAR_MONTH_SHORT), SplitStringResource(host, IDS_YEAR_LEGEND),
+                   host.LoadText(IDS_YEAR_HOURS)};
+    titleFormat_ = host.LoadText(IDS_YEAR_TITLE);
+
+    // A column is as wide as its header or the widest it shows, whichever
+    // is wider.
+    list_ = win::ListView(Item(IDC_YEAR_LIST));
+    list_.AddExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    tableTexts_.headers.resize(kMarkColumn + 1);
+    for (std::size_t column = 0; column <= kMarkColumn; ++column) {
+        std::vector<std::string> widest{tableTexts_.headers[column]};
+        if (column == 0) widest.insert(widest.end(), tableTexts_.monthNames.begin(), tableTexts_.monthNames.end());
+        if (column > 0 && column < kMarkColumn) widest.push_back(column == 5 ? "-0000" : "-0000:00");
+        if (column == kMarkColumn) widest.insert(widest.end(), {tableTexts_.yes, tableTexts_.no, tableTexts_.outOfOrder});
+        int width = 0;
+        for (const std::string& text : widest) width = std::max(width, list_.TextWidth(text));
+        columnWidths_.push_back(width + kColumnPadding);
+        list_.AddColumn(tableTexts_.headers[column], columnWidths_.back());
+    }
+    // Figures read best aligned on their last digit.
+    for (int column = 1; column < static_cast<int>(kMarkColumn); ++column) {
+        LVCOLUMNA format{};
+        format.mask = LVCF_FMT;
+        format.fmt = LVCFMT_RIGHT;
+        SendMessageA(list_.Handle(), LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&format));
+    }
+
+    ShowYear(account_.year);
+    FitListToMonths();
+
+    // The chart is painted in one go from its bitmap: nothing is erased
+    // under it first.
+    SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_CLIPCHILDREN);
+    using Layout = win::ResizeLayout;
+    layout_.Begin(Handle());
+    layout_.Anchor(IDC_YEAR_PREV, Layout::kLeft | Layout::kTop);
+    layout_.Anchor(IDC_YEAR_LABEL, Layout::kLeft | Layout::kRight | Layout::kTop);
+    layout_.Anchor(IDC_YEAR_NEXT, Layout::kRight | Layout::kTop);
+    layout_.Anchor(IDC_YEAR_CHART, Layout::kAll);
+    layout_.Anchor(IDC_YEAR_LIST, Layout::kLeft | Layout::kRight | Layout::kBottom);
+    for (const int id : {IDC_YEAR_COPY, IDC_YEAR_PRINT, IDC_YEAR_HELP}) layout_.Anchor(id, Layout::kLeft | Layout::kBottom);
+    layout_.Anchor(IDCANCEL, Layout::kRight | Layout::kBottom);
+    if (const std::optional<WindowPlace> place = app_.KeptPlace(WindowId::YearView)) layout_.MoveTo(*place);
+    list_.StretchLastColumn(columnWidths_.back());
+
+    keys_.Attach(
+        Handle(), [](WPARAM key) { return key == VK_PRIOR || key == VK_NEXT; },
+        [this](WPARAM key) { ShowYear(account_.year + (key == VK_PRIOR ? -1 : 1)); });
+    app_.WatchLog(*this);
+
+    // The running month, or January, is where the keys start.
+    CalendarDate today;
+    const int row = CurrentDate(today) && today.year == account_.year ? today.month : 0;
+    list_.Select(row, true);
+    list_.Focus(row);
+    SetFocus(list_.Handle());
+    return false;
+}
+
+// Row heights follow the font and the screen's scale: the list is made as
+// high as its twelve months, and the chart above gets the rest.
+void YearView::FitListToMonths() {
+    RECT lastRow{};
+    lastRow.left = LVIR_BOUNDS;
+    if (list_.Count() < kMonths ||
+        !SendMessageA(list_.Handle(), LVM_GETITEMRECT, kMonths - 1, reinterpret_cast<LPARAM>(&lastRow)))
+        return;
+    RECT list{}, chart{}, client{};
+    GetWindowRect(list_.Handle(), &list);
+    GetClientRect(list_.Handle(), &client);
+    GetWindowRect(Item(IDC_YEAR_CHART), &chart);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&list), 2);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&chart), 2);
+    const int frame = (list.bottom - list.top) - client.bottom;
+    const int height = lastRow.bottom + frame + 2;
+    const int shift = (list.bottom - list.top) - height;
+    if (shift <= 0) return;
+    MoveWindow(list_.Handle(), list.left, list.top + shift, list.right - list.left, height, FALSE);
+    MoveWindow(Item(IDC_YEAR_CHART), chart.left, chart.top, chart.right - chart.left, chart.bottom - chart.top + shift,
+               FALSE);
+}
+
+void YearView::OnOK() {
+    if (GetFocus() != list_.Handle()) return;
+    const int row = list_.FocusedRow();
+    if (row >= 0) OpenMonth(static_cast<int>(list_.Value(row)));
+}
+
+void YearView::PostNcDestroy() {
+    app_.UnwatchLog(*this);
+    const auto closed = std::move(closed_);
+    Dialog::PostNcDestroy();
+    if (closed) closed();
+}
+
+INT_PTR YearView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (layout_.OnMessage(message, wParam, lParam) && message == WM_SIZE) {
+        list_.StretchLastColumn(columnWidths_.back());
+        InvalidateRect(Item(IDC_YEAR_CHART), nullptr, FALSE);
+    }
+    if (message == WM_DRAWITEM && wParam == IDC_YEAR_CHART) {
+        DrawChart(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    }
+    if (message == WM_DESTROY)
+        if (const std::optional<WindowPlace> place = layout_.Place()) app_.KeepPlace(WindowId::YearView, *place);
+    return Dialog::WindowProc(message, wParam, lParam);
+}
+
+void YearView::OnLogChanged() {
+    if (Handle()) ShowYear(account_.year);
+}
+
+void YearView::ShowYear(int year) {
+    year = std::clamp(year, kFirstYear, kLastYear);
+    auto loaded = LoadYear(app_.host(), year, app_.settings(), app_.specialDays().entries());
+    win::ShowOutcome(loaded.outcome);
+    account_ = std::move(loaded.value);
+    CalendarDate today;
+    const bool known = CurrentDate(today);
+    monthsEnded_ = known ? MonthsEnded(year, today.year, today.month) : kMonths;
+    monthsShown_ = !known || year < today.year ? kMonths : year > today.year ? 0 : today.month + 1;
+
+    SetWindowTextA(Handle(), FormatString(titleFormat_.c_str(), year).c_str());
+    SetDlgItemTextA(Handle(), IDC_YEAR_LABEL, std::to_string(year).c_str());
+    // A button greyed while it has the focus would leave the keys nowhere.
+    for (const auto& [id, enabled] : {std::pair{IDC_YEAR_PREV, year > kFirstYear}, std::pair{IDC_YEAR_NEXT, year < kLastYear}}) {
+        if (!enabled && GetFocus() == Item(id)) SetFocus(list_.Handle());
+        EnableWindow(Item(id), enabled);
+    }
+    FillList();
+    InvalidateRect(Item(IDC_YEAR_CHART), nullptr, FALSE);
+}
+
+void YearView::FillList() {
+    const int focused = list_.FocusedRow();
+    const std::vector<int> selected = list_.SelectedRows();
+    list_.SetRedraw(false);
+    list_.Clear();
+    for (const MonthAccount& month : account_.months)
+        list_.AddRow(YearRowTexts(month, tableTexts_, month.month < monthsEnded_), month.month);
+    for (const int row : selected) list_.Select(row, true);
+    if (focused >= 0) list_.Focus(focused);
+    list_.SetRedraw(true);
+}
+
+std::string YearView::TableText() const { return YearTableText(account_, tableTexts_, monthsEnded_); }
+
+void YearView::DrawChart(const DRAWITEMSTRUCT& item) {
+    const RECT& area = item.rcItem;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return;
+    HDC memory = CreateCompatibleDC(item.hDC);
+    if (!memory) return;
+    {
+        const win::GdiObject bitmap{CreateCompatibleBitmap(item.hDC, width, height)};
+        const win::SelectedObject withBitmap(memory, bitmap.get());
+        const win::SelectedObject withFont(memory, reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+        const YearChartPainter chart(account_, monthsShown_, chartTexts_);
+        plot_ = chart.Paint(memory, {0, 0, width, height}, GetDeviceCaps(item.hDC, LOGPIXELSY) / 96.0);
+        BitBlt(item.hDC, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
+        OffsetRect(&plot_, area.left, area.top);
+    }
+    DeleteDC(memory);
+}
+
+void YearView::OpenMonth(int month) {
+    if (month >= 0 && month < kMonths) app_.OpenPreview(month, account_.year, nullptr);
+}
+
+void YearView::Copy() { win::PutTextOnClipboard(Handle(), TableText()); }
+
+void YearView::Print() {
+    std::vector<std::vector<std::string>> rows;
+    for (const MonthAccount& month : account_.months)
+        rows.push_back(YearRowTexts(month, tableTexts_, month.month < monthsEnded_));
+    const std::string title = FormatString(titleFormat_.c_str(), account_.year);
+    win::PrintOnePage(Handle(), [&](HDC printer, const RECT& paper) {
+        const YearChartPainter chart(account_, monthsShown_, chartTexts_);
+        PaintYearPage(printer, paper, title, chart, tableTexts_.headers, rows);
+    });
+}
+
+// A month whose balance was not carried on, or whose records make no
+// sheet, says so in red.
+LRESULT YearView::ListColours(NMLVCUSTOMDRAW& draw) const {
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        const auto month = static_cast<std::size_t>(draw.nmcd.lItemlParam);
+        const bool flagged = draw.iSubItem == static_cast<int>(kMarkColumn) && month < account_.months.size() &&
+                             (!account_.months[month].complete ||
+                              (static_cast<int>(month) < monthsEnded_ && !account_.months[month].carriedOver));
+        draw.clrText = flagged ? RGB(198, 40, 40) : GetSysColor(COLOR_WINDOWTEXT);
+        return CDRF_NEWFONT;
+    }
+    default: return CDRF_DODEFAULT;
+    }
+}
+
+}  // namespace horalo
