@@ -53,14 +53,21 @@ find_program(HORALO_CUPSD cupsd PATHS /usr/sbin /sbin)
 find_program(HORALO_LPADMIN lpadmin PATHS /usr/sbin /sbin)
 find_program(HORALO_PDFTOTEXT pdftotext)
 if(CMAKE_CROSSCOMPILING AND HORALO_CUPSD AND HORALO_LPADMIN AND HORALO_PDFTOTEXT)
-  add_test(NAME PrintE2E.PdfPage
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/print/print_e2e.sh ${HORALO_WINE_DIR} $<TARGET_FILE:horalo_win_tests>
-            ${CMAKE_BINARY_DIR}/print-e2e
-    WORKING_DIRECTORY ${HORALO_BIN})
-  set_tests_properties(PrintE2E.PdfPage PROPERTIES
-    FIXTURES_REQUIRED wine ENVIRONMENT "TZ=Europe/Berlin" SKIP_RETURN_CODE 77 TIMEOUT 180)
+  foreach(page IN ITEMS "PdfPage;PrintsTheMonthWithItsValuesOnTheDefaultPrinter;print-e2e"
+                        "YearPage;PrintsTheYearsAccountOnOnePage;print-e2e-year")
+    list(GET page 0 name)
+    list(GET page 1 test)
+    list(GET page 2 out)
+    add_test(NAME PrintE2E.${name}
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/print/print_e2e.sh ${HORALO_WINE_DIR} $<TARGET_FILE:horalo_win_tests>
+              ${CMAKE_BINARY_DIR}/${out} ${test}
+      WORKING_DIRECTORY ${HORALO_BIN})
+    # One queue: a PDF is told from another only by its time.
+    set_tests_properties(PrintE2E.${name} PROPERTIES RESOURCE_LOCK pdf-queue
+      FIXTURES_REQUIRED wine ENVIRONMENT "TZ=Europe/Berlin" SKIP_RETURN_CODE 77 TIMEOUT 180)
+  endforeach()
 else()
-  message(STATUS "Printing test PrintE2E.PdfPage left out: it needs cupsd, lpadmin and pdftotext (scripts/deps.sh test)")
+  message(STATUS "Printing tests PrintE2E.* left out: it needs cupsd, lpadmin and pdftotext (scripts/deps.sh test)")
 endif()
 
 # The packages as a new user meets them: the silent installer in a fresh

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Prints a month's time sheet from the preview through Wine onto the CUPS
-# queue PDF (scripts/print-server.sh) and reads the page back:
-#   print_e2e.sh WINE_DIR TEST_PROGRAM OUT_DIR
-# The Windows test PrintE2ETest.* says which texts the page must carry, line
-# by line; this script checks them in the PDF's text, finds no placeholder
-# left, and renders the page to OUT_DIR/page.png to be looked at.
+# Prints a page (a month's time sheet, the year's account) through Wine onto
+# the CUPS queue PDF (scripts/print-server.sh) and reads the page back:
+#   print_e2e.sh WINE_DIR TEST_PROGRAM OUT_DIR TEST_NAME
+# The Windows test PrintE2ETest.TEST_NAME says which texts the page must
+# carry, line by line; this script checks them in the PDF's text, finds no
+# placeholder left, and renders the page to OUT_DIR/page.png to be looked at.
 # Exit 77 (a skip for ctest) when no print server with that queue runs.
 set -u
 wine_dir=$1
 program=$2
 out=$3
+test_name=$4
 root=$(cd "$(dirname "$0")/../.." && pwd)
 queue=PDF
 timeout=60
@@ -29,7 +30,7 @@ started=$(date +%s%N)
 
 # Into a file: Wine's helper processes would keep a pipe open.
 HORALO_PRINT_E2E=1 HORALO_PRINT_E2E_EXPECT="Z:$out/expected.txt" \
-  "$root/scripts/wine-exec.sh" "$wine_dir" "$program" --gtest_filter='PrintE2ETest.*' >"$out/test.log" 2>&1
+  "$root/scripts/wine-exec.sh" "$wine_dir" "$program" --gtest_filter="PrintE2ETest.$test_name" >"$out/test.log" 2>&1
 status=$?
 cat "$out/test.log"
 [ "$status" -eq 0 ] || fail "the Windows test failed"
@@ -55,8 +56,8 @@ echo "printed in $((elapsed / 1000)).$(printf %03d $((elapsed % 1000))) s: $pdf 
 
 info=$(pdfinfo "$out/page.pdf")
 pages=$(sed -n 's/^Pages:[[:space:]]*//p' <<<"$info")
-[ "$pages" = 1 ] || fail "the sheet took $pages pages, not one"
-# The document name the program gives the job (print_sheet.h) becomes the title.
+[ "$pages" = 1 ] || fail "the page took $pages pages, not one"
+# The document name the program gives the job (print_page.h) becomes the title.
 title=$(sed -n 's/^Title:[[:space:]]*//p' <<<"$info")
 [ "$title" = "Pellwick Horalo" ] || fail "the document is called \"$title\", not \"Pellwick Horalo\""
 pdftotext -layout "$out/page.pdf" "$out/page.txt" || fail "pdftotext could not read the PDF"

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@
 #include "core/sheet/time_sheet.h"
 #include "modal_script.h"
 #include "preview_fixture.h"
+#include "win/list_view.h"
+#include "win/window.h"
 
 namespace horalo::test {
 namespace {
@@ -69,13 +72,48 @@ protected:
         return Trimmed(PlaceholderText(Placeholder{'O', selector, 0}, frame_->Form().sheet()));
     }
 
+    // Writes the lines the page must show, a line's texts tab-separated, for
+    // the script that reads the PDF; a text that draws nothing is left out.
+    static void Expect(const std::vector<std::vector<std::string>>& expected) {
+        std::string lines;
+        for (const auto& line : expected) {
+            std::string joined;
+            for (const std::string& text : line)
+                if (!text.empty()) joined += (joined.empty() ? "" : "\t") + text;
+            if (!joined.empty()) lines += joined + '\n';
+        }
+        std::printf("%s", lines.c_str());
+        if (const char* path = std::getenv("HORALO_PRINT_E2E_EXPECT")) {
+            std::ofstream file(path, std::ios::binary | std::ios::trunc);
+            file << lines;
+            ASSERT_TRUE(file.good()) << path;
+        }
+    }
+
+    // Chooses OK in the print dialog that `print` opens, on the printer it
+    // proposes, which must be the default one.
+    void PrintThrough(const std::function<void()>& print) {
+        const std::string printer = DefaultPrinter();
+        ASSERT_FALSE(printer.empty()) << "Wine sees no default printer: is the print server up?";
+        std::printf("printer: %s\n", printer.c_str());
+        std::string chosen;
+        ModalScript dialog(cmb4, [&chosen](HWND window) {
+            char name[256] = {};
+            GetDlgItemTextA(window, cmb4, name, sizeof name);
+            chosen = name;
+            SendMessageA(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
+        });
+        print();
+        EXPECT_TRUE(dialog.Ran());
+        EXPECT_FALSE(dialog.Rescued());
+        EXPECT_EQ(chosen, printer);
+        EXPECT_TRUE(shown_.empty()) << shown_.front().text;
+    }
+
     bool setUp_ = false;
 };
 
 TEST_F(PrintE2ETest, PrintsTheMonthWithItsValuesOnTheDefaultPrinter) {
-    const std::string printer = DefaultPrinter();
-    ASSERT_FALSE(printer.empty()) << "Wine sees no default printer: is the print server up?";
-
     // Monday to Thursday with different ends, a note on Friday.
     std::vector<LogRecord> log;
     const int ends[] = {16, 17, 18, 15};
@@ -121,33 +159,46 @@ TEST_F(PrintE2ETest, PrintsTheMonthWithItsValuesOnTheDefaultPrinter) {
         {MonthValue('U')},
         {MonthValue('T')},
     };
-    // A value that draws nothing has nothing to look for.
-    std::string lines;
-    for (const auto& line : expected) {
-        std::string joined;
-        for (const std::string& text : line)
-            if (!text.empty()) joined += (joined.empty() ? "" : "\t") + text;
-        if (!joined.empty()) lines += joined + '\n';
-    }
-    std::printf("printer: %s\n%s", printer.c_str(), lines.c_str());
-    if (const char* path = std::getenv("HORALO_PRINT_E2E_EXPECT")) {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file << lines;
-        ASSERT_TRUE(file.good()) << path;
-    }
+    Expect(expected);
+    PrintThrough([this] { FrameCommand(IDM_PRINT); });
+}
 
-    std::string chosen;
-    ModalScript dialog(cmb4, [&chosen](HWND window) {
-        char name[256] = {};
-        GetDlgItemTextA(window, cmb4, name, sizeof name);
-        chosen = name;
-        SendMessageA(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
-    });
-    FrameCommand(IDM_PRINT);
-    EXPECT_TRUE(dialog.Ran());
-    EXPECT_FALSE(dialog.Rescued());
-    EXPECT_EQ(chosen, printer);
-    EXPECT_TRUE(shown_.empty()) << shown_.front().text;
+// The year window's page: the title, the chart's legend and months, and
+// every month's line of the table as the window lists it.
+TEST_F(PrintE2ETest, PrintsTheYearsAccountOnOnePage) {
+    std::vector<LogRecord> log{LogRecord::Month(MonthKey(kYear, 0), 0, 130), LogRecord::Month(MonthKey(kYear, 2), 4, -245)};
+    for (const int day : {5, 6, 7})
+        for (const LogRecord& record : Day(kYear, 1, day, 8, 18)) log.push_back(record);
+    for (const LogRecord& record : Day(kYear, kMarch, 4, 8, 15)) log.push_back(record);
+    WriteLog(log);
+    app_->OpenYear(kYear);
+    HWND view = win::FindThreadWindow([](HWND window) { return GetDlgItem(window, IDC_YEAR_CHART) != nullptr; });
+    ASSERT_NE(view, nullptr);
+    const win::ListView list(GetDlgItem(view, IDC_YEAR_LIST));
+    ASSERT_EQ(list.Count(), 12);
+    ASSERT_EQ(list.Text(1, 7), "NO") << "February's balance never reached March";
+
+    std::vector<std::vector<std::string>> expected{{"Flextime account 2024"},
+                                                   {"Surplus", "Deficit", "Balance at month's end", "Hours deducted"},
+                                                   {"Jan", "Feb", "Mar", "Apr", "Jun", "Sep", "Dec"},
+                                                   {}};
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list.Handle(), LVM_GETHEADER, 0, 0));
+    for (int column = 0; column < 8; ++column) {
+        char text[64] = {};
+        HDITEMA item{};
+        item.mask = HDI_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+        expected.back().push_back(text);
+    }
+    for (int row = 0; row < 12; ++row) {
+        expected.emplace_back();
+        for (int column = 0; column < 8; ++column) expected.back().push_back(list.Text(row, column));
+    }
+    Expect(expected);
+    PrintThrough([view] { SendMessageA(GetDlgItem(view, IDC_YEAR_PRINT), BM_CLICK, 0, 0); });
+    DestroyWindow(view);
 }
 
 }  // namespace
