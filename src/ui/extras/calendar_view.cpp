@@ -7,7 +7,6 @@
 #include "core/calendar/year_info.h"
 #include "core/calendar_days/calendar_day_table.h"
 #include "resource_ids.h"
-#include "win/window_lifetime.h"
 #include "win/window_text.h"
 
 namespace horalo {
@@ -29,7 +28,6 @@ constexpr int kMonths = 12;
 // year field shows four, and the grid needs a year before the shown one.
 constexpr int kFirstYear = 1601;
 constexpr int kLastYear = 9999;
-constexpr UINT_PTR kKeySubclass = 1;
 
 // -1 for a cell showing a day of the month before, +1 for one of the month
 // after, 0 for the shown month: a month starts in the first row at the
@@ -115,7 +113,10 @@ bool CalendarView::OnInitDialog() {
     // The dialog's background is not painted under the cells first: a cell
     // is filled and written in one go, so the grid does not flicker.
     SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_CLIPCHILDREN);
-    HookKeys();
+    // The step keys belong to the calendar whichever of its controls has
+    // the focus: the dialog manager would move the focus with the arrows,
+    // the list would scroll.
+    keys_.Attach(Handle(), IsStepKey, [this](WPARAM key) { OnStepKey(key); });
     ShowMonth();
     // Enter then closes, as Escape does, instead of going back a year with
     // the first button.
@@ -299,51 +300,6 @@ INT_PTR CalendarView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return Dialog::WindowProc(message, wParam, lParam);
-}
-
-// The step keys belong to the calendar whichever of its controls has the
-// focus: each control asks for them (the dialog manager would move the
-// focus with the arrows, the list would scroll) and hands them on.
-void CalendarView::HookKeys() {
-    EnumChildWindows(
-        Handle(),
-        [](HWND control, LPARAM view) -> BOOL {
-            // Statics never have the focus; the cells are left alone.
-            if (!(SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_STATIC))
-                SetWindowSubclass(control, ControlProc, kKeySubclass, static_cast<DWORD_PTR>(view));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(this));
-}
-
-LRESULT CALLBACK CalendarView::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR view) {
-    switch (message) {
-    case WM_GETDLGCODE: {
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        if (key && key->message == WM_KEYDOWN && IsStepKey(key->wParam))
-            return DefSubclassProc(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
-        break;
-    }
-    case WM_KEYDOWN:
-        if (IsStepKey(wParam)) {
-            auto* self = reinterpret_cast<CalendarView*>(view);
-            win::CatchAll(
-                [&] {
-                    self->OnStepKey(wParam);
-                    return 0;
-                },
-                [] { return 0; });
-            return 0;
-        }
-        break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(control, ControlProc, kKeySubclass);
-        break;
-    default:
-        break;
-    }
-    return DefSubclassProc(control, message, wParam, lParam);
 }
 
 }  // namespace horalo

@@ -19,6 +19,7 @@
 #include "core/text/string_list.h"
 #include "ui/app_services.h"
 #include "win/dialog.h"
+#include "win/key_hook.h"
 
 namespace horalo {
 
@@ -53,10 +54,6 @@ private:
     void ClickCell(int index);
     void OnStepKey(WPARAM key);
     INT_PTR CellColours(int index, HDC dc) const;
-    void HookKeys();
-
-    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                        DWORD_PTR view);
 
     struct BrushDeleter {
         void operator()(HBRUSH brush) const { DeleteObject(brush); }
@@ -77,6 +74,7 @@ private:
     std::array<Cell, kGridCells> cells_{};
     std::vector<std::string> lines_;  // what the list of entries shows
     Brush white_, red_, yellow_, grey_;
+    win::KeyHook keys_;
 };
 
 }  // namespace horalo
