@@ -17,3 +17,9 @@ set_source_files_properties(tools/preview_benchmark.rc PROPERTIES OBJECT_DEPENDS
 add_executable(browser_benchmark tools/browser_benchmark.cpp tools/preview_benchmark.rc)
 target_include_directories(browser_benchmark PRIVATE res)
 target_link_libraries(browser_benchmark PRIVATE horalo_ui)
+
+# The year window: the year's account beside twelve month reads, and the
+# window's opening and stepping.
+add_executable(year_benchmark tools/year_benchmark.cpp tools/preview_benchmark.rc)
+target_include_directories(year_benchmark PRIVATE res)
+target_link_libraries(year_benchmark PRIVATE horalo_ui)

@@ -8,7 +8,10 @@
 #     log (tools/preview_benchmark.cpp);
 #   scripts/bench-views.sh browser [REPETITIONS]           (30 months shown)
 #     the log browser showing a month beside its list filled with rows
-#     already built (tools/browser_benchmark.cpp).
+#     already built (tools/browser_benchmark.cpp);
+#   scripts/bench-views.sh year [REPETITIONS]              (20 rounds)
+#     the year's account beside twelve month reads, and the year window's
+#     opening and stepping (tools/year_benchmark.cpp).
 #
 # The prefix is private (build/windows/bench-views) and has unmanaged
 # windows, as the test prefix has: without a window manager, Wine waits 2 s
@@ -19,11 +22,12 @@
 # the script ends the wineserver and the Xvfb it started.
 set -u
 cd "$(dirname "$0")/.."
-usage() { echo "usage: $0 preview [REPETITIONS] [OPENS] | browser [REPETITIONS]" >&2; exit 2; }
+usage() { echo "usage: $0 preview [REPETITIONS] [OPENS] | browser [REPETITIONS] | year [REPETITIONS]" >&2; exit 2; }
 view=${1:-}
 case "$view" in
   preview) repetitions=${2:-50}; opens=${3:-10} ;;
   browser) repetitions=${2:-30}; opens=0 ;;
+  year) repetitions=${2:-20}; opens=0 ;;
   *) usage ;;
 esac
 for n in "$repetitions" "$opens"; do

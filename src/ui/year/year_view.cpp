@@ -23,6 +23,7 @@ constexpr int kFirstYear = 1970;
 constexpr int kLastYear = 2037;
 constexpr int kColumnPadding = 16;
 constexpr std::size_t kMarkColumn = 7;
+constexpr COLORREF kFlagged = RGB(198, 40, 40);
 
 std::string Entry(const StringList& list, std::size_t index) { return index < list.size() ? list[index] : ""; }
 
@@ -44,9 +45,11 @@ YearView::YearView(AppServices& app, int year, std::function<void()> closed)
     });
     OnNotify(IDC_YEAR_LIST, LVN_ITEMACTIVATE, [this](NMHDR* header) {
         const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-        if (row >= 0) OpenMonth(static_cast<int>(list_.Value(row)));
+        OpenMonth(row);
         return LRESULT{0};
     });
+    for (const UINT code : {LVN_GETDISPINFOA, LVN_GETDISPINFOW})
+        OnNotify(IDC_YEAR_LIST, code, [this](NMHDR* header) { return CellText(header); });
     OnNotify(IDC_YEAR_LIST, NM_CUSTOMDRAW,
              [this](NMHDR* header) { return ListColours(*reinterpret_cast<NMLVCUSTOMDRAW*>(header)); });
 }
@@ -80,7 +83,7 @@ bool YearView::OnInitDialog() {
     // A column is as wide as its header or the widest it shows, whichever
     // is wider.
     list_ = win::ListView(Item(IDC_YEAR_LIST));
-    list_.AddExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    list_.AddExtendedStyle(LVS_EX_FULLROWSELECT);
     tableTexts_.headers.resize(kMarkColumn + 1);
     for (std::size_t column = 0; column <= kMarkColumn; ++column) {
         std::vector<std::string> widest{tableTexts_.headers[column]};
@@ -157,8 +160,7 @@ void YearView::FitListToMonths() {
 
 void YearView::OnOK() {
     if (GetFocus() != list_.Handle()) return;
-    const int row = list_.FocusedRow();
-    if (row >= 0) OpenMonth(static_cast<int>(list_.Value(row)));
+    OpenMonth(list_.FocusedRow());
 }
 
 void YearView::PostNcDestroy() {
@@ -207,16 +209,35 @@ void YearView::ShowYear(int year) {
     InvalidateRect(Item(IDC_YEAR_CHART), nullptr, FALSE);
 }
 
+// The list holds no texts of its own: it asks for a cell's when it paints
+// it. Under Wine each message to a shown list costs a good fraction of a
+// millisecond, so a year stepped sets nothing and only repaints.
 void YearView::FillList() {
-    const int focused = list_.FocusedRow();
-    const std::vector<int> selected = list_.SelectedRows();
-    list_.SetRedraw(false);
-    list_.Clear();
+    rows_.clear();
     for (const MonthAccount& month : account_.months)
-        list_.AddRow(YearRowTexts(month, tableTexts_, month.month < monthsEnded_), month.month);
-    for (const int row : selected) list_.Select(row, true);
-    if (focused >= 0) list_.Focus(focused);
-    list_.SetRedraw(true);
+        rows_.push_back(YearRowTexts(month, tableTexts_, month.month < monthsEnded_));
+    if (list_.Count() != kMonths) SendMessageA(list_.Handle(), LVM_SETITEMCOUNT, kMonths, LVSICF_NOSCROLL);
+    InvalidateRect(list_.Handle(), nullptr, FALSE);
+}
+
+LRESULT YearView::CellText(NMHDR* header) const {
+    const auto copy = [this](const LVITEMA& item, auto write) {
+        const auto row = static_cast<std::size_t>(item.iItem);
+        const auto column = static_cast<std::size_t>(item.iSubItem);
+        if (!(item.mask & LVIF_TEXT) || row >= rows_.size() || column >= rows_[row].size() || item.cchTextMax <= 0)
+            return;
+        write(rows_[row][column]);
+    };
+    if (header->code == LVN_GETDISPINFOA) {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        copy(item, [&item](const std::string& text) { lstrcpynA(item.pszText, text.c_str(), item.cchTextMax); });
+    } else {
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+        copy(reinterpret_cast<const LVITEMA&>(item), [&item](const std::string& text) {
+            if (!MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax)) item.pszText[0] = 0;
+        });
+    }
+    return 0;
 }
 
 std::string YearView::TableText() const { return YearTableText(account_, tableTexts_, monthsEnded_); }
@@ -258,21 +279,17 @@ void YearView::Print() {
 }
 
 // A month whose balance was not carried on, or whose records make no
-// sheet, says so in red.
+// sheet, is written in red. The whole row, because a list that asks for
+// its cells one by one paints a good deal slower under Wine.
 LRESULT YearView::ListColours(NMLVCUSTOMDRAW& draw) const {
-    switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-        const auto month = static_cast<std::size_t>(draw.nmcd.lItemlParam);
-        const bool flagged = draw.iSubItem == static_cast<int>(kMarkColumn) && month < account_.months.size() &&
-                             (!account_.months[month].complete ||
-                              (static_cast<int>(month) < monthsEnded_ && !account_.months[month].carriedOver));
-        draw.clrText = flagged ? RGB(198, 40, 40) : GetSysColor(COLOR_WINDOWTEXT);
-        return CDRF_NEWFONT;
-    }
-    default: return CDRF_DODEFAULT;
-    }
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    const auto month = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
+    if (month >= account_.months.size()) return CDRF_DODEFAULT;
+    const MonthAccount& row = account_.months[month];
+    if (row.complete && (row.carriedOver || row.month >= monthsEnded_)) return CDRF_DODEFAULT;
+    draw.clrText = kFlagged;
+    return CDRF_NEWFONT;
 }
 
 }  // namespace horalo

@@ -57,6 +57,7 @@ private:
     void Copy();
     void Print();
     LRESULT ListColours(NMLVCUSTOMDRAW& draw) const;
+    LRESULT CellText(NMHDR* header) const;
 
     AppServices& app_;
     std::function<void()> closed_;
@@ -71,6 +72,7 @@ private:
     win::KeyHook keys_;
     RECT plot_{};  // where the chart's months lie, as last painted
     std::vector<int> columnWidths_;
+    std::vector<std::vector<std::string>> rows_;  // what the list shows, a month a row
 };
 
 }  // namespace horalo
