@@ -35,14 +35,14 @@ TEST(YearTable, AHeaderLineThenAMonthALineTabSeparated) {
     const std::string expected =
         "Month\tPresence\tSurplus\tDeficit\tCarried in\tDeducted\tFinal\tCarried over\r\n"
         "January 2026\t10:00\t2:15\t0:00\t-1:30\t2\t-1:15\tno\r\n"
-        "February 2026\t0:00\t0:00\t0:00\t0:00\t0\t0:00\tno\r\n";
+        "February 2026\t0:00\t0:00\t0:00\t0:00\t0\t0:00\t\r\n";
     EXPECT_EQ(text.substr(0, expected.size()), expected);
     EXPECT_NE(text.find("\r\n12 2026\t"), std::string::npos) << "a month without a name keeps its number";
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 13);
 }
 
 // A month still running or to come has carried nothing over yet: warning
-// there would cry wolf every month.
+// there would cry wolf every month; so would one before the log began.
 TEST(YearTable, TheCarriedMarkOnlyForMonthsThatEnded) {
     EXPECT_EQ(MonthsEnded(2025, 2026, 11), 12);
     EXPECT_EQ(MonthsEnded(2026, 2026, 11), 11);
@@ -58,9 +58,21 @@ TEST(YearTable, TheCarriedMarkOnlyForMonthsThatEnded) {
                  {false, false, false, "out of order"}};
     for (const auto& c : cases) {
         MonthAccount month;
+        month.presence = 3600;
         month.complete = c.complete;
         month.carriedOver = c.carriedOver;
         EXPECT_EQ(YearRowTexts(month, texts, c.ended).back(), c.mark) << c.complete << c.carriedOver << c.ended;
+    }
+    // A month with nothing in it lies before the log began: the balance the
+    // user starts with is no balance forgotten.
+    MonthAccount before;
+    before.complete = true;
+    EXPECT_EQ(MarkOf(before, true), CarryMark::None);
+    for (const auto field : {&MonthAccount::surplus, &MonthAccount::deficit, &MonthAccount::carriedBalance,
+                             &MonthAccount::hoursDeducted}) {
+        MonthAccount month = before;
+        month.*field = 1;
+        EXPECT_EQ(MarkOf(month, true), CarryMark::No);
     }
 }
 

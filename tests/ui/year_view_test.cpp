@@ -37,6 +37,8 @@ protected:
             const auto worked = Day(kYear, 1, day, 8, 17);
             log.insert(log.end(), worked.begin(), worked.end());
         }
+        const auto worked = Day(kYear + 1, 0, 5, 8, 17);
+        log.insert(log.end(), worked.begin(), worked.end());
         WriteLog(log);
     }
     void TearDown() override {
@@ -105,10 +107,12 @@ TEST_F(YearViewTest, ListsEveryMonthAsTheYearsAccountHasItAndMarksTheBalanceNeve
     EXPECT_EQ(Row(5)[6], "-2:00");
     EXPECT_EQ(Row(5)[kMarkColumn], "NO") << "July carries nothing in";
 
-    // In the running year only the months that ended have carried over.
+    // In the running year only the months that ended have carried over,
+    // and a month with nothing in it has nothing to carry.
     Click(IDC_YEAR_NEXT);
     EXPECT_EQ(Title(), "Flextime account 2026");
-    EXPECT_EQ(Row(1)[kMarkColumn], "yes");
+    EXPECT_EQ(Row(0)[kMarkColumn], "NO");
+    EXPECT_EQ(Row(1)[kMarkColumn], "") << "nothing in February 2026";
     EXPECT_EQ(Row(2)[kMarkColumn], "") << "March 2026 is running";
     EXPECT_EQ(Row(11)[kMarkColumn], "");
 }

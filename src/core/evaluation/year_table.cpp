@@ -18,13 +18,18 @@ int MonthsEnded(int year, int todayYear, int todayMonth) {
     return todayMonth;
 }
 
+CarryMark MarkOf(const MonthAccount& month, bool ended) {
+    if (!month.complete) return CarryMark::OutOfOrder;
+    const bool empty = month.presence == 0 && month.surplus == 0 && month.deficit == 0 && month.carriedBalance == 0 &&
+                       month.hoursDeducted == 0;
+    if (!ended || empty) return CarryMark::None;
+    return month.carriedOver ? CarryMark::Yes : CarryMark::No;
+}
+
 std::vector<std::string> YearRowTexts(const MonthAccount& month, const YearTableTexts& texts, bool ended) {
     const auto index = static_cast<std::size_t>(month.month);
-    std::string mark;
-    if (!month.complete)
-        mark = texts.outOfOrder;
-    else if (ended)
-        mark = month.carriedOver ? texts.yes : texts.no;
+    const std::string marks[] = {"", texts.yes, texts.no, texts.outOfOrder};
+    const std::string& mark = marks[static_cast<int>(MarkOf(month, ended))];
     return {index < texts.monthNames.size() ? texts.monthNames[index] : std::to_string(index + 1),
             SpreadsheetDuration(month.presence),
             SpreadsheetDuration(month.surplus),

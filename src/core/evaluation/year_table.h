@@ -22,10 +22,14 @@ struct YearTableTexts {
 // every spreadsheet reads as a duration.
 std::string SpreadsheetDuration(long long seconds);
 
-// How many months of the year have ended on the date (month 0 to 11): a
-// month still running, or to come, has carried nothing over yet, so its
-// mark stays empty rather than warn.
+// How many months of the year have ended on the date (month 0 to 11).
 int MonthsEnded(int year, int todayYear, int todayMonth);
+
+// What the last column says of a month. A month still running, or to come,
+// has carried nothing over yet, and one with nothing in it at all lies
+// before the log began: neither is marked, where a warning would cry wolf.
+enum class CarryMark { None, Yes, No, OutOfOrder };
+CarryMark MarkOf(const MonthAccount& month, bool ended);
 
 // A month's cells in the order of the headers, its name without the year.
 std::vector<std::string> YearRowTexts(const MonthAccount& month, const YearTableTexts& texts, bool ended);

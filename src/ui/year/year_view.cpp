@@ -286,8 +286,8 @@ LRESULT YearView::ListColours(NMLVCUSTOMDRAW& draw) const {
     if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     const auto month = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
     if (month >= account_.months.size()) return CDRF_DODEFAULT;
-    const MonthAccount& row = account_.months[month];
-    if (row.complete && (row.carriedOver || row.month >= monthsEnded_)) return CDRF_DODEFAULT;
+    const CarryMark mark = MarkOf(account_.months[month], static_cast<int>(month) < monthsEnded_);
+    if (mark != CarryMark::No && mark != CarryMark::OutOfOrder) return CDRF_DODEFAULT;
     draw.clrText = kFlagged;
     return CDRF_NEWFONT;
 }
