@@ -1,6 +1,7 @@
 // The year window over a prepared log, as the user reads and drives it: the
 // months' figures and the mark of a balance never carried on, the years
-// stepped by button and key, a change of the log made elsewhere, the table
+// stepped by button and key, a change of the log or the options made
+// elsewhere, the table
 // on the clipboard, and a month's time sheet opened from its row.
 #include <gtest/gtest.h>
 
@@ -117,7 +118,7 @@ TEST_F(YearViewTest, ListsEveryMonthAsTheYearsAccountHasItAndMarksTheBalanceNeve
     EXPECT_EQ(Row(11)[kMarkColumn], "");
 }
 
-TEST_F(YearViewTest, StepsByButtonAndPageKeysAndShowsAChangeOfTheLogMadeElsewhere) {
+TEST_F(YearViewTest, StepsByButtonAndPageKeysAndShowsChangesMadeElsewhere) {
     OpenYear(kYear);
     Key(VK_NEXT);
     EXPECT_EQ(Title(), "Flextime account 2026");
@@ -134,6 +135,13 @@ TEST_F(YearViewTest, StepsByButtonAndPageKeysAndShowsAChangeOfTheLogMadeElsewher
 
     ASSERT_FALSE(StoreMonthRecord(app_->host(), kYear, 2, 345, 0).outcome);
     EXPECT_EQ(Row(2)[4], "3:45");
+
+    // Options confirmed while the window was in the background: an hour
+    // more of required work each day shows when it comes to the front.
+    const std::string deficit = Row(1)[3];
+    app_->settings().workHours += 1;
+    SendMessageA(view_, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_NE(Row(1)[3], deficit);
     EXPECT_TRUE(shown_.empty());
 }
 

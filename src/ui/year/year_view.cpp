@@ -181,6 +181,11 @@ INT_PTR YearView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_DESTROY)
         if (const std::optional<WindowPlace> place = layout_.Place()) app_.KeepPlace(WindowId::YearView, *place);
+    // The options or the special days may have been changed while the
+    // window was in the background: the required times with them.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE &&
+        (app_.settings() != shownSettings_ || app_.specialDays().entries() != shownSpecialDays_))
+        ShowYear(account_.year);
     return Dialog::WindowProc(message, wParam, lParam);
 }
 
@@ -190,7 +195,9 @@ void YearView::OnLogChanged() {
 
 void YearView::ShowYear(int year) {
     year = std::clamp(year, kFirstYear, kLastYear);
-    auto loaded = LoadYear(app_.host(), year, app_.settings(), app_.specialDays().entries());
+    shownSettings_ = app_.settings();
+    shownSpecialDays_ = app_.specialDays().entries();
+    auto loaded = LoadYear(app_.host(), year, shownSettings_, shownSpecialDays_);
     win::ShowOutcome(loaded.outcome);
     account_ = std::move(loaded.value);
     CalendarDate today;

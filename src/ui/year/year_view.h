@@ -62,6 +62,8 @@ private:
     AppServices& app_;
     std::function<void()> closed_;
     YearAccount account_;
+    SettingsRecord shownSettings_;       // what the account was made with
+    SpecialEntryList shownSpecialDays_;
     int monthsEnded_ = 0;  // whose balance is due in the next month
     int monthsShown_ = 0;  // begun, so the chart shows them
     YearTableTexts tableTexts_;
