@@ -37,12 +37,16 @@ YearView::YearView(AppServices& app, int year, std::function<void()> closed)
     OnCommand(IDC_YEAR_COPY, [this] { Copy(); });
     OnCommand(IDC_YEAR_PRINT, [this] { Print(); });
     OnCommand(IDC_YEAR_HELP, [this] { app_.ShowHelp(HelpTopic::Year); });
-    OnCommandCode(IDC_YEAR_CHART, STN_DBLCLK, [this] {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        ScreenToClient(Item(IDC_YEAR_CHART), &cursor);
-        OpenMonth(YearChartPainter::MonthAt(plot_, cursor.x));
+    // A click on the chart picks the month's row, a double click opens it.
+    OnCommandCode(IDC_YEAR_CHART, STN_CLICKED, [this] {
+        const int month = ChartMonthAtCursor();
+        if (month < 0) return;
+        list_.Select(-1, false);
+        list_.Select(month, true);
+        list_.Focus(month);
+        list_.EnsureVisible(month);
     });
+    OnCommandCode(IDC_YEAR_CHART, STN_DBLCLK, [this] { OpenMonth(ChartMonthAtCursor()); });
     OnNotify(IDC_YEAR_LIST, LVN_ITEMACTIVATE, [this](NMHDR* header) {
         const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
         OpenMonth(row);
@@ -266,6 +270,13 @@ void YearView::DrawChart(const DRAWITEMSTRUCT& item) {
         OffsetRect(&plot_, area.left, area.top);
     }
     DeleteDC(memory);
+}
+
+int YearView::ChartMonthAtCursor() const {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(Item(IDC_YEAR_CHART), &cursor);
+    return YearChartPainter::MonthAt(plot_, cursor.x);
 }
 
 void YearView::OpenMonth(int month) {

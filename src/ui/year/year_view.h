@@ -53,6 +53,7 @@ private:
     void FitListToMonths();
     int MonthsShown() const;
     void DrawChart(const DRAWITEMSTRUCT& item);
+    int ChartMonthAtCursor() const;
     void OpenMonth(int month);
     void Copy();
     void Print();
