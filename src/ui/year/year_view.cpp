@@ -22,6 +22,7 @@ constexpr int kMonths = 12;
 constexpr int kFirstYear = 1970;
 constexpr int kLastYear = 2037;
 constexpr int kColumnPadding = 16;
+constexpr std::size_t kDeductedColumn = 5;
 constexpr std::size_t kMarkColumn = 7;
 constexpr COLORREF kFlagged = RGB(198, 40, 40);
 
@@ -84,15 +85,34 @@ bool YearView::OnInitDialog() {
                    host.LoadText(IDS_YEAR_HOURS)};
     titleFormat_ = host.LoadText(IDS_YEAR_TITLE);
 
-    // A column is as wide as its header or the widest it shows, whichever
-    // is wider.
     list_ = win::ListView(Item(IDC_YEAR_LIST));
+    AddColumns();
+    ShowYear(account_.year);
+    FitListToMonths();
+    LayOut();
+    keys_.Attach(
+        Handle(), [](WPARAM key) { return key == VK_PRIOR || key == VK_NEXT; },
+        [this](WPARAM key) { ShowYear(account_.year + (key == VK_PRIOR ? -1 : 1)); });
+    app_.WatchLog(*this);
+
+    // The running month, or January, is where the keys start.
+    CalendarDate today;
+    const int row = CurrentDate(today) && today.year == account_.year ? today.month : 0;
+    list_.Select(row, true);
+    list_.Focus(row);
+    SetFocus(list_.Handle());
+    return false;
+}
+
+// A column is as wide as its header or the widest it shows, whichever is
+// wider.
+void YearView::AddColumns() {
     list_.AddExtendedStyle(LVS_EX_FULLROWSELECT);
     tableTexts_.headers.resize(kMarkColumn + 1);
     for (std::size_t column = 0; column <= kMarkColumn; ++column) {
         std::vector<std::string> widest{tableTexts_.headers[column]};
         if (column == 0) widest.insert(widest.end(), tableTexts_.monthNames.begin(), tableTexts_.monthNames.end());
-        if (column > 0 && column < kMarkColumn) widest.push_back(column == 5 ? "-0000" : "-0000:00");
+        if (column > 0 && column < kMarkColumn) widest.push_back(column == kDeductedColumn ? "-0000" : "-0000:00");
         if (column == kMarkColumn) widest.insert(widest.end(), {tableTexts_.yes, tableTexts_.no, tableTexts_.outOfOrder});
         int width = 0;
         for (const std::string& text : widest) width = std::max(width, list_.TextWidth(text));
@@ -106,10 +126,10 @@ bool YearView::OnInitDialog() {
         format.fmt = LVCFMT_RIGHT;
         SendMessageA(list_.Handle(), LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&format));
     }
+}
 
-    ShowYear(account_.year);
-    FitListToMonths();
-
+// The chart takes what the window grows by; the list keeps its twelve rows.
+void YearView::LayOut() {
     // The chart is painted in one go from its bitmap: nothing is erased
     // under it first.
     SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_CLIPCHILDREN);
@@ -124,19 +144,6 @@ bool YearView::OnInitDialog() {
     layout_.Anchor(IDCANCEL, Layout::kRight | Layout::kBottom);
     if (const std::optional<WindowPlace> place = app_.KeptPlace(WindowId::YearView)) layout_.MoveTo(*place);
     list_.StretchLastColumn(columnWidths_.back());
-
-    keys_.Attach(
-        Handle(), [](WPARAM key) { return key == VK_PRIOR || key == VK_NEXT; },
-        [this](WPARAM key) { ShowYear(account_.year + (key == VK_PRIOR ? -1 : 1)); });
-    app_.WatchLog(*this);
-
-    // The running month, or January, is where the keys start.
-    CalendarDate today;
-    const int row = CurrentDate(today) && today.year == account_.year ? today.month : 0;
-    list_.Select(row, true);
-    list_.Focus(row);
-    SetFocus(list_.Handle());
-    return false;
 }
 
 // Row heights follow the font and the screen's scale: the list is made as
@@ -286,13 +293,10 @@ void YearView::OpenMonth(int month) {
 void YearView::Copy() { win::PutTextOnClipboard(Handle(), TableText()); }
 
 void YearView::Print() {
-    std::vector<std::vector<std::string>> rows;
-    for (const MonthAccount& month : account_.months)
-        rows.push_back(YearRowTexts(month, tableTexts_, month.month < monthsEnded_));
     const std::string title = FormatString(titleFormat_.c_str(), account_.year);
     win::PrintOnePage(Handle(), [&](HDC printer, const RECT& paper) {
         const YearChartPainter chart(account_, monthsShown_, chartTexts_);
-        PaintYearPage(printer, paper, title, chart, tableTexts_.headers, rows);
+        PaintYearPage(printer, paper, title, chart, tableTexts_.headers, rows_);
     });
 }
 

@@ -47,6 +47,8 @@ protected:
 private:
     YearView(AppServices& app, int year, std::function<void()> closed);
 
+    void AddColumns();
+    void LayOut();
     // Reads the log for the year and shows it; the selected month stays.
     void ShowYear(int year);
     void FillList();
