@@ -8,9 +8,14 @@
 // device.
 #include <windows.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/evaluation/year_account.h"
+#include "core/evaluation/year_chart.h"
 #include "core/text/string_list.h"
 
 namespace horalo {
@@ -37,6 +42,29 @@ public:
     static int MonthAt(const RECT& plot, int x);
 
 private:
+    // Device pixels of a length in 1/96 inch, never less than one.
+    struct Units {
+        double unit;
+        int operator()(double length) const { return std::max(1, static_cast<int>(std::lround(length * unit))); }
+    };
+    // Where the values are drawn: the months side by side, the scale from
+    // its low at the bottom to its high at the top.
+    struct Plot {
+        RECT box;
+        ChartScale scale;
+        int Width() const { return static_cast<int>(box.right - box.left); }
+        int Height() const { return static_cast<int>(box.bottom - box.top); }
+        int Y(std::int64_t seconds) const;
+        int SlotLeft(int month) const;
+    };
+
+    int Shown() const;
+    std::vector<std::int64_t> ScaledValues() const;
+    void PaintLegend(HDC dc, const RECT& line, const Units& px) const;
+    void PaintAxes(HDC dc, const Plot& plot, int left, int lineHeight, const Units& px) const;
+    void PaintBars(HDC dc, const Plot& plot, const Units& px) const;
+    void PaintBalance(HDC dc, const Plot& plot, const Units& px) const;
+
     const YearAccount& account_;
     int monthsShown_;
     const YearChartTexts& texts_;
