@@ -103,23 +103,4 @@ bool Measure(BenchServices& app, int repetitions) {
 }  // namespace
 }  // namespace horalo
 
-int main(int argc, char** argv) {
-    using namespace horalo;
-    if (argc < 2) {
-        std::printf("usage: browser_benchmark.exe <program folder> [repetitions]\n");
-        return 2;
-    }
-    const int repetitions = argc > 2 ? std::max(std::atoi(argv[2]), 1) : 30;
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
-
-    TempFolder folder;
-    HMODULE language = PrepareRun(folder, argv[1], "horalo_browser_");
-    if (!language) return 1;
-
-    BenchServices app(folder.path());
-    if (app.specialDays().Load()) return std::printf("cannot read horalo.spc\n"), 1;
-    const bool ok = Measure(app, repetitions);
-    FreeLibrary(language);
-    std::printf("messages that would have been shown: %d\n", app.benchHost().messages);
-    return ok && app.benchHost().messages == 0 ? 0 : 1;
-}
+int main(int argc, char** argv) { return horalo::RunBenchmark(argc, argv, "browser", 30, horalo::Measure); }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -255,6 +256,31 @@ inline HMODULE PrepareRun(TempFolder& folder, const char* source, const std::str
         return std::printf("cannot write the log\n"), nullptr;
     }
     return language;
+}
+
+// The whole of a benchmark's main for one measure: the program folder and
+// the repetitions from the command line, the run's folder prepared with the
+// special days read, and the exit code 0 only when the measure succeeded
+// and no message would have been shown.
+inline int RunBenchmark(int argc, char** argv, const char* name, int defaultRepetitions,
+                        const std::function<bool(BenchServices&, int repetitions)>& measure) {
+    if (argc < 2) {
+        std::printf("usage: %s_benchmark.exe <program folder> [repetitions]\n", name);
+        return 2;
+    }
+    const int repetitions = argc > 2 ? std::max(std::atoi(argv[2]), 1) : defaultRepetitions;
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+
+    TempFolder folder;
+    HMODULE language = PrepareRun(folder, argv[1], std::string("horalo_") + name + "_");
+    if (!language) return 1;
+
+    BenchServices app(folder.path());
+    if (app.specialDays().Load()) return std::printf("cannot read horalo.spc\n"), 1;
+    const bool ok = measure(app, repetitions);
+    FreeLibrary(language);
+    std::printf("messages that would have been shown: %d\n", app.benchHost().messages);
+    return ok && app.benchHost().messages == 0 ? 0 : 1;
 }
 
 }  // namespace horalo
