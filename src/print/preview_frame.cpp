@@ -21,9 +21,6 @@ namespace {
 
 constexpr int kMonths = 12;
 
-std::string NameOf(const StringList& names, int index) {
-    return index >= 0 && index < static_cast<int>(names.size()) ? names[index] : std::to_string(index + 1);
-}
 
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 int Width(const RECT& rect) { return rect.right - rect.left; }
@@ -181,13 +178,13 @@ bool CPreView::FillSheet(bool warn) {
 
 void CPreView::UpdateTitleAndMenu() {
     const StringList months = SplitStringResource(app_.host(), IDS_MONTH_NAMES);
-    SetWindowTextA(Handle(), win::FormatText(IDS_PREVIEW_TITLE, NameOf(months, month_).c_str(), year_).c_str());
+    SetWindowTextA(Handle(), win::FormatText(IDS_PREVIEW_TITLE, NameAt(months, month_).c_str(), year_).c_str());
     HMENU menu = GetMenu(Handle());
     const auto rename = [menu](UINT id, const std::string& text) {
         ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING, id, text.c_str());
     };
-    rename(IDC_PREV_MONTH, NameOf(months, (month_ + kMonths - 1) % kMonths));
-    rename(IDC_NEXT_MONTH, NameOf(months, (month_ + 1) % kMonths));
+    rename(IDC_PREV_MONTH, NameAt(months, (month_ + kMonths - 1) % kMonths));
+    rename(IDC_NEXT_MONTH, NameAt(months, (month_ + 1) % kMonths));
     rename(IDC_PREV_YEAR, std::to_string(year_ - 1));
     rename(IDC_NEXT_YEAR, std::to_string(year_ + 1));
     DrawMenuBar(Handle());

@@ -49,30 +49,31 @@ TEST(YearTable, TheCarriedMarkOnlyForMonthsThatEnded) {
     EXPECT_EQ(MonthsEnded(2026, 2026, 0), 0);
     EXPECT_EQ(MonthsEnded(2027, 2026, 11), 0);
 
+    // The one field a case fills: a month with nothing in it lies before
+    // the log began, and the balance the user starts with is no balance
+    // forgotten.
+    enum Filled { kNothing, kPresence, kSurplus, kDeficit, kCarried, kDeducted };
     const YearTableTexts texts{{}, {"January"}, "yes", "no", "out of order"};
     const struct {
         bool complete, carriedOver, ended;
+        Filled filled;
         const char* mark;
-    } cases[] = {{true, true, true, "yes"},       {true, false, true, "no"},
-                 {true, false, false, ""},        {false, true, true, "out of order"},
-                 {false, false, false, "out of order"}};
+    } cases[] = {{true, true, true, kPresence, "yes"},           {true, false, true, kPresence, "no"},
+                 {true, false, false, kPresence, ""},            {false, true, true, kPresence, "out of order"},
+                 {false, false, false, kNothing, "out of order"}, {true, false, true, kNothing, ""},
+                 {true, false, true, kSurplus, "no"},            {true, false, true, kDeficit, "no"},
+                 {true, false, true, kCarried, "no"},            {true, false, true, kDeducted, "no"}};
     for (const auto& c : cases) {
         MonthAccount month;
-        month.presence = 3600;
         month.complete = c.complete;
         month.carriedOver = c.carriedOver;
-        EXPECT_EQ(YearRowTexts(month, texts, c.ended).back(), c.mark) << c.complete << c.carriedOver << c.ended;
-    }
-    // A month with nothing in it lies before the log began: the balance the
-    // user starts with is no balance forgotten.
-    MonthAccount before;
-    before.complete = true;
-    EXPECT_EQ(MarkOf(before, true), CarryMark::None);
-    for (const auto field : {&MonthAccount::surplus, &MonthAccount::deficit, &MonthAccount::carriedBalance,
-                             &MonthAccount::hoursDeducted}) {
-        MonthAccount month = before;
-        month.*field = 1;
-        EXPECT_EQ(MarkOf(month, true), CarryMark::No);
+        month.presence = c.filled == kPresence;
+        month.surplus = c.filled == kSurplus;
+        month.deficit = c.filled == kDeficit;
+        month.carriedBalance = c.filled == kCarried;
+        month.hoursDeducted = c.filled == kDeducted;
+        EXPECT_EQ(YearRowTexts(month, texts, c.ended).back(), c.mark)
+            << c.complete << c.carriedOver << c.ended << " filled " << c.filled;
     }
 }
 

@@ -13,7 +13,8 @@ namespace {
 constexpr std::size_t kLongestNoteShown = 40;
 constexpr std::size_t kUnreadable = static_cast<std::size_t>(kLastKnownTag) + 1;
 
-std::string NameAt(const StringList& names, std::size_t index) {
+// A kind or weekday the library lacks shows nothing rather than a number.
+std::string EntryOrNothing(const StringList& names, std::size_t index) {
     return index < names.size() ? names[index] : std::string();
 }
 
@@ -29,12 +30,12 @@ std::string RecordLine(const RecordRef& ref, const RecordNames& names) {
     const auto stored = DecodeRecord(ref.bytes, offset);
     std::tm local{};
     if (!stored || !stored->record.HasPayload() || !ToLocalTime(stored->record.time, local))
-        return NameAt(names.kindNames, kUnreadable);
+        return EntryOrNothing(names.kindNames, kUnreadable);
     const LogRecord& record = stored->record;
     std::string line = FormatString("%s %02d.%02d.%04d %02d:%02d  ",
-                                    NameAt(names.weekdayNames, static_cast<std::size_t>(local.tm_wday)).c_str(),
+                                    EntryOrNothing(names.weekdayNames, static_cast<std::size_t>(local.tm_wday)).c_str(),
                                     local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min);
-    line += NameAt(names.kindNames, TagOf(record.type()));
+    line += EntryOrNothing(names.kindNames, TagOf(record.type()));
     if (record.type() == LogRecordType::Break) {
         const long long minutes = std::llabs(record.breakEnd - record.time) / 60;
         line += FormatString(" %02lld:%02lld", minutes / 60, minutes % 60);

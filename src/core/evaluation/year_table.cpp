@@ -27,10 +27,9 @@ CarryMark MarkOf(const MonthAccount& month, bool ended) {
 }
 
 std::vector<std::string> YearRowTexts(const MonthAccount& month, const YearTableTexts& texts, bool ended) {
-    const auto index = static_cast<std::size_t>(month.month);
     const std::string marks[] = {"", texts.yes, texts.no, texts.outOfOrder};
     const std::string& mark = marks[static_cast<int>(MarkOf(month, ended))];
-    return {index < texts.monthNames.size() ? texts.monthNames[index] : std::to_string(index + 1),
+    return {NameAt(texts.monthNames, month.month),
             SpreadsheetDuration(month.presence),
             SpreadsheetDuration(month.surplus),
             SpreadsheetDuration(month.deficit),

@@ -16,6 +16,11 @@ StringList SplitLines(std::string_view text) {
     }
 }
 
+std::string NameAt(const StringList& names, int index) {
+    return index >= 0 && index < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(index)]
+                                                                 : std::to_string(index + 1);
+}
+
 StringList SplitStringResource(Host& host, unsigned stringId) { return SplitLines(host.LoadText(stringId)); }
 
 }  // namespace horalo

@@ -15,6 +15,10 @@ using StringList = std::vector<std::string>;
 // carriage return stays part of its entry.
 StringList SplitLines(std::string_view text);
 
+// The entry at the index (a month's name from 0), or the index counted from
+// 1 where a short translation lacks it, so a month is never nameless.
+std::string NameAt(const StringList& names, int index);
+
 // Splits the text with the given string identifier (a missing one gives one
 // empty entry).
 StringList SplitStringResource(Host& host, unsigned stringId);

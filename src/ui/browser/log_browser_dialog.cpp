@@ -28,9 +28,6 @@ constexpr std::array<const char*, kRowColumns> kColumnTemplates = {
     "0000000000000", "99.99.9999", "99:99:99", "000000000", "00:00 (-)", "00000000000000000000000000000000",
 };
 
-std::string NameOf(const StringList& names, int index) {
-    return index >= 0 && index < static_cast<int>(names.size()) ? names[index] : std::to_string(index + 1);
-}
 
 }  // namespace
 
@@ -140,9 +137,9 @@ void LogBrowserDialog::OnOK() {
 }
 
 void LogBrowserDialog::FillMonth() {
-    SetWindowTextA(Handle(), win::FormatText(IDS_BROWSER_TITLE, NameOf(monthNames_, month_).c_str(), year_).c_str());
-    SetDlgItemTextA(Handle(), IDC_PREV_MONTH, NameOf(monthNames_, (month_ + kMonths - 1) % kMonths).c_str());
-    SetDlgItemTextA(Handle(), IDC_NEXT_MONTH, NameOf(monthNames_, (month_ + 1) % kMonths).c_str());
+    SetWindowTextA(Handle(), win::FormatText(IDS_BROWSER_TITLE, NameAt(monthNames_, month_).c_str(), year_).c_str());
+    SetDlgItemTextA(Handle(), IDC_PREV_MONTH, NameAt(monthNames_, (month_ + kMonths - 1) % kMonths).c_str());
+    SetDlgItemTextA(Handle(), IDC_NEXT_MONTH, NameAt(monthNames_, (month_ + 1) % kMonths).c_str());
     SetDlgItemTextA(Handle(), IDC_PREV_YEAR, std::to_string(year_ - 1).c_str());
     SetDlgItemTextA(Handle(), IDC_NEXT_YEAR, std::to_string(year_ + 1).c_str());
 

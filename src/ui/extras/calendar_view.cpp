@@ -140,8 +140,7 @@ void CalendarView::ShowMonth() {
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE);
     CheckDlgButton(window, IDC_CAL_ON_TOP, onTop ? BST_CHECKED : BST_UNCHECKED);
 
-    const auto month = static_cast<std::size_t>(shown_.month);
-    SetTextIfChanged(Item(IDC_CAL_MONTH), month < monthNames_.size() ? monthNames_[month] : std::to_string(month + 1));
+    SetTextIfChanged(Item(IDC_CAL_MONTH), NameAt(monthNames_, shown_.month));
     SetTextIfChanged(Item(IDC_CAL_YEAR), std::to_string(shown_.year));
 
     const YearInfo year = MakeYearInfo(shown_.year);

@@ -36,8 +36,7 @@ CalendarDate DateOf(const SYSTEMTIME& time) { return CalendarDate::Of(time.wYear
 std::string MonthOf(const StringList& names, TimeValue time) {
     CalendarDate date;
     if (!ToCalendarDate(time, date)) return {};
-    const auto month = static_cast<std::size_t>(date.month);
-    return (month < names.size() ? names[month] : std::to_string(date.month + 1)) + " " + std::to_string(date.year);
+    return NameAt(names, date.month) + " " + std::to_string(date.year);
 }
 
 // How many records go and from which month to which; the plain question

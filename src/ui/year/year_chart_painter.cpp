@@ -157,9 +157,7 @@ void YearChartPainter::PaintAxes(HDC dc, const Plot& plot, int left, int lineHei
     }
     const int top = plot.box.bottom + px(4);
     for (int month = 0; month < kMonths; ++month) {
-        const auto index = static_cast<std::size_t>(month);
-        const std::string name = index < texts_.monthShort.size() ? texts_.monthShort[index] : std::to_string(month + 1);
-        Text(dc, name, {plot.SlotLeft(month), top, plot.SlotLeft(month + 1), top + lineHeight}, DT_CENTER);
+        Text(dc, NameAt(texts_.monthShort, month), {plot.SlotLeft(month), top, plot.SlotLeft(month + 1), top + lineHeight}, DT_CENTER);
     }
 }
 

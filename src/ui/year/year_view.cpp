@@ -26,8 +26,6 @@ constexpr std::size_t kDeductedColumn = 5;
 constexpr std::size_t kMarkColumn = 7;
 constexpr COLORREF kFlagged = RGB(198, 40, 40);
 
-std::string Entry(const StringList& list, std::size_t index) { return index < list.size() ? list[index] : ""; }
-
 }  // namespace
 
 YearView::YearView(AppServices& app, int year, std::function<void()> closed)
@@ -53,8 +51,8 @@ YearView::YearView(AppServices& app, int year, std::function<void()> closed)
         OpenMonth(row);
         return LRESULT{0};
     });
-    for (const UINT code : {LVN_GETDISPINFOA, LVN_GETDISPINFOW})
-        OnNotify(IDC_YEAR_LIST, code, [this](NMHDR* header) { return CellText(header); });
+    OnNotify(IDC_YEAR_LIST, LVN_GETDISPINFOA,
+             [this](NMHDR* header) { return CellText(*reinterpret_cast<NMLVDISPINFOA*>(header)); });
     OnNotify(IDC_YEAR_LIST, NM_CUSTOMDRAW,
              [this](NMHDR* header) { return ListColours(*reinterpret_cast<NMLVCUSTOMDRAW*>(header)); });
 }
@@ -78,9 +76,10 @@ void YearView::BringToFront(int year) {
 bool YearView::OnInitDialog() {
     Dialog::OnInitDialog();
     Host& host = app_.host();
-    const StringList marks = SplitStringResource(host, IDS_YEAR_MARKS);
-    tableTexts_ = {SplitStringResource(host, IDS_YEAR_COLUMNS), SplitStringResource(host, IDS_MONTH_NAMES),
-                   Entry(marks, 0), Entry(marks, 1), Entry(marks, 2)};
+    StringList marks = SplitStringResource(host, IDS_YEAR_MARKS);
+    marks.resize(3);
+    tableTexts_ = {SplitStringResource(host, IDS_YEAR_COLUMNS), SplitStringResource(host, IDS_MONTH_NAMES), marks[0],
+                   marks[1], marks[2]};
     chartTexts_ = {SplitStringResource(host, IDS_YEAR_MONTH_SHORT), SplitStringResource(host, IDS_YEAR_LEGEND),
                    host.LoadText(IDS_YEAR_HOURS)};
     titleFormat_ = host.LoadText(IDS_YEAR_TITLE);
@@ -238,23 +237,13 @@ void YearView::FillList() {
     InvalidateRect(list_.Handle(), nullptr, FALSE);
 }
 
-LRESULT YearView::CellText(NMHDR* header) const {
-    const auto copy = [this](const LVITEMA& item, auto write) {
-        const auto row = static_cast<std::size_t>(item.iItem);
-        const auto column = static_cast<std::size_t>(item.iSubItem);
-        if (!(item.mask & LVIF_TEXT) || row >= rows_.size() || column >= rows_[row].size() || item.cchTextMax <= 0)
-            return;
-        write(rows_[row][column]);
-    };
-    if (header->code == LVN_GETDISPINFOA) {
-        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
-        copy(item, [&item](const std::string& text) { lstrcpynA(item.pszText, text.c_str(), item.cchTextMax); });
-    } else {
-        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
-        copy(reinterpret_cast<const LVITEMA&>(item), [&item](const std::string& text) {
-            if (!MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax)) item.pszText[0] = 0;
-        });
-    }
+// The dialog is an ANSI window, so its list asks in ANSI.
+LRESULT YearView::CellText(NMLVDISPINFOA& info) const {
+    LVITEMA& item = info.item;
+    const auto row = static_cast<std::size_t>(item.iItem);
+    const auto column = static_cast<std::size_t>(item.iSubItem);
+    if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0 && row < rows_.size() && column < rows_[row].size())
+        lstrcpynA(item.pszText, rows_[row][column].c_str(), item.cchTextMax);
     return 0;
 }
 

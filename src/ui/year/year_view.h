@@ -60,7 +60,7 @@ private:
     void Copy();
     void Print();
     LRESULT ListColours(NMLVCUSTOMDRAW& draw) const;
-    LRESULT CellText(NMHDR* header) const;
+    LRESULT CellText(NMLVDISPINFOA& info) const;
 
     AppServices& app_;
     std::function<void()> closed_;
